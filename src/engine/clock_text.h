@@ -1,0 +1,11 @@
+#pragma once
+// Dates and times of day written the way the desktop shows them.
+
+#include <string>
+
+#include "ui/services.h"
+
+// The date as "2026-12-7".
+std::string dateText(const LocalDateTime& moment);
+// The time of day as "20:07:05" (hours without a leading zero).
+std::string timeText(const LocalDateTime& moment);

@@ -1,0 +1,93 @@
+#include "engine/startup.h"
+
+#include "sound/play_clip.h"
+#include "ui/dispatch.h"
+
+namespace {
+
+constexpr char kCreditLine[] = "欢迎来到童趣星珠心算乐园！";
+constexpr char kQuitQuestion[] = "豆豆：你确定要退出吗?";
+
+// Selects item `index` of a list and raises its change handler, as a person's choice would.
+void preselect(WindowContext& window, const char* listName, int index) {
+    dispatch(window, Event{EventKind::Choose, listName, index, {}});
+}
+
+}  // namespace
+
+void Form_Load(WindowContext& window) {
+    MainForm& form = window.form;
+    TrainingState& state = window.state;
+
+    form.Label19.setCaption(kCreditLine);
+    form.Label31.enabled = true;
+
+    state.overtimeSoundPending = 0;
+    state.severeOvertimeSoundPending = 0;
+    state.overtimeSoundPlayed = 0;
+    state.severeOvertimeSoundPlayed = 0;
+
+    state.soundMode = "0";
+    state.beadLetter = "a";
+    qs(window);
+
+    state.beadStyle1 = "1";
+    state.beadStyle2 = "1";
+    state.beadStyle3 = "1";
+    state.directionMode = "0";
+    state.examMode = "0";
+
+    form.Command1[6].setCaption("考试");
+    form.Label29.setCaption("考试");
+    form.Command1[7].setCaption("演示");
+    form.Label28.setCaption("→");
+    form.Label18.setCaption("→");
+    form.Label16.setCaption("珠心算");
+
+    form.Label16.left = form.Label28.left + form.Label28.width;
+    form.Label29.left = form.Label16.left + form.Label16.width;
+
+    state.defaultLearnerName = "豆 豆";
+    state.learnerTitle = "小朋友";
+
+    preselect(window, "Combo1", 2);
+    preselect(window, "Combo2", 1);
+    preselect(window, "Combo3", 2);
+    preselect(window, "Combo4", 5);
+
+    for (int key = 0; key <= 9; ++key) {
+        form.Command1[key].enabled = key == 6 || key == 8 || key == 9;
+    }
+
+    form.Text1.setCaption("豆 豆");
+    form.Text1.visible = true;
+}
+
+void qs(WindowContext& window) {
+    MainForm& form = window.form;
+    TrainingState& state = window.state;
+
+    form.List1.visible = false;
+    form.Label8.visible = false;
+    form.Text1.enabled = true;
+
+    state.correctionPrefix = "  ";
+    state.logGap = "      ";
+    state.appState = 1;
+    state.runActive = "0";
+
+    static const char* const kMenuCaptions[10] = {"日历", "打开", "保存", "记录", "颜色",
+                                                   "字体", nullptr, nullptr, "出卷", "查看"};
+    for (int key = 0; key <= 9; ++key) {
+        if (kMenuCaptions[key] != nullptr) form.Command1[key].setCaption(kMenuCaptions[key]);
+    }
+
+    form.Command4.setCaption("出  题");
+    form.Command3.setCaption("关闭");
+    form.Command2.setCaption("清  除");
+}
+
+void Form_Unload(WindowContext& window, bool& cancel) {
+    if (soundCuesOn(window)) playClip(window, 110);
+    cancel = !window.services.dialogs.askYesNo(kQuitQuestion);
+}

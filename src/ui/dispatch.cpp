@@ -1,0 +1,150 @@
+#include "ui/dispatch.h"
+
+#include <functional>
+#include <map>
+
+#include "engine/date_time_display.h"
+#include "engine/startup.h"
+#include "sound/sound_button.h"
+#include "ui/about_box.h"
+#include "ui/settings_lists.h"
+
+namespace {
+
+using Handler = std::function<void(WindowContext&)>;
+
+constexpr char kHelpPrefix[] = "help.";
+
+// Click handlers of the main window, by element name.
+const std::map<std::string, Handler>& clickHandlers() {
+    static const std::map<std::string, Handler> handlers = {
+        {"Command5", Command5_Click},
+        {"Label31", Label31_Click},
+    };
+    return handlers;
+}
+
+// Change handlers of the settings lists.
+const std::map<std::string, Handler>& choiceHandlers() {
+    static const std::map<std::string, Handler> handlers = {
+        {"Combo1", Combo1_Click},
+        {"Combo3", Combo3_Click},
+    };
+    return handlers;
+}
+
+// Timer handlers.
+const std::map<std::string, Handler>& tickHandlers() {
+    static const std::map<std::string, Handler> handlers = {
+        {"Timer3", Timer3_Timer},
+    };
+    return handlers;
+}
+
+bool isAboutBoxName(const std::string& name) { return name.rfind(kHelpPrefix, 0) == 0; }
+
+// The window or frame that holds `element`, or nullptr for a window.
+const Element* containerOf(const WindowContext& window, const Element& element) {
+    if (element.container.empty()) return nullptr;
+    if (element.container == "help") return &window.help.help;
+    return window.form.find(element.container);
+}
+
+// Runs the handler registered for `name`, if there is one.
+void runHandler(const std::map<std::string, Handler>& handlers, const std::string& name,
+                WindowContext& window) {
+    const auto found = handlers.find(name);
+    if (found != handlers.end()) found->second(window);
+}
+
+// Closes the main window unless the quit question is answered No.
+void closeMainWindow(WindowContext& window) {
+    bool cancel = false;
+    Form_Unload(window, cancel);
+    if (cancel) return;
+    window.help.restoreDesign();
+    window.form.Form1_main.visible = false;
+    window.closed = true;
+}
+
+// A click into the about box: "完全版说明" opens the help file, anything else closes it.
+void clickAboutBox(WindowContext& window, const Element& element) {
+    if (&element == &window.help.Label2) {
+        help_Label2_Click(window);
+    } else {
+        help_Click(window);
+    }
+}
+
+// A choice in a drop-down list selects the item, shows it in the edit field and raises the
+// list's change handler.
+void chooseItem(WindowContext& window, Element& list, int index) {
+    if (list.kind != ElementKind::ComboBox) return;
+    if (index < 0 || index >= static_cast<int>(list.items.size())) return;
+    list.listIndex = index;
+    list.setCaption(list.items[static_cast<std::size_t>(index)]);
+    runHandler(choiceHandlers(), list.name, window);
+}
+
+// Typing replaces the text; in a list's edit field it also leaves no item selected.
+void typeText(Element& element, const std::string& text) {
+    if (element.kind == ElementKind::ComboBox) {
+        element.listIndex = -1;
+    } else if (element.kind != ElementKind::TextBox) {
+        return;
+    }
+    element.setCaption(text);
+}
+
+}  // namespace
+
+Element* findElement(const WindowContext& window, const std::string& name) {
+    if (isAboutBoxName(name)) return window.help.find(name.substr(sizeof kHelpPrefix - 1));
+    if (name == "help") return window.help.find("help");
+    return window.form.find(name);
+}
+
+bool isReachable(const WindowContext& window, const Element& element) {
+    for (const Element* e = &element; e != nullptr; e = containerOf(window, *e)) {
+        if (!e->visible || !e->enabled) return false;
+    }
+    return true;
+}
+
+void dispatch(WindowContext& window, const Event& event) {
+    if (window.closed) return;
+    if (event.kind == EventKind::Load) {
+        Form_Load(window);
+        return;
+    }
+    if (event.kind == EventKind::Close) {
+        closeMainWindow(window);
+        return;
+    }
+    Element* element = findElement(window, event.element);
+    if (element == nullptr) return;
+    if (event.kind == EventKind::Tick) {
+        if (element->kind == ElementKind::Timer && element->enabled && element->interval > 0) {
+            runHandler(tickHandlers(), element->name, window);
+        }
+        return;
+    }
+    if (!isReachable(window, *element)) return;
+    switch (event.kind) {
+        case EventKind::Click:
+            if (element->container == "help" || element == &window.help.help) {
+                clickAboutBox(window, *element);
+            } else {
+                runHandler(clickHandlers(), element->name, window);
+            }
+            break;
+        case EventKind::Choose:
+            chooseItem(window, *element, event.value);
+            break;
+        case EventKind::Type:
+            typeText(*element, event.text);
+            break;
+        default:
+            break;
+    }
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The one entry for behaviour: the Qt front end, the replay driver and the tests turn
+// what a person or a timer does into an Event and hand it here.
+
+#include <string>
+
+#include "ui/window_context.h"
+
+enum class EventKind {
+    Load,    // the main window is created
+    Click,   // a click on an element
+    Choose,  // an item chosen in a drop-down list (value = item index)
+    Type,    // text typed into the name box or a list's edit field (text)
+    Tick,    // a timer's interval has passed
+    Close,   // the main window is asked to close
+};
+
+struct Event {
+    EventKind kind = EventKind::Click;
+    std::string element;  // "Command1(3)", "Combo2", "help.Label2"; empty for Load and Close
+    int value = -1;
+    std::string text;
+};
+
+// Finds the element an event names: main-window names, or "help." names for the about box.
+Element* findElement(const WindowContext& window, const std::string& name);
+
+// True when a person could reach the element: it and every frame and window holding it are
+// shown and enabled.
+bool isReachable(const WindowContext& window, const Element& element);
+
+// Runs the handler behind an event. Clicks, choices and typing on an element a person
+// could not reach are ignored, as are ticks of a stopped timer.
+void dispatch(WindowContext& window, const Event& event);

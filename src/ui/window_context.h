@@ -1,0 +1,20 @@
+#pragma once
+// What every handler receives: the two windows, the training state and the services.
+
+#include "engine/training_state.h"
+#include "ui/help_form.h"
+#include "ui/main_form.h"
+#include "ui/services.h"
+
+struct WindowContext {
+    explicit WindowContext(Services realServices) : services(realServices) {
+        form.attachMetrics(services.metrics);
+        help.attachMetrics(services.metrics);
+    }
+
+    MainForm form;
+    HelpForm help;
+    TrainingState state;
+    Services services;
+    bool closed = false;  // the main window has been closed and the program ends
+};
