@@ -1,0 +1,15 @@
+#pragma once
+// Sending decoded samples to an ALSA device without ever waiting past a deadline.
+
+#include <chrono>
+#include <string>
+
+#include "sound/alsa/wave_decoder.h"
+
+using SteadyTime = std::chrono::steady_clock::time_point;
+
+// Plays `wave` on the ALSA device `deviceName` and returns once it has sounded: not before
+// `heardBy`, later only while the device still holds samples, and never after `giveUpAt`.
+// Returns at once when the device cannot be opened or set up.
+void playOnDevice(const std::string& deviceName, const DecodedWave& wave, SteadyTime heardBy,
+                  SteadyTime giveUpAt);
