@@ -6,16 +6,11 @@
 #include <filesystem>
 #include <fstream>
 
-#include "support/headless_window.h"
+#include "support/loaded_trainer.h"
 
 namespace {
 
-class AboutBox : public ::testing::Test {
-protected:
-    void SetUp() override { trainer.load(); }
-    HeadlessWindow trainer;
-    HelpForm& about = trainer.window.help;
-};
+using AboutBox = LoadedTrainer;
 
 TEST_F(AboutBox, OpensOnceAndComesToTheFrontWhenAskedAgain) {
     EXPECT_FALSE(about.help.visible);

@@ -3,16 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "support/headless_window.h"
+#include "support/loaded_trainer.h"
 
 namespace {
 
-class Dispatch : public ::testing::Test {
-protected:
-    void SetUp() override { trainer.load(); }
-    HeadlessWindow trainer;
-    MainForm& form = trainer.window.form;
-};
+using Dispatch = LoadedTrainer;
 
 TEST_F(Dispatch, DisabledOrHiddenContainersBlockTheirElements) {
     form.Frame4.enabled = false;
@@ -30,11 +25,11 @@ TEST_F(Dispatch, DisabledOrHiddenContainersBlockTheirElements) {
 TEST_F(Dispatch, SoundButtonWorksOnAndOffWithTheConfirmingCue) {
     trainer.click("Command5");
     EXPECT_EQ(form.Command5.caption(), "开音效");
-    EXPECT_EQ(trainer.window.state.soundMode, "");
+    EXPECT_EQ(state.soundMode, "");
     EXPECT_TRUE(trainer.sound.played.empty());
     trainer.click("Command5");
     EXPECT_EQ(form.Command5.caption(), "关音效");
-    EXPECT_EQ(trainer.window.state.soundMode, "0");
+    EXPECT_EQ(state.soundMode, "0");
     EXPECT_EQ(trainer.sound.played, (std::vector<std::int16_t>{109}));
 }
 
@@ -70,7 +65,7 @@ TEST_F(Dispatch, UnknownNamesAreIgnored) {
     trainer.click("Command1(10)");
     trainer.choose("help.NoSuchElement", 1);
     EXPECT_EQ(findElement(trainer.window, "Command1(10)"), nullptr);
-    EXPECT_EQ(findElement(trainer.window, "help.Label2"), &trainer.window.help.Label2);
+    EXPECT_EQ(findElement(trainer.window, "help.Label2"), &about.Label2);
     EXPECT_EQ(findElement(trainer.window, "Command1(3)"), &form.Command1[3]);
 }
 

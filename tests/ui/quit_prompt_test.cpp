@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "support/headless_window.h"
+#include "support/loaded_trainer.h"
 
 namespace {
 
@@ -22,24 +22,20 @@ std::vector<std::string> snapshot(const MainForm& form) {
     return lines;
 }
 
-class QuitPrompt : public ::testing::Test {
-protected:
-    void SetUp() override { trainer.load(); }
-    HeadlessWindow trainer;
-};
+using QuitPrompt = LoadedTrainer;
 
 TEST_F(QuitPrompt, NoKeepsTheWindowExactlyAsItWas) {
     trainer.type("Text1", "小明");
     trainer.choose("Combo2", 3);
-    const auto before = snapshot(trainer.window.form);
-    const std::string modeBefore = trainer.window.state.soundMode;
+    const auto before = snapshot(form);
+    const std::string modeBefore = state.soundMode;
 
     trainer.dialogs.queueAnswer(DialogAnswer::No);
     trainer.close();
 
     EXPECT_FALSE(trainer.window.closed);
-    EXPECT_EQ(snapshot(trainer.window.form), before);
-    EXPECT_EQ(trainer.window.state.soundMode, modeBefore);
+    EXPECT_EQ(snapshot(form), before);
+    EXPECT_EQ(state.soundMode, modeBefore);
     ASSERT_EQ(trainer.dialogs.shown.size(), 1u);
     EXPECT_EQ(trainer.dialogs.shown[0], "豆豆：你确定要退出吗?");
 }
@@ -47,22 +43,22 @@ TEST_F(QuitPrompt, NoKeepsTheWindowExactlyAsItWas) {
 TEST_F(QuitPrompt, UnansweredQuestionCountsAsNo) {
     trainer.close();
     EXPECT_FALSE(trainer.window.closed);
-    EXPECT_TRUE(trainer.window.form.Form1_main.visible);
+    EXPECT_TRUE(form.Form1_main.visible);
 }
 
 TEST_F(QuitPrompt, YesEndsTheProgramAndDropsTheAboutBox) {
     trainer.click("Label31");
-    ASSERT_TRUE(trainer.window.help.loaded);
+    ASSERT_TRUE(about.loaded);
     trainer.dialogs.queueAnswer(DialogAnswer::Yes);
     trainer.close();
     EXPECT_TRUE(trainer.window.closed);
-    EXPECT_FALSE(trainer.window.form.Form1_main.visible);
-    EXPECT_FALSE(trainer.window.help.loaded);
-    EXPECT_FALSE(trainer.window.help.help.visible);
+    EXPECT_FALSE(form.Form1_main.visible);
+    EXPECT_FALSE(about.loaded);
+    EXPECT_FALSE(about.help.visible);
 
     trainer.click("Command5");
     trainer.tick("Timer3");
-    EXPECT_EQ(trainer.window.form.Command5.caption(), "关音效") << "a closed window takes no events";
+    EXPECT_EQ(form.Command5.caption(), "关音效") << "a closed window takes no events";
 }
 
 TEST_F(QuitPrompt, GoodbyeCuePlaysBeforeTheQuestionOnlyWhileCuesAreOn) {

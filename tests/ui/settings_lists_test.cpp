@@ -3,16 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "support/headless_window.h"
+#include "support/loaded_trainer.h"
 
 namespace {
 
-class SettingsLists : public ::testing::Test {
-protected:
-    void SetUp() override { trainer.load(); }
-    HeadlessWindow trainer;
-    MainForm& form = trainer.window.form;
-};
+using SettingsLists = LoadedTrainer;
 
 TEST_F(SettingsLists, FiveQuestionsWhileIdleForceSingleColumnFromAnyLayout) {
     for (const char* layout : {"双  列", "竖  式", "单  列"}) {
@@ -26,23 +21,23 @@ TEST_F(SettingsLists, FiveQuestionsWhileIdleForceSingleColumnFromAnyLayout) {
     trainer.choose("Combo3", 10);
     EXPECT_EQ(form.Command8.caption(), "竖  式") << "other counts keep the layout";
     EXPECT_EQ(form.Label4.caption(), "100");
-    EXPECT_EQ(trainer.window.state.countIndex, 10);
+    EXPECT_EQ(state.countIndex, 10);
 }
 
 TEST_F(SettingsLists, CountListDoesNothingDuringARun) {
-    trainer.window.state.appState = 0;
+    state.appState = 0;
     form.Command8.setCaption("竖  式");
     trainer.choose("Combo3", 0);
     EXPECT_EQ(form.Label4.caption(), "20");
     EXPECT_EQ(form.Command8.caption(), "竖  式");
-    EXPECT_EQ(trainer.window.state.countIndex, 2);
+    EXPECT_EQ(state.countIndex, 2);
 }
 
 TEST_F(SettingsLists, FourOperationModeLeavesOnlyTheVerticalLayout) {
     form.Command8.setCaption("竖  式");
     trainer.choose("Combo1", 6);
     EXPECT_EQ(form.Command8.caption(), "双  列");
-    EXPECT_EQ(trainer.window.state.modeIndex, 6);
+    EXPECT_EQ(state.modeIndex, 6);
 
     for (const char* layout : {"单  列", "双  列"}) {
         form.Command8.setCaption(layout);

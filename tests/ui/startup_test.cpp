@@ -3,17 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "engine/startup.h"
-#include "support/headless_window.h"
+#include "support/loaded_trainer.h"
 
 namespace {
 
-class StartUp : public ::testing::Test {
-protected:
-    void SetUp() override { trainer.load(); }
-    HeadlessWindow trainer;
-    MainForm& form = trainer.window.form;
-    TrainingState& state = trainer.window.state;
-};
+using StartUp = LoadedTrainer;
 
 TEST_F(StartUp, SettingsListsArePreselectedAndTheirHandlersRan) {
     EXPECT_EQ(form.Combo1.caption(), "+-");
