@@ -1,7 +1,9 @@
 #include "engine/text_number.h"
 
+#include <array>
 #include <cctype>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -55,10 +57,19 @@ double integerValueOf(const std::string& text) {
     return std::floor(value) + 0.0;
 }
 
-std::string plainNumber(std::int64_t value) { return std::to_string(value); }
+std::string plainNumber(double value) {
+    constexpr double kExactWholeLimit = 9007199254740992.0;  // 2^53
+    if (std::trunc(value) == value && std::fabs(value) < kExactWholeLimit) {
+        return std::to_string(static_cast<std::int64_t>(value));
+    }
+    std::array<char, 32> text{};
+    const auto written = std::to_chars(text.data(), text.data() + text.size(), value);
+    return std::string(text.data(), written.ptr);
+}
 
 std::string signedNumber(std::int64_t value) {
     return value < 0 ? std::to_string(value) : " " + std::to_string(value);
 }
 
+// The program never leaves the default rounding mode, in which nearbyint rounds halves to even.
 double roundHalfEven(double value) { return std::nearbyint(value); }

@@ -4,7 +4,10 @@
 
 namespace {
 
-constexpr std::uint32_t kStateMask = 0xFFFFFF;  // the generator keeps 24 bits
+// The state is 24 bits wide: every value of it is exactly representable as a float, and the
+// step below runs through all 2^24 states before repeating, so no state is a fixed point.
+constexpr std::uint32_t kStateBits = 24;
+constexpr std::uint32_t kStateMask = (1U << kStateBits) - 1;
 constexpr std::uint32_t kMultiplier = 0x43FD43FD;
 constexpr std::uint32_t kIncrement = 0xC39EC3;
 
@@ -20,15 +23,24 @@ std::uint32_t fold24(std::uint64_t value) {
 
 UniformRandom::UniformRandom(std::uint32_t seed) : state_(fold24(seed)) {}
 
+UniformRandom::UniformRandom(std::uint32_t seed, TickSource ticks)
+    : state_(fold24(seed)), ticks_(ticks) {}
+
+std::uint64_t UniformRandom::steadyClockTicks() {
+    const auto sinceEpoch = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(sinceEpoch).count());
+}
+
 float UniformRandom::next() {
     state_ = (state_ * kMultiplier + kIncrement) & kStateMask;
     return static_cast<float>(state_) / static_cast<float>(kStateMask + 1);
 }
 
 void UniformRandom::randomize() {
-    // Mixes a nanosecond clock reading into the state rather than replacing it, so that two
-    // seedings within one tick of a coarse clock still lead to different numbers.
-    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-    state_ = (state_ ^ fold24(static_cast<std::uint64_t>(ticks))) & kStateMask;
+    // The reading and the number of this seeding are stirred into the current state, so even
+    // seedings that read the same clock value lead on to different numbers.
+    constexpr std::uint64_t kSeedingStride = 0x9E3779B97F4A7C15ULL;
+    state_ = (state_ ^ fold24(ticks_() ^ (++seedings_ * kSeedingStride))) & kStateMask;
     next();
 }
