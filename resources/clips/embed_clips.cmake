@@ -14,7 +14,7 @@ foreach(clip_file IN LISTS clip_files)
     string(APPEND cases "        case ${clip_id}:\n            return kClip${clip_id};\n")
 endforeach()
 
-file(WRITE "${OUTPUT}.new" "// Generated during the build from the synthesised clips.
+file(WRITE "${OUTPUT}" "// Generated during the build from the synthesised clips.
 #include \"clip_data.h\"
 
 namespace {
@@ -27,5 +27,3 @@ ${cases}        default:
     }
 }
 ")
-file(COPY_FILE "${OUTPUT}.new" "${OUTPUT}" ONLY_IF_DIFFERENT)
-file(REMOVE "${OUTPUT}.new")
