@@ -1,0 +1,19 @@
+#pragma once
+// A command button in the desktop's standard colours.
+
+#include <QPushButton>
+
+#include "ui/qt/element_view.h"
+#include "ui/qt/widget_basics.h"
+
+class ButtonView : public QPushButton, public ElementView {
+  public:
+    ButtonView(QWidget* parent, std::string eventName, EventSink sink);
+
+    void sync(const Element& element) override;
+    QWidget* widget() override { return this; }
+
+  private:
+    WidgetBasics basics_;
+    Remembered<std::string> caption_;
+};

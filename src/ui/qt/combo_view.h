@@ -1,0 +1,28 @@
+#pragma once
+// A drop-down list with an edit field: a choice from the list and typing into the field are
+// events; the field shows the model's text and the list the model's selected item.
+
+#include <QComboBox>
+#include <string>
+#include <vector>
+
+#include "ui/qt/element_colours.h"
+#include "ui/qt/element_view.h"
+#include "ui/qt/widget_basics.h"
+
+class ComboView : public QComboBox, public ElementView {
+  public:
+    ComboView(QWidget* parent, std::string eventName, EventSink sink);
+
+    void sync(const Element& element) override;
+    QWidget* widget() override { return this; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    WidgetBasics basics_;
+    Remembered<std::vector<std::string>> items_;
+    Remembered<int> index_;
+    Remembered<ElementColours> colours_;
+};

@@ -1,0 +1,41 @@
+#pragma once
+// A top-level window of the model (the main window or the about box) with one view per
+// element at its design place; it copies the model onto its widgets on every sync.
+
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ui/qt/element_colours.h"
+#include "ui/qt/element_view.h"
+#include "ui/qt/remembered.h"
+
+class FormWindow : public QWidget {
+  public:
+    // Asked when the window manager wants the window closed; true lets it close.
+    using CloseRequest = std::function<bool()>;
+
+    // `elements` starts with the window itself; the others are reported to `sink` as
+    // `eventPrefix` + their name, the window under its own name.
+    FormWindow(const std::vector<Element*>& elements, const std::string& eventPrefix,
+               EventSink sink, CloseRequest closeRequest, QWidget* parent = nullptr);
+
+    // Copies whatever changed in the model onto the window and its widgets.
+    void sync();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    const Element& window_;
+    EventSink sink_;
+    CloseRequest closeRequest_;
+    std::vector<std::pair<const Element*, ElementView*>> views_;
+    Remembered<std::string> title_;
+    Remembered<ElementColours> colours_;
+    Remembered<QSize> size_;
+};

@@ -1,0 +1,31 @@
+#pragma once
+// A frame that holds other elements: an etched border filled with its back colour, with the
+// caption set into the top border; without a caption the border runs along the top edge.
+
+#include <QWidget>
+
+#include "ui/qt/element_colours.h"
+#include "ui/qt/element_view.h"
+#include "ui/qt/widget_basics.h"
+
+class FrameView : public QWidget, public ElementView {
+  public:
+    FrameView(QWidget* parent, std::string eventName, EventSink sink);
+
+    void sync(const Element& element) override;
+    QWidget* widget() override { return this; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    std::string eventName_;
+    EventSink sink_;
+    WidgetBasics basics_;
+    Remembered<std::string> caption_;
+    Remembered<ElementColours> colours_;
+    QString title_;
+    ElementColours colourValues_;
+};

@@ -1,0 +1,60 @@
+#include "ui/qt/label_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "ui/qt/twips.h"
+
+LabelView::LabelView(QWidget* parent, std::string eventName, EventSink sink)
+    : QWidget(parent), eventName_(std::move(eventName)), sink_(std::move(sink)) {}
+
+void LabelView::sync(const Element& element) {
+    basics_.sync(*this, element, pixelRect(element));
+    bool repaint = basics_.fontChanged();
+    if (caption_.changed(element.caption())) {
+        text_ = QString::fromStdString(element.caption());
+        repaint = true;
+    }
+    if (colours_.changed(coloursOf(element))) {
+        colourValues_ = coloursOf(element);
+        repaint = true;
+    }
+    const CaptionStyle style{element.alignment, element.multiLine, element.verticalText};
+    if (style.alignment != style_.alignment || style.wrap != style_.wrap ||
+        style.oneCharacterPerLine != style_.oneCharacterPerLine || element.hollowText != hollow_) {
+        style_ = style;
+        hollow_ = element.hollowText;
+        repaint = true;
+    }
+    if (repaint) update();
+}
+
+void LabelView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QPalette& colours = palette();
+    painter.fillRect(rect(), colourValues_.system ? colours.color(QPalette::Base)
+                                                  : qtColour(colourValues_.back));
+    QColor textColour = colourValues_.fore && !colourValues_.system ? qtColour(*colourValues_.fore)
+                                                                    : colours.color(QPalette::Text);
+    if (!isEnabled()) textColour = colours.color(QPalette::Disabled, QPalette::WindowText);
+
+    const std::vector<CaptionLine> lines = layoutCaption(text_, font(), width(), style_);
+    if (hollow_) {
+        QPainterPath outline;
+        for (const CaptionLine& line : lines) outline.addText(line.baseline, font(), line.text);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.strokePath(outline, QPen(textColour, 1));
+    } else {
+        painter.setPen(textColour);
+        for (const CaptionLine& line : lines) painter.drawText(line.baseline, line.text);
+    }
+}
+
+void LabelView::mousePressEvent(QMouseEvent* event) { event->accept(); }
+
+void LabelView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        sink_(Event{EventKind::Click, eventName_, -1, {}});
+    }
+}

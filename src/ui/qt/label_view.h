@@ -1,0 +1,34 @@
+#pragma once
+// A label: its back colour, and its caption in its text colour, aligned, wrapped or
+// stacked as the element says; a hollow face is drawn as the outline of the letters.
+
+#include <QWidget>
+
+#include "ui/qt/caption_layout.h"
+#include "ui/qt/element_colours.h"
+#include "ui/qt/element_view.h"
+#include "ui/qt/widget_basics.h"
+
+class LabelView : public QWidget, public ElementView {
+  public:
+    LabelView(QWidget* parent, std::string eventName, EventSink sink);
+
+    void sync(const Element& element) override;
+    QWidget* widget() override { return this; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    std::string eventName_;
+    EventSink sink_;
+    WidgetBasics basics_;
+    Remembered<std::string> caption_;
+    Remembered<ElementColours> colours_;
+    QString text_;
+    ElementColours colourValues_;
+    CaptionStyle style_;
+    bool hollow_ = false;
+};

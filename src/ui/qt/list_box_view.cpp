@@ -1,0 +1,25 @@
+#include "ui/qt/list_box_view.h"
+
+#include "ui/qt/twips.h"
+
+ListBoxView::ListBoxView(QWidget* parent, std::string eventName, EventSink sink)
+    : QListView(parent), rows_(this) {
+    setModel(&rows_);
+    setUniformItemSizes(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QListView::clicked, this, [name = std::move(eventName), sink = std::move(sink)] {
+        sink(Event{EventKind::Click, name, -1, {}});
+    });
+}
+
+void ListBoxView::sync(const Element& element) {
+    basics_.sync(*this, element, pixelRect(element));
+    if (colours_.changed(coloursOf(element))) colourTextBox(*this, coloursOf(element));
+    rows_.sync(element);
+    if (index_.changed(element.listIndex)) {
+        const QModelIndex row = rows_.index(element.listIndex);
+        setCurrentIndex(row);
+        if (row.isValid()) scrollTo(row);
+    }
+}

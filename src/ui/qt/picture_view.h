@@ -1,0 +1,30 @@
+#pragma once
+// A picture box or an abacus rod: its back colour with its picture in the top-left corner.
+
+#include <QPixmap>
+#include <QWidget>
+
+#include "ui/qt/element_colours.h"
+#include "ui/qt/element_view.h"
+#include "ui/qt/widget_basics.h"
+
+class PictureView : public QWidget, public ElementView {
+  public:
+    PictureView(QWidget* parent, std::string eventName, EventSink sink);
+
+    void sync(const Element& element) override;
+    QWidget* widget() override { return this; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    std::string eventName_;
+    EventSink sink_;
+    WidgetBasics basics_;
+    Remembered<ElementColours> colours_;
+    Remembered<std::string> pictureName_;
+    QPixmap picture_;
+};

@@ -1,0 +1,11 @@
+#pragma once
+// The model's fonts as Qt fonts, sized in pixels so the desktop's DPI cannot move the layout.
+
+#include <QFont>
+
+#include "ui/element.h"
+
+// The Qt font for a design font: same family name, pixel size = points x 96 / 72.
+QFont qtFont(const FontSpec& spec);
+// Maps the design's font names onto the installed CJK faces; call once after QApplication.
+void installFontSubstitutions();

@@ -1,0 +1,29 @@
+#include "ui/qt/record_list_model.h"
+
+RecordListModel::RecordListModel(QObject* parent) : QAbstractListModel(parent) {}
+
+void RecordListModel::sync(const Element& list) {
+    const int rows = static_cast<int>(list.items.size());
+    if (list_ != &list || list.clearCount != clearCount_ || rows < shownRows_) {
+        beginResetModel();
+        list_ = &list;
+        clearCount_ = list.clearCount;
+        shownRows_ = rows;
+        endResetModel();
+    } else if (rows > shownRows_) {
+        beginInsertRows(QModelIndex(), shownRows_, rows - 1);
+        shownRows_ = rows;
+        endInsertRows();
+    }
+}
+
+int RecordListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : shownRows_;
+}
+
+QVariant RecordListModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || list_ == nullptr || !index.isValid()) return {};
+    const auto row = static_cast<std::size_t>(index.row());
+    if (row >= list_->items.size()) return {};
+    return QString::fromStdString(list_->items[row]);
+}

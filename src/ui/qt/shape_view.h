@@ -1,0 +1,24 @@
+#pragma once
+// A rectangle: outlined in its fore colour, filled with its fill colour, or both.
+
+#include <QWidget>
+
+#include "ui/qt/element_colours.h"
+#include "ui/qt/element_view.h"
+#include "ui/qt/widget_basics.h"
+
+class ShapeView : public QWidget, public ElementView {
+  public:
+    explicit ShapeView(QWidget* parent);
+
+    void sync(const Element& element) override;
+    QWidget* widget() override { return this; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    WidgetBasics basics_;
+    Remembered<ElementColours> colours_;
+    ElementColours colourValues_;
+};

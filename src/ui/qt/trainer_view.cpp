@@ -1,0 +1,92 @@
+#include "ui/qt/trainer_view.h"
+
+#include <QApplication>
+#include <QScreen>
+
+#include "ui/dispatch.h"
+#include "ui/qt/window_icon.h"
+
+namespace {
+
+constexpr char kAboutBoxPrefix[] = "help.";
+
+// Puts a top-level window in the middle of the screen it is on.
+void centreOnScreen(QWidget& window) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
+}
+
+}  // namespace
+
+TrainerView::TrainerView(WindowContext& window)
+    : window_(window),
+      main_(std::make_unique<FormWindow>(
+          window.form.elements(), "", [this](const Event& event) { send(event); },
+          [this] { return mainWindowMayClose(); })) {
+    main_->setWindowIcon(trainerIcon());
+    sync();
+}
+
+TrainerView::~TrainerView() = default;
+
+void TrainerView::show() {
+    centreOnScreen(*main_);
+    main_->show();
+}
+
+void TrainerView::send(const Event& event) {
+    dispatch(window_, event);
+    sync();
+}
+
+void TrainerView::sync() {
+    main_->sync();
+    syncAboutBox();
+}
+
+bool TrainerView::mainWindowMayClose() {
+    send(Event{EventKind::Close, {}, -1, {}});
+    if (!window_.closed) return false;
+    QCoreApplication::quit();
+    return true;
+}
+
+bool TrainerView::aboutBoxMayClose() {
+    send(Event{EventKind::Click, window_.help.help.name, -1, {}});
+    return !window_.help.help.visible;
+}
+
+void TrainerView::syncAboutBox() {
+    const HelpForm& help = window_.help;
+    if (!help.help.visible) {
+        if (about_) {
+            about_->hide();
+            about_->deleteLater();
+            about_ = nullptr;
+        }
+        return;
+    }
+    if (!about_) {
+        openAboutBox();
+        return;
+    }
+    about_->sync();
+    if (help.raiseRequests != raiseRequestsSeen_) {
+        raiseRequestsSeen_ = help.raiseRequests;
+        about_->raise();
+        about_->activateWindow();
+    }
+}
+
+void TrainerView::openAboutBox() {
+    about_ = new FormWindow(
+        window_.help.elements(), kAboutBoxPrefix, [this](const Event& event) { send(event); },
+        [this] { return aboutBoxMayClose(); }, main_.get());
+    raiseRequestsSeen_ = window_.help.raiseRequests;
+    about_->sync();
+    centreOnScreen(*about_);
+    about_->show();
+}

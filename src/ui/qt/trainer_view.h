@@ -1,0 +1,42 @@
+#pragma once
+// The trainer on the desktop: the main window and, while the model shows it, the about box.
+// Every event a person or a timer causes goes to dispatch, and afterwards the whole model
+// is copied back onto the widgets. The view itself decides nothing.
+
+#include <QPointer>
+#include <cstdint>
+#include <memory>
+
+#include "ui/qt/form_window.h"
+#include "ui/window_context.h"
+
+class TrainerView {
+  public:
+    // Builds the main window from the model as it stands (after the load event).
+    explicit TrainerView(WindowContext& window);
+    ~TrainerView();
+    TrainerView(const TrainerView&) = delete;
+    TrainerView& operator=(const TrainerView&) = delete;
+
+    // Shows the main window centred on the screen.
+    void show();
+    // Hands `event` to dispatch, then brings the widgets up to date.
+    void send(const Event& event);
+    // Copies the model onto both windows, opening or closing the about box as it says.
+    void sync();
+
+    QWidget& mainWindow() const { return *main_; }
+    // The about box while it is shown, else nullptr.
+    QWidget* aboutBox() const { return about_; }
+
+  private:
+    bool mainWindowMayClose();
+    bool aboutBoxMayClose();
+    void syncAboutBox();
+    void openAboutBox();
+
+    WindowContext& window_;
+    std::unique_ptr<FormWindow> main_;
+    QPointer<FormWindow> about_;
+    std::uint64_t raiseRequestsSeen_ = 0;
+};
