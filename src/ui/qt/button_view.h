@@ -7,6 +7,8 @@
 #include "ui/qt/widget_basics.h"
 
 class ButtonView : public QPushButton, public ElementView {
+    Q_OBJECT
+
   public:
     ButtonView(QWidget* parent, std::string eventName, EventSink sink);
 

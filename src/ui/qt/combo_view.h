@@ -11,6 +11,8 @@
 #include "ui/qt/widget_basics.h"
 
 class ComboView : public QComboBox, public ElementView {
+    Q_OBJECT
+
   public:
     ComboView(QWidget* parent, std::string eventName, EventSink sink);
 

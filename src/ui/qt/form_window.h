@@ -13,6 +13,8 @@
 #include "ui/qt/remembered.h"
 
 class FormWindow : public QWidget {
+    Q_OBJECT
+
   public:
     // Asked when the window manager wants the window closed; true lets it close.
     using CloseRequest = std::function<bool()>;

@@ -9,6 +9,8 @@
 #include "ui/qt/widget_basics.h"
 
 class FrameView : public QWidget, public ElementView {
+    Q_OBJECT
+
   public:
     FrameView(QWidget* parent, std::string eventName, EventSink sink);
 

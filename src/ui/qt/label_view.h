@@ -10,11 +10,15 @@
 #include "ui/qt/widget_basics.h"
 
 class LabelView : public QWidget, public ElementView {
+    Q_OBJECT
+
   public:
     LabelView(QWidget* parent, std::string eventName, EventSink sink);
 
     void sync(const Element& element) override;
     QWidget* widget() override { return this; }
+    // The caption as last copied from the model.
+    const QString& text() const { return text_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -9,6 +9,8 @@
 #include "ui/qt/widget_basics.h"
 
 class LineView : public QWidget, public ElementView {
+    Q_OBJECT
+
   public:
     explicit LineView(QWidget* parent);
 

@@ -9,6 +9,8 @@
 #include "ui/qt/widget_basics.h"
 
 class ListBoxView : public QListView, public ElementView {
+    Q_OBJECT
+
   public:
     ListBoxView(QWidget* parent, std::string eventName, EventSink sink);
 

@@ -9,6 +9,8 @@
 #include "ui/qt/widget_basics.h"
 
 class PictureView : public QWidget, public ElementView {
+    Q_OBJECT
+
   public:
     PictureView(QWidget* parent, std::string eventName, EventSink sink);
 

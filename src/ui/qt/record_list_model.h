@@ -8,6 +8,8 @@
 #include "ui/element.h"
 
 class RecordListModel : public QAbstractListModel {
+    Q_OBJECT
+
   public:
     explicit RecordListModel(QObject* parent);
 

@@ -8,6 +8,8 @@
 #include "ui/qt/widget_basics.h"
 
 class ShapeView : public QWidget, public ElementView {
+    Q_OBJECT
+
   public:
     explicit ShapeView(QWidget* parent);
 

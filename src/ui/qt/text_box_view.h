@@ -8,6 +8,8 @@
 #include "ui/qt/widget_basics.h"
 
 class TextBoxView : public QLineEdit, public ElementView {
+    Q_OBJECT
+
   public:
     TextBoxView(QWidget* parent, std::string eventName, EventSink sink);
 

@@ -2,6 +2,7 @@
 
 TimerView::TimerView(QObject* parent, std::string eventName, EventSink sink)
     : QObject(parent), timer_(this) {
+    setObjectName(QString::fromStdString(eventName));
     connect(&timer_, &QTimer::timeout, this, [name = std::move(eventName), sink = std::move(sink)] {
         sink(Event{EventKind::Tick, name, -1, {}});
     });

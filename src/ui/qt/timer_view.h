@@ -8,6 +8,8 @@
 #include "ui/qt/remembered.h"
 
 class TimerView : public QObject, public ElementView {
+    Q_OBJECT
+
   public:
     TimerView(QObject* parent, std::string eventName, EventSink sink);
 

@@ -1,0 +1,64 @@
+// Closing the main window asks the quit question: No keeps everything as it was, Yes ends
+// the program with both windows gone.
+
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QTest>
+#include <map>
+#include <string>
+
+#include "qt_trainer.h"
+#include "ui/qt/label_view.h"
+
+namespace {
+
+// The caption of every element of the main window, by name.
+std::map<std::string, std::string> captions(const MainForm& form) {
+    std::map<std::string, std::string> byName;
+    for (const Element* element : form.elements()) byName[element->name] = element->caption();
+    return byName;
+}
+
+// The texts shown by the buttons and labels of the main window, by widget name.
+std::map<QString, QString> shownTexts(const QWidget& main) {
+    std::map<QString, QString> byName;
+    for (const QPushButton* button : main.findChildren<QPushButton*>()) {
+        byName[button->objectName()] = button->text();
+    }
+    for (const LabelView* label : main.findChildren<LabelView*>()) {
+        byName[label->objectName()] = label->text();
+    }
+    return byName;
+}
+
+}  // namespace
+
+TEST(CloseView, AnsweringNoKeepsTheWindowAndEveryCaption) {
+    QtTrainer trainer;
+    QWidget& main = trainer.view->mainWindow();
+    const auto modelBefore = captions(trainer.window.form);
+    const auto shownBefore = shownTexts(main);
+
+    trainer.dialogs.queueAnswer(DialogAnswer::No);
+    EXPECT_FALSE(main.close());
+
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_FALSE(trainer.window.closed);
+    ASSERT_EQ(trainer.dialogs.shown.size(), 1u);
+    EXPECT_EQ(trainer.dialogs.shown.front(), "豆豆：你确定要退出吗?");
+    EXPECT_EQ(captions(trainer.window.form), modelBefore);
+    EXPECT_EQ(shownTexts(main), shownBefore);
+}
+
+TEST(CloseView, AnsweringYesClosesBothWindows) {
+    QtTrainer trainer;
+    QTest::mouseClick(&trainer.widget("Label31"), Qt::LeftButton);
+    ASSERT_NE(trainer.view->aboutBox(), nullptr);
+
+    trainer.dialogs.queueAnswer(DialogAnswer::Yes);
+    EXPECT_TRUE(trainer.view->mainWindow().close());
+    EXPECT_TRUE(trainer.window.closed);
+    EXPECT_FALSE(trainer.view->mainWindow().isVisible());
+    EXPECT_EQ(trainer.view->aboutBox(), nullptr);
+}

@@ -1,0 +1,58 @@
+#pragma once
+// The trainer on screen with the real view and text metrics, and recording or scripted
+// services for everything else; started as the program starts.
+
+#include <QApplication>
+#include <QWidget>
+#include <memory>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+
+#include "engine/uniform_random.h"
+#include "sound/embedded_resources.h"
+#include "ui/dispatch.h"
+#include "ui/headless/recording_help_viewer.h"
+#include "ui/headless/recording_sound_output.h"
+#include "ui/headless/scripted_dialogs.h"
+#include "ui/headless/settable_clock.h"
+#include "ui/qt/qt_text_metrics.h"
+#include "ui/qt/trainer_view.h"
+
+// Shows texts readably in test failures.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+struct QtTrainer {
+    QtTrainer()
+        : window(Services{random, clock, sound, dialogs, helpViewer, metrics, resources,
+                          "/nonexistent-folder"}) {
+        dispatch(window, Event{EventKind::Load, {}, -1, {}});
+        view = std::make_unique<TrainerView>(window);
+        view->show();
+    }
+
+    ~QtTrainer() {
+        view.reset();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // The main window's widget that shows element `name` ("Command1(3)", "Combo2").
+    template <typename Widget = QWidget>
+    Widget& widget(const char* name) const {
+        Widget* found = view->mainWindow().findChild<Widget*>(QString::fromUtf8(name));
+        if (found == nullptr) throw std::runtime_error(std::string("no widget ") + name);
+        return *found;
+    }
+
+    UniformRandom random{12345};
+    SettableClock clock;
+    RecordingSoundOutput sound;
+    ScriptedDialogs dialogs;
+    RecordingHelpViewer helpViewer;
+    QtTextMetrics metrics;
+    EmbeddedResources resources;
+    WindowContext window;
+    std::unique_ptr<TrainerView> view;
+};

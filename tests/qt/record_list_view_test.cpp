@@ -1,0 +1,59 @@
+// The record list on screen follows the model's lines: appended lines become new rows, an
+// emptied list starts over.
+
+#include <gtest/gtest.h>
+
+#include <QListView>
+#include <string>
+
+#include "qt_trainer.h"
+
+namespace {
+
+// The text the list view shows in `row`.
+std::string rowText(const QListView& list, int row) {
+    return list.model()->data(list.model()->index(row, 0)).toString().toStdString();
+}
+
+}  // namespace
+
+TEST(RecordListView, AHundredThousandAppendedLinesAllBecomeRows) {
+    QtTrainer trainer;
+    Element& records = trainer.window.form.List1;
+    const auto& list = trainer.widget<QListView>("List1");
+    for (int line = 1; line <= 100000; ++line) records.addItem("第" + std::to_string(line) + "行");
+    trainer.view->sync();
+    ASSERT_EQ(list.model()->rowCount(), 100000);
+    EXPECT_EQ(rowText(list, 0), "第1行");
+    EXPECT_EQ(rowText(list, 99999), "第100000行");
+
+    records.addItem("报告");
+    records.addItem("结束");
+    trainer.view->sync();
+    ASSERT_EQ(list.model()->rowCount(), 100002);
+    EXPECT_EQ(rowText(list, 100001), "结束");
+}
+
+TEST(RecordListView, AnEmptiedListShowsOnlyItsNewLines) {
+    QtTrainer trainer;
+    Element& records = trainer.window.form.List1;
+    const auto& list = trainer.widget<QListView>("List1");
+    for (const char* line : {"一", "二", "三"}) records.addItem(line);
+    trainer.view->sync();
+
+    records.clearItems();
+    for (const char* line : {"甲", "乙", "丙", "丁"}) records.addItem(line);
+    trainer.view->sync();
+    ASSERT_EQ(list.model()->rowCount(), 4);
+    EXPECT_EQ(rowText(list, 0), "甲");
+    EXPECT_EQ(rowText(list, 3), "丁");
+}
+
+TEST(RecordListView, TheSelectedLineFollowsTheModel) {
+    QtTrainer trainer;
+    Element& records = trainer.window.form.List1;
+    for (const char* line : {"一", "二", "三"}) records.addItem(line);
+    records.listIndex = 2;
+    trainer.view->sync();
+    EXPECT_EQ(trainer.widget<QListView>("List1").currentIndex().row(), 2);
+}
