@@ -68,7 +68,9 @@ std::string plainNumber(double value) {
 }
 
 std::string signedNumber(std::int64_t value) {
-    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+    std::string text = std::to_string(value);
+    if (value >= 0) text.insert(text.begin(), ' ');
+    return text;
 }
 
 // The program never leaves the default rounding mode, in which nearbyint rounds halves to even.
