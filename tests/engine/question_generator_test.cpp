@@ -118,19 +118,6 @@ TEST_F(QuestionDrawing, NoQuestionRepeatsANumberOfTheTwoBeforeItAlsoAcrossRuns) 
     }
 }
 
-TEST_F(QuestionDrawing, HistorySlotsTakeTurnsFromTheFirstQuestionOn) {
-    EXPECT_FALSE(state.historySlotToggle.has_value());
-    drawNextQuestion(trainer.window);
-    EXPECT_EQ(state.historySlot0.operandA, state.operandA);
-    EXPECT_EQ(state.historySlot0.operandC, state.operandC);
-    EXPECT_EQ(state.historySlotToggle, 1);
-    drawNextQuestion(trainer.window);
-    EXPECT_EQ(state.historySlot1.operandB, state.operandB);
-    EXPECT_EQ(state.historySlotToggle, 0);
-    drawNextQuestion(trainer.window);
-    EXPECT_EQ(state.historySlot0.operandB, state.operandB);
-}
-
 TEST_F(QuestionDrawing, FillInBlanksAnyOfTheThreeTermsAndNormalQuestionsTheResult) {
     std::map<int, int> positions;
     state.fillBlankMode = "1";
