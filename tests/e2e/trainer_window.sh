@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# Starts the real trainer, checks that its main window is drawn at the design size, clicks
+# "说明" and waits for the about box. Needs a display; without one it runs itself on a
+# virtual screen.
+# Usage: trainer_window.sh <abacus-trainer> [folder to keep the screenshots in]
+set -u
+
+trainer="$1"
+keep="${2:-}"
+
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    XDG_RUNTIME_DIR="$(mktemp -d /tmp/abacus-runtime.XXXXXX)"
+    chmod 0700 "$XDG_RUNTIME_DIR"
+    export XDG_RUNTIME_DIR
+fi
+
+main_title='^童趣星V1.0简化绿色版$'
+about_title='^欢迎使用$'
+min_colours=100  # a drawn window has anti-aliased text; an empty one a handful of colours
+
+work="$(mktemp -d)"
+failures=()
+fail() { failures+=("$1"); }
+
+"$trainer" >"$work/trainer.out" 2>"$work/trainer.err" &
+pid=$!
+finish() {
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap finish EXIT
+
+# Distinct colours inside the window's rectangle of a screenshot.
+colours_in() {
+    local shot="$1" window="$2"
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    convert "$shot" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -format %k info:
+}
+
+# Waits for a visible window with an exact title and prints its id.
+wait_for_window() {
+    timeout 20 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1
+}
+
+main="$(wait_for_window "$main_title")"
+if [ -z "$main" ]; then
+    echo "FAIL: no visible window titled 童趣星V1.0简化绿色版 within 20 s"
+    cat "$work/trainer.err"
+    exit 1
+fi
+sleep 1
+
+eval "$(xdotool getwindowgeometry --shell "$main")"
+[ "$WIDTH" = 579 ] && [ "$HEIGHT" = 487 ] || fail "main window is ${WIDTH}x${HEIGHT}, not 579x487"
+import -window root "$work/trainer.png"
+colours="$(colours_in "$work/trainer.png" "$main")"
+[ "$colours" -ge "$min_colours" ] || fail "main window shows only $colours colours"
+
+# "说明" is Label31 at 8270,360, size 345x615 twips, inside Frame2 at 0,0.
+xdotool mousemove --window "$main" $(((8270 + 345 / 2) / 15)) $(((360 + 615 / 2) / 15)) click 1
+about="$(wait_for_window "$about_title")"
+if [ -z "$about" ]; then
+    fail "no about box titled 欢迎使用 after a click on 说明"
+else
+    sleep 0.5
+    eval "$(xdotool getwindowgeometry --shell "$about")"
+    [ "$WIDTH" = 387 ] && [ "$HEIGHT" = 230 ] || fail "about box is ${WIDTH}x${HEIGHT}, not 387x230"
+    import -window root "$work/about.png"
+    colours="$(colours_in "$work/about.png" "$about")"
+    [ "$colours" -ge "$min_colours" ] || fail "about box shows only $colours colours"
+fi
+
+kill -0 "$pid" 2>/dev/null || fail "the trainer ended by itself"
+if [ -n "$keep" ]; then
+    cp "$work"/*.png "$keep"/
+fi
+
+if [ ${#failures[@]} -gt 0 ]; then
+    printf 'FAIL: %s\n' "${failures[@]}"
+    exit 1
+fi
+echo "trainer window and about box checked"
