@@ -21,7 +21,7 @@ void Combo3_Click(WindowContext& window) {
     TrainingState& state = window.state;
     if (state.appState != 1) return;
     state.countIndex = static_cast<std::int16_t>(form.Combo3.listIndex);
-    const auto total = static_cast<std::int64_t>(integerValueOf(form.Combo3.caption()));
+    const auto total = saturatedTo<std::int16_t>(integerValueOf(form.Combo3.caption()));
     form.Label4.setCaption(plainNumber(total));
     form.Label25.setCaption(plainNumber(total));
     if (total == 5) form.Command8.setCaption("单  列");
