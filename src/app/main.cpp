@@ -14,13 +14,11 @@
 #include "ui/qt/qt_text_metrics.h"
 #include "ui/qt/system_clock.h"
 #include "ui/qt/trainer_view.h"
-#include "ui/qt/window_icon.h"
 
 int main(int argc, char** argv) {
     ensurePrivateRuntimeFolder();
     QApplication application(argc, argv);
     installFontSubstitutions();
-    QApplication::setWindowIcon(trainerIcon());
 
     UniformRandom random;
     SystemClock clock;

@@ -18,6 +18,7 @@ struct CaptionStyle {
     Alignment alignment = Alignment::Left;
     bool wrap = false;
     bool oneCharacterPerLine = false;
+    bool operator==(const CaptionStyle&) const = default;
 };
 
 // Lays `caption` out from the top of a box `width` pixels wide.

@@ -21,10 +21,12 @@ void LabelView::sync(const Element& element) {
         repaint = true;
     }
     const CaptionStyle style{element.alignment, element.multiLine, element.verticalText};
-    if (style.alignment != style_.alignment || style.wrap != style_.wrap ||
-        style.oneCharacterPerLine != style_.oneCharacterPerLine || element.hollowText != hollow_) {
-        style_ = style;
-        hollow_ = element.hollowText;
+    if (style_.changed(style)) {
+        styleValue_ = style;
+        repaint = true;
+    }
+    if (hollow_.changed(element.hollowText)) {
+        hollowValue_ = element.hollowText;
         repaint = true;
     }
     if (repaint) update();
@@ -39,8 +41,8 @@ void LabelView::paintEvent(QPaintEvent*) {
                                                                     : colours.color(QPalette::Text);
     if (!isEnabled()) textColour = colours.color(QPalette::Disabled, QPalette::WindowText);
 
-    const std::vector<CaptionLine> lines = layoutCaption(text_, font(), width(), style_);
-    if (hollow_) {
+    const std::vector<CaptionLine> lines = layoutCaption(text_, font(), width(), styleValue_);
+    if (hollowValue_) {
         QPainterPath outline;
         for (const CaptionLine& line : lines) outline.addText(line.baseline, font(), line.text);
         painter.setRenderHint(QPainter::Antialiasing);

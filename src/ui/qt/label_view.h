@@ -31,8 +31,10 @@ class LabelView : public QWidget, public ElementView {
     WidgetBasics basics_;
     Remembered<std::string> caption_;
     Remembered<ElementColours> colours_;
+    Remembered<CaptionStyle> style_;
+    Remembered<bool> hollow_;
     QString text_;
     ElementColours colourValues_;
-    CaptionStyle style_;
-    bool hollow_ = false;
+    CaptionStyle styleValue_;
+    bool hollowValue_ = false;
 };
