@@ -64,6 +64,10 @@ TEST(MainWindowLayout, RecordListCoversTheStatusPanelAndTheQuestionArea) {
     const QWidget& list = trainer.widget("List1");
     EXPECT_TRUE(isOnTopAt(trainer, QPoint(60, 30), list));    // over the status panel
     EXPECT_TRUE(isOnTopAt(trainer, QPoint(300, 200), list));  // over the banner
+    // The list's lower edge reaches into the captions of the settings and keypad frames;
+    // those stay readable in front of it.
+    EXPECT_TRUE(isOnTopAt(trainer, QPoint(30, 305), trainer.widget("Frame4")));
+    EXPECT_TRUE(isOnTopAt(trainer, QPoint(200, 305), trainer.widget("Frame1")));
 }
 
 TEST(MainWindowLayout, OvertimeMessageLiesOverTheTimeBar) {
