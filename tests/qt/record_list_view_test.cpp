@@ -57,3 +57,17 @@ TEST(RecordListView, TheSelectedLineFollowsTheModel) {
     trainer.view->sync();
     EXPECT_EQ(trainer.widget<QListView>("List1").currentIndex().row(), 2);
 }
+
+TEST(RecordListView, TheSelectedLineSurvivesARefillOfTheList) {
+    QtTrainer trainer;
+    Element& records = trainer.window.form.List1;
+    for (const char* line : {"一", "二", "三"}) records.addItem(line);
+    records.listIndex = 1;
+    trainer.view->sync();
+
+    records.clearItems();
+    for (const char* line : {"甲", "乙", "丙"}) records.addItem(line);
+    records.listIndex = 1;
+    trainer.view->sync();
+    EXPECT_EQ(trainer.widget<QListView>("List1").currentIndex().row(), 1);
+}

@@ -16,7 +16,7 @@ ListBoxView::ListBoxView(QWidget* parent, std::string eventName, EventSink sink)
 void ListBoxView::sync(const Element& element) {
     basics_.sync(*this, element, pixelRect(element));
     if (colours_.changed(coloursOf(element))) colourTextBox(*this, coloursOf(element));
-    rows_.sync(element);
+    if (rows_.sync(element)) index_.forget();
     if (index_.changed(element.listIndex)) {
         const QModelIndex row = rows_.index(element.listIndex);
         setCurrentIndex(row);

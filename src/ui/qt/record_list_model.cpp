@@ -2,7 +2,7 @@
 
 RecordListModel::RecordListModel(QObject* parent) : QAbstractListModel(parent) {}
 
-void RecordListModel::sync(const Element& list) {
+bool RecordListModel::sync(const Element& list) {
     const int rows = static_cast<int>(list.items.size());
     if (list_ != &list || list.clearCount != clearCount_ || rows < shownRows_) {
         beginResetModel();
@@ -10,11 +10,14 @@ void RecordListModel::sync(const Element& list) {
         clearCount_ = list.clearCount;
         shownRows_ = rows;
         endResetModel();
-    } else if (rows > shownRows_) {
+        return true;
+    }
+    if (rows > shownRows_) {
         beginInsertRows(QModelIndex(), shownRows_, rows - 1);
         shownRows_ = rows;
         endInsertRows();
     }
+    return false;
 }
 
 int RecordListModel::rowCount(const QModelIndex& parent) const {

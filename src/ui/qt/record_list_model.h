@@ -13,8 +13,9 @@ class RecordListModel : public QAbstractListModel {
   public:
     explicit RecordListModel(QObject* parent);
 
-    // Catches up with `list`: appends the new lines, or starts over after the list was emptied.
-    void sync(const Element& list);
+    // Catches up with `list`: appends the new lines, or starts over after the list was
+    // emptied; true when it started over.
+    bool sync(const Element& list);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
