@@ -1,0 +1,40 @@
+#pragma once
+// Ends a benchmark probe right after its window has been painted for the first time,
+// printing the monotonic time of that moment and the number of widgets in the window.
+
+#include <QEvent>
+#include <QObject>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+#include <ctime>
+
+class FirstPaintProbe : public QObject {
+  public:
+    explicit FirstPaintProbe(QWidget& window) : window_(window) { window.installEventFilter(this); }
+
+  protected:
+    // On the first paint of the window: report once the paint has finished, then leave the event
+    // loop without closing windows.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &window_ && event->type() == QEvent::Paint && !seen_) {
+            seen_ = true;
+            QTimer::singleShot(0, [this] { reportAndQuit(); });
+        }
+        return false;
+    }
+
+  private:
+    void reportAndQuit() {
+        timespec now{};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        const long long nanoseconds = now.tv_sec * 1'000'000'000LL + now.tv_nsec;
+        std::printf("painted_ns=%lld widgets=%lld\n", nanoseconds,
+                    static_cast<long long>(window_.findChildren<QWidget*>().size()));
+        std::fflush(stdout);
+        QCoreApplication::exit(0);
+    }
+
+    QWidget& window_;
+    bool seen_ = false;
+};

@@ -1,0 +1,18 @@
+// Starts the trainer exactly as the program does and quits after its first painted frame.
+
+#include <QApplication>
+
+#include "desktop_trainer.h"
+#include "first_paint_probe.h"
+#include "private_runtime_folder.h"
+#include "ui/qt/qt_font.h"
+
+int main(int argc, char** argv) {
+    ensurePrivateRuntimeFolder();
+    QApplication application(argc, argv);
+    installFontSubstitutions();
+    DesktopTrainer trainer;
+    FirstPaintProbe probe(trainer.view().mainWindow());
+    trainer.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,20 @@
+#include "desktop_trainer.h"
+
+#include <QCoreApplication>
+
+#include "ui/dispatch.h"
+
+namespace {
+
+// Runs the load event before the view is built, so the view starts from the defaults.
+WindowContext& loaded(WindowContext& window) {
+    dispatch(window, Event{EventKind::Load, {}, -1, {}});
+    return window;
+}
+
+}  // namespace
+
+DesktopTrainer::DesktopTrainer()
+    : window_(Services{random_, clock_, sound_, dialogs_, helpViewer_, metrics_, resources_,
+                       QCoreApplication::applicationDirPath().toStdString()}),
+      view_(loaded(window_)) {}

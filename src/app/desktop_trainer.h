@@ -1,0 +1,34 @@
+#pragma once
+// The trainer as it runs on a desktop: the real services, the window model and its view.
+// Build it after the QApplication and the font substitutions.
+
+#include "engine/uniform_random.h"
+#include "sound/alsa/alsa_sound_output.h"
+#include "sound/embedded_resources.h"
+#include "ui/qt/desktop_help_viewer.h"
+#include "ui/qt/qt_dialogs.h"
+#include "ui/qt/qt_text_metrics.h"
+#include "ui/qt/system_clock.h"
+#include "ui/qt/trainer_view.h"
+#include "ui/window_context.h"
+
+class DesktopTrainer {
+  public:
+    // Creates the main window with its start-up defaults and builds its view.
+    DesktopTrainer();
+
+    // Shows the main window centred on the screen.
+    void show() { view_.show(); }
+    TrainerView& view() { return view_; }
+
+  private:
+    UniformRandom random_;
+    SystemClock clock_;
+    AlsaSoundOutput sound_;
+    QtDialogs dialogs_;
+    DesktopHelpViewer helpViewer_;
+    QtTextMetrics metrics_;
+    EmbeddedResources resources_;
+    WindowContext window_;
+    TrainerView view_;
+};
