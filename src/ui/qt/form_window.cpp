@@ -1,7 +1,6 @@
 #include "ui/qt/form_window.h"
 
 #include <QCloseEvent>
-#include <QMouseEvent>
 #include <map>
 
 #include "ui/qt/element_view_factory.h"
@@ -10,7 +9,7 @@
 
 FormWindow::FormWindow(const std::vector<Element*>& elements, const std::string& eventPrefix,
                        EventSink sink, CloseRequest closeRequest, QWidget* parent)
-    : QWidget(parent, Qt::Window),
+    : ClickableWidget(parent, elements.front()->name, sink, Qt::Window),
       window_(*elements.front()),
       sink_(std::move(sink)),
       closeRequest_(std::move(closeRequest)) {
@@ -47,13 +46,5 @@ void FormWindow::closeEvent(QCloseEvent* event) {
         event->accept();
     } else {
         event->ignore();
-    }
-}
-
-void FormWindow::mousePressEvent(QMouseEvent* event) { event->accept(); }
-
-void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        sink_(Event{EventKind::Click, window_.name, -1, {}});
     }
 }

@@ -8,11 +8,12 @@
 #include <utility>
 #include <vector>
 
+#include "ui/qt/clickable_widget.h"
 #include "ui/qt/element_colours.h"
 #include "ui/qt/element_view.h"
 #include "ui/qt/remembered.h"
 
-class FormWindow : public QWidget {
+class FormWindow : public ClickableWidget {
     Q_OBJECT
 
   public:
@@ -29,8 +30,6 @@ class FormWindow : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     const Element& window_;

@@ -1,6 +1,5 @@
 #include "ui/qt/frame_view.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 #include "ui/qt/twips.h"
@@ -13,7 +12,7 @@ const QColor kHighlight(255, 255, 255);
 }  // namespace
 
 FrameView::FrameView(QWidget* parent, std::string eventName, EventSink sink)
-    : QWidget(parent), eventName_(std::move(eventName)), sink_(std::move(sink)) {}
+    : ClickableWidget(parent, std::move(eventName), std::move(sink)) {}
 
 void FrameView::sync(const Element& element) {
     basics_.sync(*this, element, pixelRect(element));
@@ -50,12 +49,4 @@ void FrameView::paintEvent(QPaintEvent*) {
                        : palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
                                          QPalette::WindowText));
     painter.drawText(kTitleIndent, metrics.ascent(), title_);
-}
-
-void FrameView::mousePressEvent(QMouseEvent* event) { event->accept(); }
-
-void FrameView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        sink_(Event{EventKind::Click, eventName_, -1, {}});
-    }
 }

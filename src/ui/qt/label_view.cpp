@@ -1,13 +1,12 @@
 #include "ui/qt/label_view.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
 #include "ui/qt/twips.h"
 
 LabelView::LabelView(QWidget* parent, std::string eventName, EventSink sink)
-    : QWidget(parent), eventName_(std::move(eventName)), sink_(std::move(sink)) {}
+    : ClickableWidget(parent, std::move(eventName), std::move(sink)) {}
 
 void LabelView::sync(const Element& element) {
     basics_.sync(*this, element, pixelRect(element));
@@ -50,13 +49,5 @@ void LabelView::paintEvent(QPaintEvent*) {
     } else {
         painter.setPen(textColour);
         for (const CaptionLine& line : lines) painter.drawText(line.baseline, line.text);
-    }
-}
-
-void LabelView::mousePressEvent(QMouseEvent* event) { event->accept(); }
-
-void LabelView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        sink_(Event{EventKind::Click, eventName_, -1, {}});
     }
 }

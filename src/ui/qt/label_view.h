@@ -5,11 +5,12 @@
 #include <QWidget>
 
 #include "ui/qt/caption_layout.h"
+#include "ui/qt/clickable_widget.h"
 #include "ui/qt/element_colours.h"
 #include "ui/qt/element_view.h"
 #include "ui/qt/widget_basics.h"
 
-class LabelView : public QWidget, public ElementView {
+class LabelView : public ClickableWidget, public ElementView {
     Q_OBJECT
 
   public:
@@ -22,12 +23,8 @@ class LabelView : public QWidget, public ElementView {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    std::string eventName_;
-    EventSink sink_;
     WidgetBasics basics_;
     Remembered<std::string> caption_;
     Remembered<ElementColours> colours_;

@@ -4,11 +4,12 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include "ui/qt/clickable_widget.h"
 #include "ui/qt/element_colours.h"
 #include "ui/qt/element_view.h"
 #include "ui/qt/widget_basics.h"
 
-class PictureView : public QWidget, public ElementView {
+class PictureView : public ClickableWidget, public ElementView {
     Q_OBJECT
 
   public:
@@ -19,12 +20,8 @@ class PictureView : public QWidget, public ElementView {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    std::string eventName_;
-    EventSink sink_;
     WidgetBasics basics_;
     Remembered<ElementColours> colours_;
     Remembered<std::string> pictureName_;
