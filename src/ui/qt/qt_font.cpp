@@ -9,12 +9,13 @@ constexpr double kScreenDotsPerInch = 96.0;
 constexpr double kPointsPerInch = 72.0;
 }  // namespace
 
-QFont qtFont(const FontSpec& spec) {
-    QFont font(QString::fromStdString(spec.family));
+QFont qtFont(const FontSpec& designFont) {
+    QFont font(QString::fromStdString(designFont.family));
     font.setPixelSize(std::max(
-        1, static_cast<int>(std::lround(spec.pointSize * kScreenDotsPerInch / kPointsPerInch))));
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+        1,
+        static_cast<int>(std::lround(designFont.pointSize * kScreenDotsPerInch / kPointsPerInch))));
+    font.setBold(designFont.bold);
+    font.setItalic(designFont.italic);
     return font;
 }
 

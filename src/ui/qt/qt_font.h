@@ -6,6 +6,6 @@
 #include "ui/element.h"
 
 // The Qt font for a design font: same family name, pixel size = points x 96 / 72.
-QFont qtFont(const FontSpec& spec);
+QFont qtFont(const FontSpec& designFont);
 // Maps the design's font names onto the installed CJK faces; call once after QApplication.
 void installFontSubstitutions();
