@@ -91,3 +91,12 @@ void Form_Unload(WindowContext& window, bool& cancel) {
     if (soundCuesOn(window)) playClip(window, 110);
     cancel = !window.services.dialogs.askYesNo(kQuitQuestion);
 }
+
+void closeMainWindow(WindowContext& window) {
+    bool cancel = false;
+    Form_Unload(window, cancel);
+    if (cancel) return;
+    window.help.restoreDesign();
+    window.form.Form1_main.visible = false;
+    window.closed = true;
+}

@@ -9,3 +9,6 @@ void Form_Load(WindowContext& window);
 void qs(WindowContext& window);
 // Asks whether to quit; sets `cancel` when the answer is No.
 void Form_Unload(WindowContext& window, bool& cancel);
+// Closes the main window unless the quit question is answered No; on Yes both windows are
+// released and the program ends.
+void closeMainWindow(WindowContext& window);

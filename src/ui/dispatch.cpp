@@ -3,6 +3,7 @@
 #include <functional>
 #include <map>
 
+#include "engine/answer_button.h"
 #include "engine/date_time_display.h"
 #include "engine/startup.h"
 #include "sound/sound_button.h"
@@ -18,6 +19,7 @@ constexpr char kHelpPrefix[] = "help.";
 // Click handlers of the main window, by element name.
 const std::map<std::string, Handler>& clickHandlers() {
     static const std::map<std::string, Handler> handlers = {
+        {"Command3", Command3_Click},
         {"Command5", Command5_Click},
         {"Label31", Label31_Click},
     };
@@ -55,16 +57,6 @@ void runHandler(const std::map<std::string, Handler>& handlers, const std::strin
                 WindowContext& window) {
     const auto found = handlers.find(name);
     if (found != handlers.end()) found->second(window);
-}
-
-// Closes the main window unless the quit question is answered No.
-void closeMainWindow(WindowContext& window) {
-    bool cancel = false;
-    Form_Unload(window, cancel);
-    if (cancel) return;
-    window.help.restoreDesign();
-    window.form.Form1_main.visible = false;
-    window.closed = true;
 }
 
 // A click into the about box: "完全版说明" opens the help file, anything else closes it.

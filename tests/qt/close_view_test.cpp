@@ -62,3 +62,20 @@ TEST(CloseView, AnsweringYesClosesBothWindows) {
     EXPECT_FALSE(trainer.view->mainWindow().isVisible());
     EXPECT_EQ(trainer.view->aboutBox(), nullptr);
 }
+
+TEST(CloseView, CloseKeyBetweenRunsAsksTheSameQuestion) {
+    QtTrainer trainer;
+    auto& closeKey = trainer.widget<QPushButton>("Command3");
+    ASSERT_EQ(closeKey.text(), QString::fromUtf8("关闭"));
+
+    trainer.dialogs.queueAnswer(DialogAnswer::No);
+    QTest::mouseClick(&closeKey, Qt::LeftButton);
+    EXPECT_TRUE(trainer.view->mainWindow().isVisible());
+    EXPECT_FALSE(trainer.window.closed);
+
+    trainer.dialogs.queueAnswer(DialogAnswer::Yes);
+    QTest::mouseClick(&closeKey, Qt::LeftButton);
+    EXPECT_TRUE(trainer.window.closed);
+    EXPECT_FALSE(trainer.view->mainWindow().isVisible());
+    EXPECT_EQ(trainer.dialogs.shown.size(), 2u);
+}

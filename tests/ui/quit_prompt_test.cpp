@@ -72,4 +72,15 @@ TEST_F(QuitPrompt, GoodbyeCuePlaysBeforeTheQuestionOnlyWhileCuesAreOn) {
     EXPECT_EQ(trainer.dialogs.shown.size(), 2u) << "the question is asked with cues off too";
 }
 
+TEST_F(QuitPrompt, CloseKeyBetweenRunsAsksTheSameQuestion) {
+    trainer.click("Command3");
+    EXPECT_FALSE(trainer.window.closed);
+    EXPECT_EQ(trainer.dialogs.shown, (std::vector<std::string>{"豆豆：你确定要退出吗?"}));
+    EXPECT_EQ(trainer.sound.played, (std::vector<std::int16_t>{110}));
+
+    trainer.dialogs.queueAnswer(DialogAnswer::Yes);
+    trainer.click("Command3");
+    EXPECT_TRUE(trainer.window.closed);
+}
+
 }  // namespace

@@ -46,6 +46,10 @@ void TrainerView::show() {
 void TrainerView::send(const Event& event) {
     dispatch(window_, event);
     sync();
+    if (window_.closed) {
+        main_->hide();
+        QCoreApplication::exit(0);
+    }
 }
 
 void TrainerView::sync() {
@@ -55,9 +59,7 @@ void TrainerView::sync() {
 
 bool TrainerView::mainWindowMayClose() {
     send(Event{EventKind::Close, {}, -1, {}});
-    if (!window_.closed) return false;
-    QCoreApplication::quit();
-    return true;
+    return window_.closed;
 }
 
 bool TrainerView::aboutBoxMayClose() {

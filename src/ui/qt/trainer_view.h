@@ -20,7 +20,8 @@ class TrainerView {
 
     // Shows the main window centred on the screen.
     void show();
-    // Hands `event` to dispatch, then brings the widgets up to date.
+    // Hands `event` to dispatch, then brings the widgets up to date; ends the program once
+    // the model says the main window has closed.
     void send(const Event& event);
     // Copies the model onto both windows, opening or closing the about box as it says.
     void sync();
