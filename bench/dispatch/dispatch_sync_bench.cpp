@@ -10,12 +10,8 @@
 
 #include "engine/uniform_random.h"
 #include "private_runtime_folder.h"
-#include "sound/embedded_resources.h"
 #include "ui/dispatch.h"
-#include "ui/headless/recording_help_viewer.h"
-#include "ui/headless/recording_sound_output.h"
-#include "ui/headless/scripted_dialogs.h"
-#include "ui/headless/settable_clock.h"
+#include "ui/headless/recording_services.h"
 #include "ui/qt/qt_font.h"
 #include "ui/qt/qt_text_metrics.h"
 #include "ui/qt/trainer_view.h"
@@ -64,14 +60,9 @@ int main(int argc, char** argv) {
     installFontSubstitutions();
 
     UniformRandom random{1};
-    SettableClock clock;
-    RecordingSoundOutput sound;
-    ScriptedDialogs dialogs;
-    RecordingHelpViewer helpViewer;
+    RecordingServices services;
     QtTextMetrics metrics;
-    EmbeddedResources resources;
-    WindowContext window(Services{random, clock, sound, dialogs, helpViewer, metrics, resources,
-                                  "/nonexistent-folder"});
+    WindowContext window(services.bind(random, metrics, "/nonexistent-folder"));
     dispatch(window, Event{EventKind::Load, {}, -1, {}});
     TrainerView view(window);
     view.show();
@@ -85,8 +76,8 @@ int main(int argc, char** argv) {
            timeEvents(view, events, [](int i) {
                return Event{EventKind::Choose, "Combo3", i % 2 == 0 ? 0 : 10, {}};
            }));
-    report("clock tick (date and time label)", timeEvents(view, events, [&clock](int) {
-               clock.advance(1);
+    report("clock tick (date and time label)", timeEvents(view, events, [&services](int) {
+               services.clock.advance(1);
                return Event{EventKind::Tick, "Timer3", -1, {}};
            }));
     report("click on a disabled key (ignored, sync only)", timeEvents(view, events, [](int) {

@@ -8,12 +8,8 @@
 
 #include "engine/question_generator.h"
 #include "engine/uniform_random.h"
-#include "sound/embedded_resources.h"
 #include "ui/headless/fixed_width_metrics.h"
-#include "ui/headless/recording_help_viewer.h"
-#include "ui/headless/recording_sound_output.h"
-#include "ui/headless/scripted_dialogs.h"
-#include "ui/headless/settable_clock.h"
+#include "ui/headless/recording_services.h"
 #include "ui/window_context.h"
 
 namespace {
@@ -39,14 +35,9 @@ class CountingRandom : public RandomSource {
 // A headless trainer window with the counting generator.
 struct BenchWindow {
     CountingRandom random;
-    SettableClock clock;
-    RecordingSoundOutput sound;
-    ScriptedDialogs dialogs;
-    RecordingHelpViewer helpViewer;
+    RecordingServices services;
     FixedWidthMetrics metrics;
-    EmbeddedResources resources;
-    WindowContext window{
-        Services{random, clock, sound, dialogs, helpViewer, metrics, resources, "/nonexistent"}};
+    WindowContext window{services.bind(random, metrics, "/nonexistent")};
 };
 
 // Draws normal four-digit questions of the mode given as the benchmark's argument.

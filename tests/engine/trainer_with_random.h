@@ -9,7 +9,9 @@
 #include <initializer_list>
 
 #include "engine/uniform_random.h"
-#include "support/headless_window.h"
+#include "ui/dispatch.h"
+#include "ui/headless/fixed_width_metrics.h"
+#include "ui/headless/recording_services.h"
 
 // Hands out scripted values in order and counts the seedings from the clock.
 class ScriptedRandom : public RandomSource {
@@ -61,10 +63,9 @@ class TrainerWith : public ::testing::Test {
     void SetUp() override { dispatch(window, Event{EventKind::Load, {}, -1, {}}); }
 
     Random random;
-    HeadlessWindow headless;
-    WindowContext window{Services{random, headless.clock, headless.sound, headless.dialogs,
-                                  headless.helpViewer, headless.metrics, headless.resources,
-                                  "/nonexistent-folder"}};
+    RecordingServices headless;
+    FixedWidthMetrics metrics;
+    WindowContext window{headless.bind(random, metrics, "/nonexistent-folder")};
     MainForm& form = window.form;
     TrainingState& state = window.state;
 };

@@ -10,12 +10,8 @@
 #include <string>
 
 #include "engine/uniform_random.h"
-#include "sound/embedded_resources.h"
 #include "ui/dispatch.h"
-#include "ui/headless/recording_help_viewer.h"
-#include "ui/headless/recording_sound_output.h"
-#include "ui/headless/scripted_dialogs.h"
-#include "ui/headless/settable_clock.h"
+#include "ui/headless/recording_services.h"
 #include "ui/qt/qt_text_metrics.h"
 #include "ui/qt/trainer_view.h"
 
@@ -24,10 +20,8 @@ inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
 
-struct QtTrainer {
-    QtTrainer()
-        : window(Services{random, clock, sound, dialogs, helpViewer, metrics, resources,
-                          "/nonexistent-folder"}) {
+struct QtTrainer : RecordingServices {
+    QtTrainer() : window(bind(random, metrics, "/nonexistent-folder")) {
         dispatch(window, Event{EventKind::Load, {}, -1, {}});
         view = std::make_unique<TrainerView>(window);
         view->show();
@@ -47,12 +41,7 @@ struct QtTrainer {
     }
 
     UniformRandom random{12345};
-    SettableClock clock;
-    RecordingSoundOutput sound;
-    ScriptedDialogs dialogs;
-    RecordingHelpViewer helpViewer;
     QtTextMetrics metrics;
-    EmbeddedResources resources;
     WindowContext window;
     std::unique_ptr<TrainerView> view;
 };

@@ -1,21 +1,16 @@
 #pragma once
 // A trainer window with recording services and fixed-width metrics, for handler tests.
 
-#include <memory>
+#include <string>
 
 #include "engine/uniform_random.h"
-#include "sound/embedded_resources.h"
 #include "ui/dispatch.h"
 #include "ui/headless/fixed_width_metrics.h"
-#include "ui/headless/recording_help_viewer.h"
-#include "ui/headless/recording_sound_output.h"
-#include "ui/headless/scripted_dialogs.h"
-#include "ui/headless/settable_clock.h"
+#include "ui/headless/recording_services.h"
 
-struct HeadlessWindow {
+struct HeadlessWindow : RecordingServices {
     explicit HeadlessWindow(std::string programFolder = "/nonexistent-folder")
-        : window(Services{random, clock, sound, dialogs, helpViewer, metrics, resources,
-                          std::move(programFolder)}) {}
+        : window(bind(random, metrics, std::move(programFolder))) {}
 
     // Creates the main window as the program does at start.
     void load() { dispatch(window, Event{EventKind::Load, {}, -1, {}}); }
@@ -30,11 +25,6 @@ struct HeadlessWindow {
     void close() { dispatch(window, Event{EventKind::Close, {}, -1, {}}); }
 
     UniformRandom random{12345};
-    SettableClock clock;
-    RecordingSoundOutput sound;
-    ScriptedDialogs dialogs;
-    RecordingHelpViewer helpViewer;
     FixedWidthMetrics metrics;
-    EmbeddedResources resources;
     WindowContext window;
 };

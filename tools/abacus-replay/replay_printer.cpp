@@ -50,12 +50,10 @@ std::string oneLine(const std::string& text) {
 }
 
 std::string describeElement(const std::string& name, const Element& element) {
-    std::string line = name + " visible=" + flag(element.visible) +
-                       " enabled=" + flag(element.enabled) +
-                       " left=" + std::to_string(element.left) +
-                       " top=" + std::to_string(element.top) +
-                       " width=" + std::to_string(element.width) +
-                       " height=" + std::to_string(element.height);
+    std::string line =
+        name + " visible=" + flag(element.visible) + " enabled=" + flag(element.enabled) +
+        " left=" + std::to_string(element.left) + " top=" + std::to_string(element.top) +
+        " width=" + std::to_string(element.width) + " height=" + std::to_string(element.height);
     if (element.kind == ElementKind::ComboBox || element.kind == ElementKind::ListBox) {
         line += " index=" + std::to_string(element.listIndex);
     }
@@ -162,6 +160,7 @@ std::vector<std::string> describeState(const TrainingState& s) {
         {"soundBuffer", std::to_string(s.soundBuffer.size())},
     };
     std::vector<std::string> lines{"state " + std::to_string(fields.size())};
-    for (const auto& [name, value] : fields) lines.push_back(std::string(name) + "=" + oneLine(value));
+    for (const auto& [name, value] : fields)
+        lines.push_back(std::string(name) + "=" + oneLine(value));
     return lines;
 }

@@ -46,9 +46,7 @@ void ReplayRandom::seed(std::uint32_t value) {
     seeded_ = true;
 }
 
-ReplaySession::ReplaySession()
-    : window_(Services{random_, clock_, sound_, dialogs_, helpViewer_, metrics_, resources_,
-                       programFolder()}) {
+ReplaySession::ReplaySession() : window_(services_.bind(random_, metrics_, programFolder())) {
     dispatch(window_, Event{EventKind::Load, {}, -1, {}});
 }
 
@@ -76,12 +74,12 @@ std::optional<std::vector<std::string>> ReplaySession::run(const std::string& li
         std::string date, time;
         LocalDateTime moment;
         if (!(in >> date >> time) || !parseMoment(date, time, moment)) return badArguments();
-        clock_.set(moment);
+        services_.clock.set(moment);
     } else if (command == "advance") {
         std::string value;
         long long seconds = 0;
         if (!(in >> value) || !parseNumber(value, seconds)) return badArguments();
-        clock_.advance(seconds);
+        services_.clock.advance(seconds);
     } else if (command == "click") {
         if (!(in >> name)) return badArguments();
         if (findElement(window_, name) == nullptr) return unknownElement();
@@ -119,11 +117,11 @@ std::optional<std::vector<std::string>> ReplaySession::run(const std::string& li
         std::string answer;
         in >> answer;
         if (answer == "yes") {
-            dialogs_.queueAnswer(DialogAnswer::Yes);
+            services_.dialogs.queueAnswer(DialogAnswer::Yes);
         } else if (answer == "no") {
-            dialogs_.queueAnswer(DialogAnswer::No);
+            services_.dialogs.queueAnswer(DialogAnswer::No);
         } else if (answer == "ok") {
-            dialogs_.queueAnswer(DialogAnswer::Ok);
+            services_.dialogs.queueAnswer(DialogAnswer::Ok);
         } else {
             return badArguments();
         }
@@ -144,21 +142,21 @@ std::optional<std::vector<std::string>> ReplaySession::print(const std::string& 
     if (what == "state") return describeState(window_.state);
     if (what == "closed") return std::vector<std::string>{window_.closed ? "closed 1" : "closed 0"};
     if (what == "sounds") {
-        std::vector<std::string> lines{"sounds " +
-                                       std::to_string(sound_.played.size() - soundsPrinted_)};
-        for (std::size_t i = soundsPrinted_; i < sound_.played.size(); ++i) {
-            lines.push_back(std::to_string(sound_.played[i]));
+        std::vector<std::string> lines{
+            "sounds " + std::to_string(services_.sound.played.size() - soundsPrinted_)};
+        for (std::size_t i = soundsPrinted_; i < services_.sound.played.size(); ++i) {
+            lines.push_back(std::to_string(services_.sound.played[i]));
         }
-        soundsPrinted_ = sound_.played.size();
+        soundsPrinted_ = services_.sound.played.size();
         return lines;
     }
     if (what == "dialogs") {
-        std::vector<std::string> lines{"dialogs " +
-                                       std::to_string(dialogs_.shown.size() - dialogsPrinted_)};
-        for (std::size_t i = dialogsPrinted_; i < dialogs_.shown.size(); ++i) {
-            lines.push_back(oneLine(dialogs_.shown[i]));
+        std::vector<std::string> lines{
+            "dialogs " + std::to_string(services_.dialogs.shown.size() - dialogsPrinted_)};
+        for (std::size_t i = dialogsPrinted_; i < services_.dialogs.shown.size(); ++i) {
+            lines.push_back(oneLine(services_.dialogs.shown[i]));
         }
-        dialogsPrinted_ = dialogs_.shown.size();
+        dialogsPrinted_ = services_.dialogs.shown.size();
         return lines;
     }
     const Element* element = findElement(window_, what);

@@ -8,45 +8,37 @@
 #include <vector>
 
 #include "engine/uniform_random.h"
-#include "sound/embedded_resources.h"
 #include "ui/headless/fixed_width_metrics.h"
-#include "ui/headless/recording_help_viewer.h"
-#include "ui/headless/recording_sound_output.h"
-#include "ui/headless/scripted_dialogs.h"
-#include "ui/headless/settable_clock.h"
+#include "ui/headless/recording_services.h"
 #include "ui/window_context.h"
 
 // Random numbers that follow the clock until a script seeds them; once seeded, seeding
 // from the clock changes nothing, so a script's questions are the same on every run.
 class ReplayRandom : public RandomSource {
-public:
+  public:
     float next() override { return generator_.next(); }
     void randomize() override;
     void seed(std::uint32_t value);
 
-private:
+  private:
     UniformRandom generator_;
     bool seeded_ = false;
 };
 
 class ReplaySession {
-public:
+  public:
     ReplaySession();
 
     // Runs one command line. Returns the lines it prints, or nullopt with `error` set when
     // the command or the element it names is unknown.
     std::optional<std::vector<std::string>> run(const std::string& line, std::string& error);
 
-private:
+  private:
     std::optional<std::vector<std::string>> print(const std::string& what, std::string& error);
 
     ReplayRandom random_;
-    SettableClock clock_;
-    RecordingSoundOutput sound_;
-    ScriptedDialogs dialogs_;
-    RecordingHelpViewer helpViewer_;
+    RecordingServices services_;
     FixedWidthMetrics metrics_;
-    EmbeddedResources resources_;
     WindowContext window_;
     std::size_t soundsPrinted_ = 0;
     std::size_t dialogsPrinted_ = 0;
