@@ -76,8 +76,8 @@ void qs(WindowContext& window) {
     state.appState = 1;
     state.runActive = "0";
 
-    static const char* const kMenuCaptions[10] = {"日历", "打开", "保存", "记录", "颜色",
-                                                   "字体", nullptr, nullptr, "出卷", "查看"};
+    static const char* const kMenuCaptions[10] = {"日历", "打开",  "保存",  "记录", "颜色",
+                                                  "字体", nullptr, nullptr, "出卷", "查看"};
     for (int key = 0; key <= 9; ++key) {
         if (kMenuCaptions[key] != nullptr) form.Command1[key].setCaption(kMenuCaptions[key]);
     }

@@ -97,7 +97,7 @@ struct TrainingState {
     std::int16_t elapsedMinutes = 0;
     std::int16_t elapsedSeconds = 0;
     std::string elapsedText;
-    std::int32_t elapsedTime = 0;  // a time of day, in seconds after midnight
+    std::int32_t elapsedTime = 0;                 // a time of day, in seconds after midnight
     std::optional<std::int16_t> lastClockSecond;  // empty until the first counted tick
 
     // Keypad entry.

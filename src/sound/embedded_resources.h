@@ -4,6 +4,6 @@
 #include "ui/services.h"
 
 class EmbeddedResources : public Resources {
-public:
+  public:
     std::span<const std::uint8_t> clip(std::int16_t id) const override;
 };

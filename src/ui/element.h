@@ -50,13 +50,13 @@ struct TextExtent {
 
 // Measures captions in twips; the Qt front end asks the real fonts, tests use fixed widths.
 class TextMetrics {
-public:
+  public:
     virtual ~TextMetrics() = default;
     virtual TextExtent measure(const FontSpec& font, const std::string& text) const = 0;
 };
 
 class Element {
-public:
+  public:
     Element() = default;
     Element(std::string name, ElementKind kind, std::string container);
 
@@ -71,13 +71,13 @@ public:
     int height = 0;
     FontSpec font;
     Rgb backColor{192, 192, 192};
-    std::optional<Rgb> foreColor;  // set where the design gives a text colour
-    std::optional<Rgb> fillColor;  // filled shapes
+    std::optional<Rgb> foreColor;   // set where the design gives a text colour
+    std::optional<Rgb> fillColor;   // filled shapes
     bool useSystemColours = false;  // standard button, window-colour or system-text look
     Alignment alignment = Alignment::Left;
     bool autoSize = false;
     bool multiLine = false;
-    bool hollowText = false;  // drawn outlined, as the decorative face is
+    bool hollowText = false;    // drawn outlined, as the decorative face is
     bool verticalText = false;  // one character per line in a narrow column
     std::string tooltip;
 
@@ -86,8 +86,8 @@ public:
     int listIndex = -1;
     std::uint64_t clearCount = 0;
 
-    int interval = 0;  // timers, in milliseconds
-    std::string picture;  // rods: name of the rod picture shown
+    int interval = 0;                                   // timers, in milliseconds
+    std::string picture;                                // rods: name of the rod picture shown
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0, thickness = 1;  // lines
 
     const std::string& caption() const { return caption_; }
@@ -103,7 +103,7 @@ public:
     // Lets the element measure its caption; the design size stays until the caption changes.
     void attachMetrics(const TextMetrics* metrics);
 
-private:
+  private:
     void fitToCaption();
 
     std::string caption_;

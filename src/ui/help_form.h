@@ -17,7 +17,7 @@ struct HelpForm {
     Element picIcon, lblTitle, lblVersion, lblDescription, Label3, Label1, Label4, Label5, Label2;
     Element Filename;
 
-    bool loaded = false;  // the box exists; unloading drops it until the next opening
+    bool loaded = false;              // the box exists; unloading drops it until the next opening
     std::uint64_t raiseRequests = 0;  // bumped when an open box is asked to come to the front
 
     // Every element, the window first.
@@ -28,7 +28,7 @@ struct HelpForm {
     // Puts every element back into its design state, as a fresh load would find it.
     void restoreDesign();
 
-private:
+  private:
     std::vector<Element*> elements_;
     const TextMetrics* metrics_ = nullptr;
 };

@@ -56,7 +56,7 @@ struct MainForm {
     // Lets auto-size labels measure their captions.
     void attachMetrics(const TextMetrics& metrics);
 
-private:
+  private:
     void add(Element& element);
     void designWindow();
     void designStatusPanel();

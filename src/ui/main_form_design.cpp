@@ -1,9 +1,8 @@
 // The design state of the main window: positions in twips, captions, fonts, colours,
 // tooltips and the elements that start hidden or disabled.
 
-#include "ui/main_form.h"
-
 #include "ui/form_design.h"
+#include "ui/main_form.h"
 
 namespace {
 
@@ -185,8 +184,8 @@ void MainForm::designKeypad() {
     static constexpr int kRows[3] = {240, 840, 1440};
     static const char* const kDigits[9] = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
     for (int key = 1; key <= 9; ++key) {
-        keypadKey(Command1[key], "Command1(" + std::to_string(key) + ")",
-                  kColumns[(key - 1) % 3], kRows[(key - 1) / 3], 1095, 615, kDigits[key - 1]);
+        keypadKey(Command1[key], "Command1(" + std::to_string(key) + ")", kColumns[(key - 1) % 3],
+                  kRows[(key - 1) / 3], 1095, 615, kDigits[key - 1]);
     }
     keypadKey(Command3, "Command3", 3960, 240, 615, 1815, "关闭");
     keypadKey(Command4, "Command4", 4680, 240, 1455, 375, "出  题");
@@ -231,15 +230,14 @@ void MainForm::designQuestionArea() {
         const char* name;
         int firstLeft;
     };
-    const Column columns[3] = {{&Label36, "Label36", 2760}, {&Label37, "Label37", 2160},
-                               {&Label38, "Label38", 1680}};
+    const Column columns[3] = {
+        {&Label36, "Label36", 2760}, {&Label37, "Label37", 2160}, {&Label38, "Label38", 1680}};
     for (const Column& column : columns) {
         for (int i = 0; i < 5; ++i) {
             const bool first = i == 0;
-            questionLabel((*column.labels)[i], std::string(column.name) + "(" +
-                                                   std::to_string(i) + ")",
-                          first ? column.firstLeft : 0, first ? 2640 : 0, first ? 0 : 360, 720,
-                          kSong36);
+            questionLabel(
+                (*column.labels)[i], std::string(column.name) + "(" + std::to_string(i) + ")",
+                first ? column.firstLeft : 0, first ? 2640 : 0, first ? 0 : 360, 720, kSong36);
             (*column.labels)[i].visible = false;
             if (column.labels == &Label36) (*column.labels)[i].tooltip = "切换被加数/前一步得数";
         }

@@ -10,7 +10,7 @@
 
 // Uniform single-precision random numbers in [0, 1).
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     virtual float next() = 0;
     // Stirs the clock into the generator, as a run start or a paper does.
@@ -28,21 +28,21 @@ struct LocalDateTime {
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual LocalDateTime now() const = 0;
 };
 
 // Plays one WAVE image to its end before returning; silent on any failure.
 class SoundOutput {
-public:
+  public:
     virtual ~SoundOutput() = default;
     virtual void play(std::int16_t clipId, std::span<const std::uint8_t> wave) = 0;
 };
 
 // Message boxes titled with the product name.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // A prompt with an OK button.
     virtual void inform(const std::string& text) = 0;
@@ -54,14 +54,14 @@ enum class HelpOpenResult { Opened, Missing, NoViewer };
 
 // Opens a help file with the desktop's viewer for that kind of file.
 class HelpViewer {
-public:
+  public:
     virtual ~HelpViewer() = default;
     virtual HelpOpenResult open(const std::string& path) = 0;
 };
 
 // The program's own embedded data.
 class Resources {
-public:
+  public:
     virtual ~Resources() = default;
     // The bytes of clip `id`, empty when there is no such clip.
     virtual std::span<const std::uint8_t> clip(std::int16_t id) const = 0;

@@ -6,7 +6,7 @@
 #include "support/headless_window.h"
 
 class LoadedTrainer : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { trainer.load(); }
 
     HeadlessWindow trainer;

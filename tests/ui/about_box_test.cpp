@@ -25,9 +25,9 @@ TEST_F(AboutBox, OpensOnceAndComesToTheFrontWhenAskedAgain) {
 }
 
 TEST_F(AboutBox, AnyClickButTheHelpLabelClosesWithoutOpeningTheHelpFile) {
-    for (const char* name : {"help", "help.picIcon", "help.lblTitle", "help.lblVersion",
-                             "help.lblDescription", "help.Label1", "help.Label3", "help.Label4",
-                             "help.Label5"}) {
+    for (const char* name :
+         {"help", "help.picIcon", "help.lblTitle", "help.lblVersion", "help.lblDescription",
+          "help.Label1", "help.Label3", "help.Label4", "help.Label5"}) {
         trainer.click("Label31");
         trainer.click(name);
         EXPECT_FALSE(about.loaded) << name;

@@ -52,8 +52,8 @@ TEST_F(Dispatch, TypingOnlyReachesTextBoxesAndEditFields) {
 
 TEST_F(Dispatch, NameBoxKeepsEmptyHugeAndEmojiNamesIntact) {
     const std::string huge(10000, 'a');
-    for (const std::string& name : {std::string(), huge, std::string("豆豆😀🎉"),
-                                    std::string("  \t ")}) {
+    for (const std::string& name :
+         {std::string(), huge, std::string("豆豆😀🎉"), std::string("  \t ")}) {
         trainer.type("Text1", name);
         EXPECT_EQ(form.Text1.caption(), name);
         EXPECT_EQ(form.Text1.width, 1500) << "the name box keeps its size";

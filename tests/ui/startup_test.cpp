@@ -1,8 +1,9 @@
 // What the window shows right after start-up, and the return to the idle menu state.
 
+#include "engine/startup.h"
+
 #include <gtest/gtest.h>
 
-#include "engine/startup.h"
 #include "support/loaded_trainer.h"
 
 namespace {

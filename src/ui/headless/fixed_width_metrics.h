@@ -5,6 +5,6 @@
 #include "ui/element.h"
 
 class FixedWidthMetrics : public TextMetrics {
-public:
+  public:
     TextExtent measure(const FontSpec& font, const std::string& text) const override;
 };

@@ -8,7 +8,7 @@
 #include "ui/services.h"
 
 class RecordingHelpViewer : public HelpViewer {
-public:
+  public:
     HelpOpenResult open(const std::string& path) override;
     std::vector<std::string> requests;
 };

@@ -6,7 +6,7 @@
 #include "ui/services.h"
 
 class RecordingSoundOutput : public SoundOutput {
-public:
+  public:
     void play(std::int16_t clipId, std::span<const std::uint8_t> wave) override {
         played.push_back(clipId);
         bytesPlayed.push_back(wave.size());

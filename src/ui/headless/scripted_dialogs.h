@@ -10,7 +10,7 @@
 enum class DialogAnswer { Ok, Yes, No };
 
 class ScriptedDialogs : public Dialogs {
-public:
+  public:
     void queueAnswer(DialogAnswer answer) { answers_.push_back(answer); }
     void inform(const std::string& text) override;
     // Yes only when the next queued answer is Yes; with nothing queued the answer is No.
@@ -18,7 +18,7 @@ public:
 
     std::vector<std::string> shown;
 
-private:
+  private:
     DialogAnswer takeAnswer();
     std::deque<DialogAnswer> answers_;
 };

@@ -13,7 +13,10 @@ void SettableClock::advance(long long seconds) {
     const sys_days newDate = floor<days>(moment);
     const year_month_day ymd{newDate};
     const hh_mm_ss time{moment - newDate};
-    now_ = {static_cast<int>(ymd.year()),       static_cast<int>(unsigned(ymd.month())),
-            static_cast<int>(unsigned(ymd.day())), static_cast<int>(time.hours().count()),
-            static_cast<int>(time.minutes().count()), static_cast<int>(time.seconds().count())};
+    now_ = {static_cast<int>(ymd.year()),
+            static_cast<int>(unsigned(ymd.month())),
+            static_cast<int>(unsigned(ymd.day())),
+            static_cast<int>(time.hours().count()),
+            static_cast<int>(time.minutes().count()),
+            static_cast<int>(time.seconds().count())};
 }

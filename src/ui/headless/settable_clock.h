@@ -4,13 +4,13 @@
 #include "ui/services.h"
 
 class SettableClock : public Clock {
-public:
+  public:
     SettableClock();
     LocalDateTime now() const override { return now_; }
     void set(const LocalDateTime& moment) { now_ = moment; }
     // Moves the clock on by `seconds`, across midnight and month ends.
     void advance(long long seconds);
 
-private:
+  private:
     LocalDateTime now_;
 };
