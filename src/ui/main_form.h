@@ -49,7 +49,7 @@ struct MainForm {
     // Spare elements outside the visible area.
     Element Text2, Text7, Text9, Text10, Filename, List2;
 
-    // Every element, in design order (containers before what they hold).
+    // Every element, bottom of the stack first (containers before what they hold).
     const std::vector<Element*>& elements() const { return elements_; }
     // The element called `name` ("Command1(3)" for an array member), or nullptr.
     Element* find(const std::string& name) const;

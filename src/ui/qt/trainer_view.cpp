@@ -10,9 +10,6 @@ namespace {
 
 constexpr char kAboutBoxPrefix[] = "help.";
 
-// Frames kept in front of the record list, whose lower edge reaches into their captions.
-constexpr const char* kFramesAboveRecordList[] = {"Frame4", "Frame1"};
-
 // Puts a top-level window in the middle of the screen it is on.
 void centreOnScreen(QWidget& window) {
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
@@ -30,9 +27,6 @@ TrainerView::TrainerView(WindowContext& window)
           window.form.elements(), "", [this](const Event& event) { send(event); },
           [this] { return mainWindowMayClose(); })) {
     main_->setWindowIcon(trainerIcon());
-    for (const char* frame : kFramesAboveRecordList) {
-        if (auto* widget = main_->findChild<QWidget*>(QString::fromLatin1(frame))) widget->raise();
-    }
     sync();
 }
 
