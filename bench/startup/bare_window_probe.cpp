@@ -1,15 +1,55 @@
-// A bare Qt window of the trainer's size holding one plain label per element of the main
-// window's design, each with the element's design caption, font and rectangle; quits after
-// its first painted frame. The yardstick for the trainer's start-up: the same toolkit,
-// faces, sizes and widget count, without the window model, dispatch or view.
+// A bare Qt window of the trainer's size holding, for each element of the main window's
+// design, the plain Qt widget of its kind with its design caption, font, items and
+// rectangle; quits after its first painted frame. The yardstick for the trainer's start-up:
+// the same toolkit, widgets and faces, without the window model, dispatch or view.
 
 #include <QApplication>
+#include <QComboBox>
+#include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QWidget>
+#include <map>
+#include <string>
 
 #include "first_paint_probe.h"
 #include "ui/main_form.h"
 #include "ui/qt/qt_font.h"
+
+namespace {
+
+// A plain Qt widget standing for `element`; nullptr for a timer, which has no widget.
+QWidget* plainWidgetFor(const Element& element, QWidget& parent) {
+    const QString caption = QString::fromStdString(element.caption());
+    switch (element.kind) {
+        case ElementKind::Label:
+            return new QLabel(caption, &parent);
+        case ElementKind::CommandButton:
+            return new QPushButton(caption, &parent);
+        case ElementKind::TextBox:
+            return new QLineEdit(caption, &parent);
+        case ElementKind::ComboBox: {
+            auto* combo = new QComboBox(&parent);
+            combo->setEditable(true);
+            for (const std::string& item : element.items) {
+                combo->addItem(QString::fromStdString(item));
+            }
+            combo->setEditText(caption);
+            return combo;
+        }
+        case ElementKind::ListBox:
+            return new QListWidget(&parent);
+        case ElementKind::Timer:
+        case ElementKind::Window:
+            return nullptr;
+        default:
+            return new QFrame(&parent);
+    }
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -17,12 +57,18 @@ int main(int argc, char** argv) {
     const MainForm design;
     QWidget window;
     window.setFixedSize(579, 487);
+    std::map<std::string, QWidget*> containers{{design.Form1_main.name, &window}};
     for (const Element* element : design.elements()) {
-        if (element == &design.Form1_main) continue;
-        auto* label = new QLabel(QString::fromStdString(element->caption()), &window);
-        label->setFont(qtFont(element->font));
-        label->setGeometry(element->left / 15, element->top / 15, element->width / 15,
-                           element->height / 15);
+        const auto holder = containers.find(element->container);
+        QWidget& parent = holder != containers.end() ? *holder->second : window;
+        QWidget* widget = plainWidgetFor(*element, parent);
+        if (widget == nullptr) continue;
+        widget->setFont(qtFont(element->font));
+        widget->setGeometry(element->left / 15, element->top / 15, element->width / 15,
+                            element->height / 15);
+        widget->setVisible(element->visible);
+        widget->setEnabled(element->enabled);
+        containers.emplace(element->name, widget);
     }
     FirstPaintProbe probe(window);
     window.show();
