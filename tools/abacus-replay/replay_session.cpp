@@ -1,6 +1,7 @@
 #include "replay_session.h"
 
 #include <charconv>
+#include <chrono>
 #include <filesystem>
 #include <sstream>
 
@@ -17,16 +18,19 @@ bool parseNumber(const std::string& text, Number& value) {
     return error == std::errc() && rest == end;
 }
 
-// Splits "YYYY-MM-DD HH:MM:SS" into a date and time.
+// Splits "YYYY-MM-DD HH:MM:SS" into a date and time; false unless both are real ones.
 bool parseMoment(const std::string& date, const std::string& time, LocalDateTime& moment) {
     char dash1 = 0, dash2 = 0, colon1 = 0, colon2 = 0;
     std::istringstream dateIn(date), timeIn(time);
     dateIn >> moment.year >> dash1 >> moment.month >> dash2 >> moment.day;
     timeIn >> moment.hour >> colon1 >> moment.minute >> colon2 >> moment.second;
+    const std::chrono::year_month_day calendarDay{
+        std::chrono::year{moment.year}, std::chrono::month{static_cast<unsigned>(moment.month)},
+        std::chrono::day{static_cast<unsigned>(moment.day)}};
     return dateIn && timeIn && dash1 == '-' && dash2 == '-' && colon1 == ':' && colon2 == ':' &&
-           moment.month >= 1 && moment.month <= 12 && moment.day >= 1 && moment.day <= 31 &&
-           moment.hour >= 0 && moment.hour < 24 && moment.minute >= 0 && moment.minute < 60 &&
-           moment.second >= 0 && moment.second < 60;
+           moment.month >= 1 && moment.day >= 1 && calendarDay.ok() && moment.hour >= 0 &&
+           moment.hour < 24 && moment.minute >= 0 && moment.minute < 60 && moment.second >= 0 &&
+           moment.second < 60;
 }
 
 // The folder of the running program, where the help file is looked for.
