@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Starts the real trainer, checks that its main window is drawn at the design size, clicks
-# "说明" and waits for the about box. Needs a display; without one it runs itself on a
-# virtual screen.
+# "说明" and waits for the about box. Runs itself on a virtual screen of its own, so that no
+# other window can take its clicks.
 # Usage: trainer_window.sh <abacus-trainer> [folder to keep the screenshots in]
 set -u
 
 trainer="$1"
 keep="${2:-}"
 
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+if [ -z "${ABACUS_E2E_SCREEN:-}" ]; then
+    # Looking for a free screen number from a point of its own keeps parallel runs apart.
+    ABACUS_E2E_SCREEN=1 exec xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1024x768x24" \
+        "$0" "$@"
 fi
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
     XDG_RUNTIME_DIR="$(mktemp -d /tmp/abacus-runtime.XXXXXX)"

@@ -1,5 +1,6 @@
 #include "test_alsa_config.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -13,19 +14,23 @@ std::filesystem::path makeTemporaryFolder() {
     return mkdtemp(pattern.data());
 }
 
-// The settings of the default device.
-std::string deviceSettings(DefaultDevice device, const std::filesystem::path& captureFile) {
-    if (device == DefaultDevice::MissingCard) return "type hw\n    card 31\n";
+// The settings of a default device that writes into `target` over the null device.
+std::string fileDeviceSettings(const std::filesystem::path& target) {
     return "type file\n    slave.pcm { type null }\n    format \"wav\"\n    file \"" +
-           captureFile.string() + "\"\n";
+           target.string() + "\"\n";
 }
 
 }  // namespace
 
 TestAlsaConfig::TestAlsaConfig(DefaultDevice device) : folder_(makeTemporaryFolder()) {
     const std::filesystem::path config = folder_ / "asound.conf";
-    std::ofstream(config) << "pcm.!default {\n    " << deviceSettings(device, captureFile())
-                          << "}\n";
+    std::string settings = "type hw\n    card 31\n";
+    if (device == DefaultDevice::Capturing) settings = fileDeviceSettings(captureFile());
+    if (device == DefaultDevice::Pipe) {
+        mkfifo(pipeFile().c_str(), 0600);
+        settings = fileDeviceSettings(pipeFile());
+    }
+    std::ofstream(config) << "pcm.!default {\n    " << settings << "}\n";
     if (const char* previous = std::getenv("ALSA_CONFIG_PATH")) previousPath_ = previous;
     setenv("ALSA_CONFIG_PATH", config.c_str(), 1);
 }

@@ -1,7 +1,9 @@
 #include "sound/alsa/alsa_sound_output.h"
 
 #include <alsa/asoundlib.h>
+#include <pthread.h>
 
+#include <csignal>
 #include <utility>
 
 #include "sound/alsa/pcm_playback.h"
@@ -9,11 +11,21 @@
 
 namespace {
 
-// How much longer than the clip a play may take while the device catches up.
-constexpr std::chrono::milliseconds kGraceAfterClip{250};
+// How much longer than the clip the device may take to sound it.
+constexpr std::chrono::milliseconds kDeviceGrace{200};
+// How much longer again the window waits for the device to be closed.
+constexpr std::chrono::milliseconds kCloseAllowance{50};
 
 // Swallows ALSA's diagnostics: a missing or busy device must stay silent.
 void ignoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
+
+// Lets a write to a device whose reader has gone fail instead of ending the program.
+void keepBrokenPipesQuiet() {
+    sigset_t brokenPipe;
+    sigemptyset(&brokenPipe);
+    sigaddset(&brokenPipe, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &brokenPipe, nullptr);
+}
 
 }  // namespace
 
@@ -23,8 +35,15 @@ AlsaSoundOutput::AlsaSoundOutput(std::string deviceName) : deviceName_(std::move
 
 void AlsaSoundOutput::play(std::int16_t, std::span<const std::uint8_t> wave) {
     const SteadyTime start = std::chrono::steady_clock::now();
-    const auto decoded = decodeWave(wave);
+    // A device still stuck with an earlier clip is busy: this clip is not played.
+    if (latestPlay_ && !latestPlay_->finished()) return;
+    auto decoded = decodeWave(wave);
     if (!decoded) return;
     const SteadyTime heardBy = start + decoded->length();
-    playOnDevice(deviceName_, *decoded, heardBy, heardBy + kGraceAfterClip);
+    latestPlay_ =
+        DetachedJob::start([device = deviceName_, samples = std::move(*decoded), heardBy] {
+            keepBrokenPipesQuiet();
+            playOnDevice(device, samples, heardBy, heardBy + kDeviceGrace);
+        });
+    if (latestPlay_) latestPlay_->waitUntil(heardBy + kDeviceGrace + kCloseAllowance);
 }

@@ -1,9 +1,14 @@
 #pragma once
 // The sound output of the real program: plays a clip through ALSA and returns once it has
-// been heard. Any failure (no device, device busy, unreadable clip) is silent.
+// been heard. Any failure (no device, device busy, unreadable clip) is silent. The device
+// is driven from a thread of its own, so a device that stalls holds the caller no longer
+// than the clip itself and a short margin; until that device work ends, further clips are
+// not played.
 
+#include <memory>
 #include <string>
 
+#include "sound/alsa/detached_job.h"
 #include "ui/services.h"
 
 class AlsaSoundOutput : public SoundOutput {
@@ -11,9 +16,10 @@ class AlsaSoundOutput : public SoundOutput {
     // Plays on the ALSA device `deviceName`, the desktop's default output unless told otherwise.
     explicit AlsaSoundOutput(std::string deviceName = "default");
 
-    // Plays the WAVE image to its end; never takes much longer than the clip itself.
+    // Plays the WAVE image to its end; never takes more than a quarter second past the clip.
     void play(std::int16_t clipId, std::span<const std::uint8_t> wave) override;
 
   private:
     std::string deviceName_;
+    std::shared_ptr<DetachedJob> latestPlay_;  // the device work of the last clip played
 };

@@ -1,5 +1,5 @@
 #pragma once
-// Sending decoded samples to an ALSA device without ever waiting past a deadline.
+// Sending decoded samples to an ALSA device, giving up at a deadline between device calls.
 
 #include <chrono>
 #include <string>
@@ -9,7 +9,8 @@
 using SteadyTime = std::chrono::steady_clock::time_point;
 
 // Plays `wave` on the ALSA device `deviceName` and returns once it has sounded: not before
-// `heardBy`, later only while the device still holds samples, and never after `giveUpAt`.
-// Returns at once when the device cannot be opened or set up.
+// `heardBy`, later only while the device still holds samples, and after `giveUpAt` only when
+// a single device call blocks, which a stalled device can do for ever. Returns at once when
+// the device cannot be opened or set up.
 void playOnDevice(const std::string& deviceName, const DecodedWave& wave, SteadyTime heardBy,
                   SteadyTime giveUpAt);
