@@ -1,0 +1,8 @@
+#pragma once
+// Arranging the question on the window for the chosen layout and display mode.
+
+#include "ui/window_context.h"
+
+// Shows, hides and places the question line, the board rows, the rule, the typed answer,
+// the direction arrow and the digit boxes, then redraws the board. Writes no caption.
+void aaa(WindowContext& window);
