@@ -1,5 +1,6 @@
 // The abacus board on screen: the fifteen rods get picture names through the model, the view
-// syncs, and a screenshot of the window shows each rod's beads where its digit puts them.
+// syncs, and a screenshot of the window shows each rod's picture, painted for the screen's
+// pixel density, with the beads where the digits put them.
 
 #include <gtest/gtest.h>
 
@@ -11,144 +12,95 @@
 #include <array>
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 #include "qt_trainer.h"
 #include "rod_pictures.h"
 
 namespace {
 
-constexpr int kUpperBeadCounted = 10;
-constexpr int kUpperBeadResting = 0;
-constexpr int kFirstLowerBead = 21;
-constexpr int kLastLowerBeadResting = 60;
-constexpr int kBeadHeight = 9;
-
 const QRgb kWhite = qRgb(255, 255, 255);
 const QRgb kBlack = qRgb(0, 0, 0);
+constexpr int kRodSpacing = 24;  // 360 twips; each rod's last column lies under the next rod
 
-// One board row: its frame, its rods from ten-thousands to units, the picture names they get.
-struct BoardRow {
-    const char* frame;
-    std::array<Element MainForm::*, 5> rods;
-    std::array<const char*, 5> pictures;
-};
+using Rods = std::array<Element MainForm::*, 5>;
+const Rods kRow1{&MainForm::Picture9, &MainForm::Picture8, &MainForm::Picture7, &MainForm::Picture6,
+                 &MainForm::Picture5};
+const Rods kRow2{&MainForm::Picture19, &MainForm::Picture13, &MainForm::Picture12,
+                 &MainForm::Picture11, &MainForm::Picture10};
+const Rods kRow3{&MainForm::Picture18, &MainForm::Picture17, &MainForm::Picture16,
+                 &MainForm::Picture15, &MainForm::Picture14};
+const std::array<const char*, 3> kFrames{"Picture2", "Picture4", "Picture3"};
 
-// Shows the three rows with the given pictures, hides what covers them, and syncs the view.
-void showBoard(QtTrainer& trainer, const std::array<BoardRow, 3>& rows) {
-    MainForm& form = trainer.window.form;
-    form.List1.visible = false;
-    form.Label19.visible = false;
-    for (Element* frame : {&form.Picture2, &form.Picture4, &form.Picture3}) frame->visible = true;
-    for (const BoardRow& row : rows) {
-        for (std::size_t place = 0; place < 5; ++place)
-            (form.*row.rods[place]).picture = row.pictures[place];
-    }
-    trainer.view->sync();
-}
+// The picture names of one board row, ten-thousands to units.
+using RowPictures = std::array<const char*, 5>;
 
-// A screenshot of the main window as it stands on the screen, kept as board-<family>.png in
-// the folder ABACUS_KEEP_SCREENSHOTS names, if any.
-QImage screenshot(const QtTrainer& trainer, const char* family) {
-    QWidget& window = trainer.view->mainWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
-    window.repaint();
-    QImage shot =
-        window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
-    if (const char* folder = std::getenv("ABACUS_KEEP_SCREENSHOTS"))
-        shot.save(QDir(folder).filePath(QStringLiteral("board-%1.png").arg(family)));
-    return shot;
-}
-
-// Reads the screenshot at a logical pixel of the window, whatever the screen's density.
-struct Screen {
+// The board as a screenshot shows it, read at logical pixels whatever the screen's density.
+struct Board {
     QImage shot;
     double ratio;
+    std::array<QPoint, 3> frames;  // top-left corners of the three rows in the window
 
     QRgb at(QPoint logical) const {
         return shot.pixel(static_cast<int>(logical.x() * ratio),
                           static_cast<int>(logical.y() * ratio));
     }
+    // The colour inside the bead whose top row is `top` on a rod, left of the rod itself.
+    QRgb bead(int row, int place, int top) const {
+        return at(frames[row] + QPoint(place * kRodSpacing + 4, top + 4));
+    }
+    // The colour at the bead's left end, where an outlined style has its rim.
+    QRgb rim(int row, int place, int top) const {
+        return at(frames[row] + QPoint(place * kRodSpacing, top + 4));
+    }
 };
 
-// The top rows of the beads a digit puts on its rod; for the whole rod also the resting ones.
-std::vector<int> beadTopsOf(int digit, bool wholeRod) {
-    std::vector<int> tops;
-    if (digit >= 5) tops.push_back(kUpperBeadCounted);
-    if (digit < 5 && wholeRod) tops.push_back(kUpperBeadResting);
-    for (int bead = 0; bead < digit % 5; ++bead)
-        tops.push_back(kFirstLowerBead + bead * kBeadHeight);
-    for (int bead = 0; wholeRod && bead < 4 - digit % 5; ++bead)
-        tops.push_back(kLastLowerBeadResting - bead * kBeadHeight);
-    return tops;
-}
-
-// Checks one rod: bead colour inside each bead it should show, white where a counted bead
-// would lie but does not, the rim where the style has one, and the rod and beam in black.
-void expectRod(const Screen& screen, QPoint rodCorner, int digit, bool wholeRod, QRgb colour,
-               bool outlined, const std::string& where) {
-    const std::vector<int> tops = beadTopsOf(digit, wholeRod);
-    const auto shows = [&](int top) {
-        return std::find(tops.begin(), tops.end(), top) != tops.end();
-    };
-    for (const int top : {kUpperBeadCounted, kFirstLowerBead, kFirstLowerBead + 9,
-                          kFirstLowerBead + 18, kFirstLowerBead + 27}) {
-        if (!shows(top) && !wholeRod) {
-            EXPECT_EQ(screen.at(rodCorner + QPoint(4, top + 4)), kWhite) << where << " row " << top;
-        }
-    }
-    for (const int top : tops) {
-        EXPECT_EQ(screen.at(rodCorner + QPoint(4, top + 4)), colour) << where << " bead " << top;
-        EXPECT_EQ(screen.at(rodCorner + QPoint(10, top + 4)), colour)
-            << where << " over rod " << top;
-        EXPECT_EQ(screen.at(rodCorner + QPoint(0, top + 4)), outlined ? kBlack : colour)
-            << where << " rim " << top;
-    }
-    EXPECT_EQ(screen.at(rodCorner + QPoint(22, 19)), kBlack) << where << " beam";
-    EXPECT_EQ(screen.at(rodCorner + QPoint(22, 40)), kWhite) << where << " beside the rod";
-    if (!shows(kLastLowerBeadResting - kBeadHeight)) {
-        EXPECT_EQ(screen.at(rodCorner + QPoint(9, 58)), kBlack) << where << " bare rod";
-    }
-}
-
-// Checks that the rod shows its picture painted for the screen's density, pixel for pixel,
-// up to the last column, which the next rod covers.
-void expectPaintedForTheScreen(const Screen& screen, QPoint rodCorner, const std::string& name) {
-    const QImage painted = paintRodPicture(*rodPictureNamed(name), screen.ratio);
-    const QPoint origin = rodCorner * screen.ratio;
-    const int visibleWidth = static_cast<int>(24 * screen.ratio);
-    int differences = 0;
-    for (int y = 0; y < painted.height(); ++y) {
-        for (int x = 0; x < std::min(visibleWidth, painted.width()); ++x) {
-            if (screen.shot.pixel(origin + QPoint(x, y)) != painted.pixel(x, y)) ++differences;
-        }
-    }
-    EXPECT_EQ(differences, 0) << name << " differs from its picture in so many device pixels";
-}
-
-const std::array<Element MainForm::*, 5> kRow1{&MainForm::Picture9, &MainForm::Picture8,
-                                               &MainForm::Picture7, &MainForm::Picture6,
-                                               &MainForm::Picture5};
-const std::array<Element MainForm::*, 5> kRow2{&MainForm::Picture19, &MainForm::Picture13,
-                                               &MainForm::Picture12, &MainForm::Picture11,
-                                               &MainForm::Picture10};
-const std::array<Element MainForm::*, 5> kRow3{&MainForm::Picture18, &MainForm::Picture17,
-                                               &MainForm::Picture16, &MainForm::Picture15,
-                                               &MainForm::Picture14};
-
-// Checks every rod of the board against the digits and styles its pictures were named by.
-void expectBoard(const QtTrainer& trainer, const Screen& screen,
-                 const std::array<BoardRow, 3>& rows, const std::array<QRgb, 3>& colours,
-                 const std::array<bool, 3>& outlined) {
+// Names the fifteen rods' pictures, shows the three rows with nothing over them, syncs the
+// view and takes a screenshot of the window, kept as board-<what>.png in the folder
+// ABACUS_KEEP_SCREENSHOTS names, if any.
+Board showBoard(QtTrainer& trainer, const std::array<RowPictures, 3>& pictures, const char* what) {
+    MainForm& form = trainer.window.form;
+    form.List1.visible = false;
+    form.Label19.visible = false;
+    const std::array<const Rods*, 3> rows{&kRow1, &kRow2, &kRow3};
     for (std::size_t row = 0; row < 3; ++row) {
-        const QPoint frame =
-            trainer.widget(rows[row].frame).mapTo(&trainer.view->mainWindow(), QPoint());
+        for (std::size_t place = 0; place < 5; ++place)
+            (form.*(*rows[row])[place]).picture = pictures[row][place];
+    }
+    for (Element* frame : {&form.Picture2, &form.Picture4, &form.Picture3}) frame->visible = true;
+    trainer.view->sync();
+
+    QWidget& window = trainer.view->mainWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.repaint();
+    Board board{
+        window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32),
+        window.devicePixelRatio(),
+        {}};
+    for (std::size_t row = 0; row < 3; ++row)
+        board.frames[row] = trainer.widget(kFrames[row]).mapTo(&window, QPoint());
+    if (const char* folder = std::getenv("ABACUS_KEEP_SCREENSHOTS"))
+        board.shot.save(QDir(folder).filePath(QStringLiteral("board-%1.png").arg(what)));
+    return board;
+}
+
+// Checks that every rod shows its picture painted for the screen's density, device pixel
+// for device pixel, up to the column the next rod covers.
+void expectPaintedForTheScreen(const Board& board, const std::array<RowPictures, 3>& pictures) {
+    for (std::size_t row = 0; row < 3; ++row) {
         for (std::size_t place = 0; place < 5; ++place) {
-            const std::string name = rows[row].pictures[place];
-            const QPoint rodCorner = frame + QPoint(static_cast<int>(place) * 24, 0);
-            expectRod(screen, rodCorner, name.back() - '0', name.front() == 'B', colours[row],
-                      outlined[row], name);
-            expectPaintedForTheScreen(screen, rodCorner, name);
+            const char* name = pictures[row][place];
+            const QImage painted = paintRodPicture(*rodPictureNamed(name), board.ratio);
+            const QPoint origin =
+                (board.frames[row] + QPoint(static_cast<int>(place) * kRodSpacing, 0)) *
+                board.ratio;
+            const int width =
+                std::min(painted.width(), static_cast<int>(kRodSpacing * board.ratio));
+            int differences = 0;
+            for (int y = 0; y < painted.height(); ++y) {
+                for (int x = 0; x < width; ++x)
+                    differences += board.shot.pixel(origin + QPoint(x, y)) != painted.pixel(x, y);
+            }
+            EXPECT_EQ(differences, 0) << name << ": device pixels unlike its picture";
         }
     }
 }
@@ -157,45 +109,82 @@ void expectBoard(const QtTrainer& trainer, const Screen& screen,
 
 TEST(BoardView, FamilyARodsShowTheCountedBeadsOnScreen) {
     QtTrainer trainer;
-    const std::array<BoardRow, 3> rows{{
-        {"Picture2", kRow1, {"A30", "A34", "A30", "A35", "A30"}},
-        {"Picture4", kRow2, {"a160", "A161", "A162", "A168", "A169"}},
-        {"Picture3", kRow3, {"A127", "A123", "A126", "A120", "A124"}},
+    const std::array<RowPictures, 3> pictures{{
+        {"A30", "A34", "A30", "A35", "A30"},
+        {"a160", "A161", "A162", "A168", "A169"},
+        {"A127", "A123", "A126", "A120", "A124"},
     }};
-    showBoard(trainer, rows);
-    const Screen screen{screenshot(trainer, "a"), trainer.view->mainWindow().devicePixelRatio()};
-    expectBoard(trainer, screen, rows, {qRgb(255, 255, 0), qRgb(255, 0, 0), kBlack},
-                {true, false, true});
+    const Board board = showBoard(trainer, pictures, "a");
+    expectPaintedForTheScreen(board, pictures);
+
+    const QRgb yellow = qRgb(255, 255, 0);
+    // 4050 in yellow outlined beads: four lower beads on the thousands, the five on the tens.
+    EXPECT_EQ(board.bead(0, 1, 21), yellow);
+    EXPECT_EQ(board.bead(0, 1, 48), yellow);
+    EXPECT_EQ(board.rim(0, 1, 48), kBlack);
+    EXPECT_EQ(board.bead(0, 1, 10), kWhite);
+    EXPECT_EQ(board.bead(0, 3, 10), yellow);
+    EXPECT_EQ(board.bead(0, 3, 21), kWhite);
+    EXPECT_EQ(board.bead(0, 0, 21), kWhite);
+    // Red beads without a rim: 8 has the five and three lower beads, 0 none.
+    const QRgb red = qRgb(255, 0, 0);
+    EXPECT_EQ(board.bead(1, 3, 10), red);
+    EXPECT_EQ(board.rim(1, 3, 10), red);
+    EXPECT_EQ(board.bead(1, 3, 39), red);
+    EXPECT_EQ(board.bead(1, 3, 48), kWhite);
+    EXPECT_EQ(board.bead(1, 0, 10), kWhite);
+    // Black beads: 7 on the ten-thousands of row 3.
+    EXPECT_EQ(board.bead(2, 0, 10), kBlack);
+    EXPECT_EQ(board.bead(2, 0, 30), kBlack);
+    EXPECT_EQ(board.bead(2, 0, 39), kWhite);
 }
 
 TEST(BoardView, FamilyBRodsShowAllFiveBeadsOnScreen) {
     QtTrainer trainer;
-    const std::array<BoardRow, 3> rows{{
-        {"Picture2", kRow1, {"B10", "B14", "B15", "B19", "B12"}},
-        {"Picture4", kRow2, {"B83", "B87", "B80", "B86", "B84"}},
-        {"Picture3", kRow3, {"B201", "B202", "B205", "B208", "B209"}},
+    const std::array<RowPictures, 3> pictures{{
+        {"B10", "B14", "B15", "B19", "B12"},
+        {"B83", "B87", "B80", "B86", "B84"},
+        {"B201", "B202", "B205", "B208", "B209"},
     }};
-    showBoard(trainer, rows);
-    const Screen screen{screenshot(trainer, "b"), trainer.view->mainWindow().devicePixelRatio()};
-    expectBoard(trainer, screen, rows, {qRgb(0, 128, 0), qRgb(0, 128, 255), qRgb(255, 0, 255)},
-                {false, true, false});
+    const Board board = showBoard(trainer, pictures, "b");
+    expectPaintedForTheScreen(board, pictures);
+
+    const QRgb green = qRgb(0, 128, 0);
+    // 0: the five at the top, the four lower beads stacked at the bottom, the beam clear.
+    EXPECT_EQ(board.bead(0, 0, 0), green);
+    EXPECT_EQ(board.bead(0, 0, 10), kWhite);
+    EXPECT_EQ(board.bead(0, 0, 21), kWhite);
+    EXPECT_EQ(board.bead(0, 0, 33), green);
+    EXPECT_EQ(board.bead(0, 0, 60), green);
+    // 9: the five down, four lower beads up, the bottom of the rod bare.
+    EXPECT_EQ(board.bead(0, 3, 0), kWhite);
+    EXPECT_EQ(board.bead(0, 3, 10), green);
+    EXPECT_EQ(board.bead(0, 3, 48), green);
+    EXPECT_EQ(board.bead(0, 3, 60), kWhite);
+    EXPECT_EQ(board.at(board.frames[0] + QPoint(3 * kRodSpacing + 9, 64)), kBlack);
+    // 3 in light blue with a rim: three up, one resting at the bottom.
+    const QRgb blue = qRgb(0, 128, 255);
+    EXPECT_EQ(board.bead(1, 0, 39), blue);
+    EXPECT_EQ(board.rim(1, 0, 39), kBlack);
+    EXPECT_EQ(board.bead(1, 0, 48), kWhite);
+    EXPECT_EQ(board.bead(1, 0, 60), blue);
+    // Magenta without a rim: 2 leaves two lower beads resting.
+    const QRgb magenta = qRgb(255, 0, 255);
+    EXPECT_EQ(board.bead(2, 1, 30), magenta);
+    EXPECT_EQ(board.rim(2, 1, 30), magenta);
+    EXPECT_EQ(board.bead(2, 1, 51), magenta);
+    EXPECT_EQ(board.bead(2, 1, 42), kWhite);
 }
 
 TEST(BoardView, ARodWithAnUnknownPictureNameShowsItsBackgroundOnly) {
     QtTrainer trainer;
-    const std::array<BoardRow, 3> rows{{
-        {"Picture2", kRow1, {"A10", "A1", "A215", "", "x35"}},
-        {"Picture4", kRow2, {"A10", "A10", "A10", "A10", "A10"}},
-        {"Picture3", kRow3, {"A10", "A10", "A10", "A10", "A10"}},
-    }};
-    showBoard(trainer, rows);
-    const Screen screen{screenshot(trainer, "unknown"),
-                        trainer.view->mainWindow().devicePixelRatio()};
-    const QPoint frame = trainer.widget("Picture2").mapTo(&trainer.view->mainWindow(), QPoint());
-    EXPECT_EQ(screen.at(frame + QPoint(9, 40)), kBlack);
+    const RowPictures bare{"A10", "A10", "A10", "A10", "A10"};
+    const Board board =
+        showBoard(trainer, {{{"A10", "A1", "A215", "", "x35"}, bare, bare}}, "unknown");
+    EXPECT_EQ(board.at(board.frames[0] + QPoint(9, 40)), kBlack);
     for (int place = 1; place < 5; ++place) {
-        const QPoint rod = frame + QPoint(place * 24, 0);
-        EXPECT_EQ(screen.at(rod + QPoint(9, 40)), kWhite) << place;
-        EXPECT_EQ(screen.at(rod + QPoint(15, 19)), kWhite) << place;
+        const QPoint rod = board.frames[0] + QPoint(place * kRodSpacing, 0);
+        EXPECT_EQ(board.at(rod + QPoint(9, 40)), kWhite) << place;
+        EXPECT_EQ(board.at(rod + QPoint(15, 19)), kWhite) << place;
     }
 }
