@@ -17,6 +17,6 @@ struct RodPicture {
 // ignored; none for any other name.
 std::optional<RodPicture> rodPictureNamed(std::string_view name);
 
-// The picture painted with `ratio` device pixels per picture pixel: an image that many
-// times the picture's size, carrying that device pixel ratio.
+// The picture of a rod that rodPictureNamed gave, painted with `ratio` device pixels per
+// picture pixel: an image that many times the picture's size, carrying that device pixel ratio.
 QImage paintRodPicture(const RodPicture& rod, double ratio);
