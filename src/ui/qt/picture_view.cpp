@@ -11,13 +11,18 @@ PictureView::PictureView(QWidget* parent, std::string eventName, EventSink sink)
 void PictureView::sync(const Element& element) {
     basics_.sync(*this, element, pixelRect(element));
     if (colours_.changed(coloursOf(element))) colourBackground(*this, coloursOf(element));
-    if (pictureName_.changed(element.picture)) {
-        picture_ = pictureNamed(element.picture);
+    if (element.picture != pictureName_) {
+        pictureName_ = element.picture;
+        picture_ = QPixmap();
         update();
     }
 }
 
+// Fetches the picture for the screen the box is on when it is first painted there.
 void PictureView::paintEvent(QPaintEvent*) {
+    const double ratio = devicePixelRatio();
+    if (picture_.isNull() || picture_.devicePixelRatio() != ratio)
+        picture_ = pictureNamed(pictureName_, ratio);
     if (picture_.isNull()) return;
     QPainter painter(this);
     painter.drawPixmap(0, 0, picture_);

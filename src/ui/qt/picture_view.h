@@ -1,5 +1,6 @@
 #pragma once
-// A picture box or an abacus rod: its back colour with its picture in the top-left corner.
+// A picture box or an abacus rod: its back colour with its picture, unscaled, in the top-left
+// corner.
 
 #include <QPixmap>
 #include <QWidget>
@@ -24,6 +25,6 @@ class PictureView : public ClickableWidget, public ElementView {
   private:
     WidgetBasics basics_;
     Remembered<ElementColours> colours_;
-    Remembered<std::string> pictureName_;
-    QPixmap picture_;
+    std::string pictureName_;
+    QPixmap picture_;  // painted for the screen it was last shown on; null until then
 };
