@@ -1,11 +1,16 @@
 #include "ui/dispatch.h"
 
+#include <charconv>
 #include <functional>
 #include <map>
 
 #include "engine/answer_button.h"
 #include "engine/date_time_display.h"
+#include "engine/question_timer.h"
+#include "engine/run_button.h"
+#include "engine/run_clock.h"
 #include "engine/startup.h"
+#include "input/keypad.h"
 #include "sound/sound_button.h"
 #include "ui/about_box.h"
 #include "ui/settings_lists.h"
@@ -13,6 +18,7 @@
 namespace {
 
 using Handler = std::function<void(WindowContext&)>;
+using IndexedHandler = std::function<void(WindowContext&, int)>;
 
 constexpr char kHelpPrefix[] = "help.";
 
@@ -20,8 +26,17 @@ constexpr char kHelpPrefix[] = "help.";
 const std::map<std::string, Handler>& clickHandlers() {
     static const std::map<std::string, Handler> handlers = {
         {"Command3", Command3_Click},
+        {"Command4", Command4_Click},
         {"Command5", Command5_Click},
         {"Label31", Label31_Click},
+    };
+    return handlers;
+}
+
+// Click handlers of control arrays, by array name; they receive the member's index.
+const std::map<std::string, IndexedHandler>& indexedClickHandlers() {
+    static const std::map<std::string, IndexedHandler> handlers = {
+        {"Command1", Command1_Click},
     };
     return handlers;
 }
@@ -38,6 +53,8 @@ const std::map<std::string, Handler>& choiceHandlers() {
 // Timer handlers.
 const std::map<std::string, Handler>& tickHandlers() {
     static const std::map<std::string, Handler> handlers = {
+        {"Timer1", Timer1_Timer},
+        {"Timer2", Timer2_Timer},
         {"Timer3", Timer3_Timer},
     };
     return handlers;
@@ -57,6 +74,23 @@ void runHandler(const std::map<std::string, Handler>& handlers, const std::strin
                 WindowContext& window) {
     const auto found = handlers.find(name);
     if (found != handlers.end()) found->second(window);
+}
+
+// Runs the click handler of an element: by its name, or for an array member such as
+// "Command1(3)" by the array's name with the member's index.
+void clickElement(WindowContext& window, const Element& element) {
+    const auto open = element.name.find('(');
+    if (open == std::string::npos || element.name.back() != ')') {
+        runHandler(clickHandlers(), element.name, window);
+        return;
+    }
+    const auto found = indexedClickHandlers().find(element.name.substr(0, open));
+    if (found == indexedClickHandlers().end()) return;
+    int index = 0;
+    const char* first = element.name.data() + open + 1;
+    const char* last = element.name.data() + element.name.size() - 1;
+    const auto [end, error] = std::from_chars(first, last, index);
+    if (error == std::errc() && end == last) found->second(window, index);
 }
 
 // A click into the about box: "完全版说明" opens the help file, anything else closes it.
@@ -127,7 +161,7 @@ void dispatch(WindowContext& window, const Event& event) {
             if (element->container == "help" || element == &window.help.help) {
                 clickAboutBox(window, *element);
             } else {
-                runHandler(clickHandlers(), element->name, window);
+                clickElement(window, *element);
             }
             break;
         case EventKind::Choose:
