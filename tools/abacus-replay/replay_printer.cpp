@@ -157,6 +157,7 @@ std::vector<std::string> describeState(const TrainingState& s) {
         {"beadStyle1", s.beadStyle1},
         {"beadStyle2", s.beadStyle2},
         {"beadStyle3", s.beadStyle3},
+        {"beadStyleWork", s.beadStyleWork},
         {"soundBuffer", std::to_string(s.soundBuffer.size())},
     };
     std::vector<std::string> lines{"state " + std::to_string(fields.size())};
