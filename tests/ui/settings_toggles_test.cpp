@@ -1,5 +1,5 @@
-// The toggles beside the settings lists: fill-in, layout, answer direction, the decorative
-// arrow, the name box and the clear button in both of its states.
+// The toggles beside the settings lists: the answer direction against the layout, a huge
+// name in the name box, and the clear button in both of its states.
 
 #include <gtest/gtest.h>
 
@@ -13,75 +13,27 @@ namespace {
 
 using SettingsToggles = LoadedTrainer;
 
-TEST_F(SettingsToggles, FillInAndArrowsSwitchBackAndForth) {
-    trainer.click("Command6");
-    EXPECT_EQ(form.Command6.caption(), "填  空");
-    EXPECT_EQ(state.fillBlankMode, "1");
-    trainer.click("Command6");
-    EXPECT_EQ(form.Command6.caption(), "正  常");
-    EXPECT_EQ(state.fillBlankMode, "");
-
+TEST_F(SettingsToggles, ArrowMovesAndDigitBoxesFollowOnlyWithTheNextLayout) {
     state.blankPosition = 1;
     aaa(trainer.window);
     const int arrowLeft = form.Label18.left;
     trainer.click("Label28");
     EXPECT_EQ(state.directionMode, "1");
-    EXPECT_EQ(form.Label28.caption(), "←");
     EXPECT_EQ(form.Label18.caption(), "←");
-    EXPECT_EQ(form.Label18.left, arrowLeft) << "the arrow moves with the next layout only";
+    EXPECT_EQ(form.Label18.left, arrowLeft);
     EXPECT_FALSE(form.Labe1.visible);
     aaa(trainer.window);
-    EXPECT_EQ(form.Label18.left, form.Label15.left - form.Label18.width) << "now left of the blank";
+    EXPECT_EQ(form.Label18.left, form.Label15.left - form.Label18.width);
     EXPECT_TRUE(form.Labe1.visible);
-    trainer.click("Label28");
-    EXPECT_EQ(state.directionMode, "0");
-    EXPECT_EQ(form.Label28.caption(), "→");
-    EXPECT_EQ(form.Label18.caption(), "→");
-
-    std::vector<std::string> decoration;
-    for (int click = 0; click < 3; ++click) {
-        trainer.click("Label39");
-        decoration.push_back(form.Label39.caption());
-    }
-    EXPECT_EQ(decoration, (std::vector<std::string>{"→", "←", "→"}));
 }
 
-TEST_F(SettingsToggles, LayoutCyclesAndTheVerticalSumTakesNoFourOperationMode) {
-    trainer.choose("Combo1", 6);
-    trainer.click("Command8");
-    EXPECT_EQ(form.Command8.caption(), "双  列");
-    EXPECT_EQ(form.Combo1.caption(), "+-×÷") << "double column keeps the mode";
-    trainer.click("Command8");
-    EXPECT_EQ(form.Command8.caption(), "竖  式");
-    EXPECT_EQ(form.Combo1.listIndex, 2);
-    EXPECT_EQ(form.Combo1.caption(), "+-");
-    EXPECT_EQ(state.modeIndex, 2);
-    EXPECT_FALSE(form.Label14.visible);
-    trainer.click("Command8");
-    EXPECT_EQ(form.Command8.caption(), "单  列");
-
-    trainer.choose("Combo1", 4);
-    trainer.click("Command8");
-    trainer.click("Command8");
-    EXPECT_EQ(form.Command8.caption(), "竖  式");
-    EXPECT_EQ(form.Combo1.caption(), "÷");
-    EXPECT_EQ(state.modeIndex, 4);
-}
-
-TEST_F(SettingsToggles, NameBoxSwitchesBetweenTheDefaultNameAndTheTitle) {
-    trainer.click("Text1");
-    EXPECT_EQ(form.Text1.caption(), "小朋友");
-    EXPECT_EQ(state.learnerName, "小朋友");
+TEST_F(SettingsToggles, NameBoxOfTenThousandCharactersBecomesTheDefaultName) {
+    trainer.type("Text1", std::string(10000, 'x'));
     trainer.click("Text1");
     EXPECT_EQ(form.Text1.caption(), "豆 豆");
     EXPECT_EQ(state.learnerName, "豆 豆");
-    for (const std::string& typed :
-         {std::string(10000, 'x'), std::string("🐼🎉豆豆"), std::string("豆豆")}) {
-        trainer.type("Text1", typed);
-        trainer.click("Text1");
-        EXPECT_EQ(form.Text1.caption(), "豆 豆") << typed.substr(0, 12);
-        EXPECT_EQ(state.learnerName, "豆 豆");
-    }
+    trainer.click("Text1");
+    EXPECT_EQ(state.learnerName, "小朋友");
 }
 
 TEST_F(SettingsToggles, ClearingWhileIdleEmptiesTheRecordAndRestartsTheNumbering) {
