@@ -40,9 +40,13 @@ std::string timeOfDay(std::int32_t secondsAfterMidnight) {
 std::string oneLine(const std::string& text) {
     std::string line;
     for (const char c : text) {
-        if (c == '\n') {
+        if (c == '\\') {
+            line += "\\\\";
+        } else if (c == '\n') {
             line += "\\n";
-        } else if (c != '\r') {
+        } else if (c == '\r') {
+            line += "\\r";
+        } else {
             line += c;
         }
     }
