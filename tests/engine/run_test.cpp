@@ -55,6 +55,7 @@ TEST_F(Run, PracticeLogsAWrongAttemptAndPutsTheQuestionBackUntilItIsRight) {
     EXPECT_EQ(state.practiceWrongTag, "练习时答错1次");
     EXPECT_TRUE(form.Timer2.enabled);
     EXPECT_TRUE(form.Command1[0].enabled);
+    EXPECT_EQ(form.focus, &form.Command3);
 
     // "确定" on the restored blank only disables itself.
     trainer.click("Command3");
@@ -122,6 +123,25 @@ TEST_F(Run, PracticeOvertimeBlinksAndSoundsEachWarningClipOnceARunEvenWithCuesOf
     EXPECT_TRUE(newSounds().empty());
 }
 
+TEST_F(Run, RunClockPassesTheMinuteAndTheHourAndTheReportPrintsIt) {
+    trainer.click("Command4");
+    const auto secondLater = [&] {
+        trainer.clock.advance(1);
+        for (int tick = 0; tick < 10; ++tick) trainer.tick("Timer1");
+    };
+    trainer.tick("Timer1");
+    EXPECT_EQ(form.Label27.caption(), "0:00:01");
+    for (int second = 2; second <= 59; ++second) secondLater();
+    EXPECT_EQ(form.Label27.caption(), "0:00:59");
+    secondLater();
+    EXPECT_EQ(form.Label27.caption(), "0:01:00");
+    EXPECT_EQ(state.elapsedText, "0:1:0");
+    for (int second = 61; second <= 3600; ++second) secondLater();
+    EXPECT_EQ(form.Label27.caption(), "1:00:00");
+    trainer.click("Command4");
+    EXPECT_EQ(records()[10], "你共用时间－－1:00:00");
+}
+
 TEST_F(Run, TwentyRunsStoppedAtOnceEachReportNothingAnsweredAndBringTheBeadStylesRound) {
     for (int run = 1; run <= 20; ++run) {
         // The report locks the button until the record list is left with the keypad menu;
@@ -180,6 +200,20 @@ TEST_F(Run, AnEnormousNameIsRecordedWholeAndShortenedOnlyInThePraise) {
     std::string shortName;
     for (int i = 0; i < 20; ++i) shortName += i % 2 == 0 ? "星" : "😀";
     EXPECT_EQ(trainer.dialogs.shown[0], shortName + "…，你真棒！这次全部答对，得了100分！");
+}
+
+TEST_F(Run, ClosingTheWindowDuringARunEndsEverythingOnYes) {
+    trainer.click("Command4");
+    answer(rightAnswer());
+    trainer.dialogs.queueAnswer(DialogAnswer::Yes);
+    trainer.close();
+    EXPECT_TRUE(trainer.window.closed);
+    const std::size_t lines = records().size();
+    tickQuestionTimer(200);
+    trainer.tick("Timer1");
+    trainer.click("Command3");
+    EXPECT_EQ(records().size(), lines);
+    EXPECT_EQ(state.answeredCount, 1);
 }
 
 }  // namespace

@@ -59,6 +59,14 @@ TEST_F(Keypad, VerticalFillInSumSpacesTheTypedNumberLikeItsTerms) {
     Element* const blank = state.blankPosition == 1   ? &form.Label15
                            : state.blankPosition == 2 ? &form.Label13
                                                       : &form.Label11;
+    for (const Element* term : {&form.Label11, &form.Label13, &form.Label15}) {
+        if (term == blank) {
+            EXPECT_EQ(term->foreColor, (Rgb{0, 255, 255}));
+        } else {
+            EXPECT_EQ(term->caption().back(), ' ') << term->name;
+            EXPECT_EQ(term->foreColor, (Rgb{0, 0, 0})) << term->name;
+        }
+    }
     press(7);
     EXPECT_EQ(form.Label17.caption(), " 7");
     EXPECT_EQ(blank->caption(), " 7 ");
