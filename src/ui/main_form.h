@@ -49,6 +49,9 @@ struct MainForm {
     // Spare elements outside the visible area.
     Element Text2, Text7, Text9, Text10, Filename, List2;
 
+    // The element holding the keyboard focus; none until a handler moves it.
+    const Element* focus = nullptr;
+
     // Every element, bottom of the stack first (containers before what they hold).
     const std::vector<Element*>& elements() const { return elements_; }
     // The element called `name` ("Command1(3)" for an array member), or nullptr.
