@@ -124,6 +124,7 @@ struct TrainingState {
     std::string beadStyle1;
     std::string beadStyle2;
     std::string beadStyle3;
+    std::string beadStyleWork;  // the style being stepped by a rod click
 
     // Sound: the bytes of the clip loaded last.
     std::vector<std::uint8_t> soundBuffer;

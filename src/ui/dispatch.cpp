@@ -3,12 +3,18 @@
 #include <functional>
 #include <map>
 
+#include "display/bead_styles.h"
+#include "display/display_mode.h"
+#include "display/rod_family.h"
 #include "engine/answer_button.h"
 #include "engine/date_time_display.h"
 #include "engine/startup.h"
 #include "sound/sound_button.h"
 #include "ui/about_box.h"
+#include "ui/clear_button.h"
+#include "ui/name_box.h"
 #include "ui/settings_lists.h"
+#include "ui/settings_toggles.h"
 
 namespace {
 
@@ -19,9 +25,19 @@ constexpr char kHelpPrefix[] = "help.";
 // Click handlers of the main window, by element name.
 const std::map<std::string, Handler>& clickHandlers() {
     static const std::map<std::string, Handler> handlers = {
-        {"Command3", Command3_Click},
-        {"Command5", Command5_Click},
-        {"Label31", Label31_Click},
+        {"Command2", Command2_Click},   {"Command3", Command3_Click},
+        {"Command5", Command5_Click},   {"Command6", Command6_Click},
+        {"Command8", Command8_Click},   {"Label10", Label10_Click},
+        {"Label16", Label16_Click},     {"Label28", Label28_Click},
+        {"Label31", Label31_Click},     {"Label39", Label39_Click},
+        {"Text1", Text1_Click},         {"Picture5", Picture5_Click},
+        {"Picture6", Picture6_Click},   {"Picture7", Picture7_Click},
+        {"Picture8", Picture8_Click},   {"Picture9", Picture9_Click},
+        {"Picture10", Picture10_Click}, {"Picture11", Picture11_Click},
+        {"Picture12", Picture12_Click}, {"Picture13", Picture13_Click},
+        {"Picture14", Picture14_Click}, {"Picture15", Picture15_Click},
+        {"Picture16", Picture16_Click}, {"Picture17", Picture17_Click},
+        {"Picture18", Picture18_Click}, {"Picture19", Picture19_Click},
     };
     return handlers;
 }
@@ -68,16 +84,6 @@ void clickAboutBox(WindowContext& window, const Element& element) {
     }
 }
 
-// A choice in a drop-down list selects the item, shows it in the edit field and raises the
-// list's change handler.
-void chooseItem(WindowContext& window, Element& list, int index) {
-    if (list.kind != ElementKind::ComboBox) return;
-    if (index < 0 || index >= static_cast<int>(list.items.size())) return;
-    list.listIndex = index;
-    list.setCaption(list.items[static_cast<std::size_t>(index)]);
-    runHandler(choiceHandlers(), list.name, window);
-}
-
 // Typing replaces the text; in a list's edit field it also leaves no item selected.
 void typeText(Element& element, const std::string& text) {
     if (element.kind == ElementKind::ComboBox) {
@@ -94,6 +100,14 @@ Element* findElement(const WindowContext& window, const std::string& name) {
     if (isAboutBoxName(name)) return window.help.find(name.substr(sizeof kHelpPrefix - 1));
     if (name == "help") return window.help.find("help");
     return window.form.find(name);
+}
+
+void selectListItem(WindowContext& window, Element& list, int index) {
+    if (list.kind != ElementKind::ComboBox) return;
+    if (index < 0 || index >= static_cast<int>(list.items.size())) return;
+    list.listIndex = index;
+    list.setCaption(list.items[static_cast<std::size_t>(index)]);
+    runHandler(choiceHandlers(), list.name, window);
 }
 
 bool isReachable(const WindowContext& window, const Element& element) {
@@ -131,7 +145,7 @@ void dispatch(WindowContext& window, const Event& event) {
             }
             break;
         case EventKind::Choose:
-            chooseItem(window, *element, event.value);
+            selectListItem(window, *element, event.value);
             break;
         case EventKind::Type:
             typeText(*element, event.text);

@@ -29,6 +29,11 @@ Element* findElement(const WindowContext& window, const std::string& name);
 // shown and enabled.
 bool isReachable(const WindowContext& window, const Element& element);
 
+// Selects item `index` of a drop-down list as the program does: shows it in the edit field
+// and raises the list's change handler, as a person's choice would. An index outside the
+// list does nothing.
+void selectListItem(WindowContext& window, Element& list, int index);
+
 // Runs the handler behind an event. Clicks, choices and typing on an element a person
 // could not reach are ignored, as are ticks of a stopped timer.
 void dispatch(WindowContext& window, const Event& event);

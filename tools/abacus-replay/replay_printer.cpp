@@ -176,6 +176,7 @@ std::vector<std::string> describeState(const TrainingState& s) {
         {"beadStyle1", s.beadStyle1},
         {"beadStyle2", s.beadStyle2},
         {"beadStyle3", s.beadStyle3},
+        {"beadStyleWork", s.beadStyleWork},
         {"soundBuffer", std::to_string(s.soundBuffer.size())},
         {"paperAnswers", recordedNumbers(s.paperAnswers)},
         {"paperRemainders", recordedNumbers(s.paperRemainders)},
