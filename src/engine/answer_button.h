@@ -3,5 +3,7 @@
 
 #include "ui/window_context.h"
 
-// Between runs: closes the program after asking.
+// Between runs: closes the program after asking. During a run: submits the typed entry. An
+// exam question is closed at once; a wrong practice entry is logged as an attempt and the
+// question is put back until it is answered right.
 void Command3_Click(WindowContext& window);

@@ -12,3 +12,11 @@ std::string timeText(const LocalDateTime& moment) {
     std::snprintf(text, sizeof text, "%d:%02d:%02d", moment.hour, moment.minute, moment.second);
     return text;
 }
+
+std::string timeOfDayText(std::int32_t secondsAfterMidnight) {
+    LocalDateTime moment;
+    moment.hour = secondsAfterMidnight / 3600;
+    moment.minute = secondsAfterMidnight / 60 % 60;
+    moment.second = secondsAfterMidnight % 60;
+    return timeText(moment);
+}

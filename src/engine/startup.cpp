@@ -1,5 +1,6 @@
 #include "engine/startup.h"
 
+#include "input/keypad_keys.h"
 #include "sound/play_clip.h"
 #include "ui/dispatch.h"
 
@@ -55,9 +56,7 @@ void Form_Load(WindowContext& window) {
     preselect(window, "Combo3", 2);
     preselect(window, "Combo4", 5);
 
-    for (int key = 0; key <= 9; ++key) {
-        form.Command1[key].enabled = key == 6 || key == 8 || key == 9;
-    }
+    enableMenuKeys(form);
 
     form.Text1.setCaption("豆 豆");
     form.Text1.visible = true;

@@ -1,5 +1,6 @@
 #include "ui/dispatch.h"
 
+#include <charconv>
 #include <functional>
 #include <map>
 
@@ -8,7 +9,11 @@
 #include "display/rod_family.h"
 #include "engine/answer_button.h"
 #include "engine/date_time_display.h"
+#include "engine/question_timer.h"
+#include "engine/run_button.h"
+#include "engine/run_clock.h"
 #include "engine/startup.h"
+#include "input/keypad.h"
 #include "sound/sound_button.h"
 #include "ui/about_box.h"
 #include "ui/clear_button.h"
@@ -19,6 +24,7 @@
 namespace {
 
 using Handler = std::function<void(WindowContext&)>;
+using IndexedHandler = std::function<void(WindowContext&, int)>;
 
 constexpr char kHelpPrefix[] = "help.";
 
@@ -26,18 +32,27 @@ constexpr char kHelpPrefix[] = "help.";
 const std::map<std::string, Handler>& clickHandlers() {
     static const std::map<std::string, Handler> handlers = {
         {"Command2", Command2_Click},   {"Command3", Command3_Click},
-        {"Command5", Command5_Click},   {"Command6", Command6_Click},
-        {"Command8", Command8_Click},   {"Label10", Label10_Click},
-        {"Label16", Label16_Click},     {"Label28", Label28_Click},
-        {"Label31", Label31_Click},     {"Label39", Label39_Click},
-        {"Text1", Text1_Click},         {"Picture5", Picture5_Click},
-        {"Picture6", Picture6_Click},   {"Picture7", Picture7_Click},
-        {"Picture8", Picture8_Click},   {"Picture9", Picture9_Click},
-        {"Picture10", Picture10_Click}, {"Picture11", Picture11_Click},
-        {"Picture12", Picture12_Click}, {"Picture13", Picture13_Click},
-        {"Picture14", Picture14_Click}, {"Picture15", Picture15_Click},
-        {"Picture16", Picture16_Click}, {"Picture17", Picture17_Click},
-        {"Picture18", Picture18_Click}, {"Picture19", Picture19_Click},
+        {"Command4", Command4_Click},   {"Command5", Command5_Click},
+        {"Command6", Command6_Click},   {"Command8", Command8_Click},
+        {"Label10", Label10_Click},     {"Label16", Label16_Click},
+        {"Label28", Label28_Click},     {"Label31", Label31_Click},
+        {"Label39", Label39_Click},     {"Text1", Text1_Click},
+        {"Picture5", Picture5_Click},   {"Picture6", Picture6_Click},
+        {"Picture7", Picture7_Click},   {"Picture8", Picture8_Click},
+        {"Picture9", Picture9_Click},   {"Picture10", Picture10_Click},
+        {"Picture11", Picture11_Click}, {"Picture12", Picture12_Click},
+        {"Picture13", Picture13_Click}, {"Picture14", Picture14_Click},
+        {"Picture15", Picture15_Click}, {"Picture16", Picture16_Click},
+        {"Picture17", Picture17_Click}, {"Picture18", Picture18_Click},
+        {"Picture19", Picture19_Click},
+    };
+    return handlers;
+}
+
+// Click handlers of control arrays, by array name; they receive the member's index.
+const std::map<std::string, IndexedHandler>& indexedClickHandlers() {
+    static const std::map<std::string, IndexedHandler> handlers = {
+        {"Command1", Command1_Click},
     };
     return handlers;
 }
@@ -54,6 +69,8 @@ const std::map<std::string, Handler>& choiceHandlers() {
 // Timer handlers.
 const std::map<std::string, Handler>& tickHandlers() {
     static const std::map<std::string, Handler> handlers = {
+        {"Timer1", Timer1_Timer},
+        {"Timer2", Timer2_Timer},
         {"Timer3", Timer3_Timer},
     };
     return handlers;
@@ -73,6 +90,23 @@ void runHandler(const std::map<std::string, Handler>& handlers, const std::strin
                 WindowContext& window) {
     const auto found = handlers.find(name);
     if (found != handlers.end()) found->second(window);
+}
+
+// Runs the click handler of an element: by its name, or for an array member such as
+// "Command1(3)" by the array's name with the member's index.
+void clickElement(WindowContext& window, const Element& element) {
+    const auto open = element.name.find('(');
+    if (open == std::string::npos || element.name.back() != ')') {
+        runHandler(clickHandlers(), element.name, window);
+        return;
+    }
+    const auto found = indexedClickHandlers().find(element.name.substr(0, open));
+    if (found == indexedClickHandlers().end()) return;
+    int index = 0;
+    const char* first = element.name.data() + open + 1;
+    const char* last = element.name.data() + element.name.size() - 1;
+    const auto [end, error] = std::from_chars(first, last, index);
+    if (error == std::errc() && end == last) found->second(window, index);
 }
 
 // A click into the about box: "完全版说明" opens the help file, anything else closes it.
@@ -141,7 +175,7 @@ void dispatch(WindowContext& window, const Event& event) {
             if (element->container == "help" || element == &window.help.help) {
                 clickAboutBox(window, *element);
             } else {
-                runHandler(clickHandlers(), element->name, window);
+                clickElement(window, *element);
             }
             break;
         case EventKind::Choose:

@@ -1,0 +1,28 @@
+#include "input/keypad.h"
+
+#include <cstdint>
+
+#include "input/digit_entry.h"
+#include "sound/play_clip.h"
+
+namespace {
+
+constexpr std::int16_t kRunInProgress = 0;
+constexpr std::int16_t kKeyClickClip = 102;
+
+}  // namespace
+
+void Command1_Click(WindowContext& window, int index) {
+    if (index < 0 || index > 9) return;
+    window.form.Label19.visible = false;
+    window.form.Command3.enabled = true;
+    window.state.pressedKey = static_cast<std::int16_t>(index);
+    // Digits are typed only during a run; between runs the keys are the menu.
+    if (window.state.appState != kRunInProgress) return;
+    enterDigit(window);
+    playKeyClick(window);
+}
+
+void playKeyClick(WindowContext& window) {
+    if (soundCuesOn(window)) playClip(window, kKeyClickClip);
+}

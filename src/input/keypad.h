@@ -1,0 +1,10 @@
+#pragma once
+// The keypad `Command1(0..9)`: digits while a run is in progress, the menu between runs.
+
+#include "ui/window_context.h"
+
+// A press on key `index`: a digit of the answer during a run.
+void Command1_Click(WindowContext& window, int index);
+
+// The click that ends a key press, heard while sound cues are on.
+void playKeyClick(WindowContext& window);
