@@ -1,14 +1,13 @@
 #include "input/keypad_menu.h"
 
 #include "display/question_layout.h"
-#include "engine/startup.h"
-#include "paper/test_paper.h"
-#include "sound/play_clip.h"
 #include "engine/settings_check.h"
+#include "engine/startup.h"
+#include "input/keypad.h"
+#include "paper/test_paper.h"
 
 namespace {
 
-constexpr std::int16_t kKeyClickClip = 102;
 constexpr int kModeKey = 6;
 constexpr int kPaperKey = 8;
 constexpr int kRecordListKey = 9;
@@ -91,5 +90,5 @@ void keypadMenuPress(WindowContext& window) {
         default:
             break;
     }
-    if (soundCuesOn(window)) playClip(window, kKeyClickClip);
+    playKeyClick(window);
 }

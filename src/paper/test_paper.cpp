@@ -6,6 +6,7 @@
 #include "engine/clock_text.h"
 #include "engine/question_generator.h"
 #include "engine/text_number.h"
+#include "input/keypad_keys.h"
 #include "paper/answer_sheets.h"
 #include "paper/column_layouts.h"
 #include "paper/paper_questions.h"
@@ -94,9 +95,7 @@ void prepareWindow(WindowContext& window) {
          {&form.Combo1, &form.Combo2, &form.Combo3, &form.Combo4, &form.Command2, &form.Command3}) {
         enabled->enabled = true;
     }
-    for (int key = 0; key <= 9; ++key) {
-        form.Command1[key].enabled = key == 6 || key == 8 || key == 9;
-    }
+    enableMenuKeys(form);
 }
 
 // Zeroes the run's counters and clock and reads the settings the paper is written with.

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "engine/uniform_random.h"
-#include "input/keypad_menu.h"
 #include "ui/dispatch.h"
 #include "ui/headless/fixed_width_metrics.h"
 #include "ui/headless/recording_services.h"
@@ -33,10 +32,9 @@ class PaperTrainer : public ::testing::Test {
     void type(const std::string& box, const std::string& text) {
         dispatch(window, Event{EventKind::Type, box, -1, text});
     }
-    // Presses key `key` of the keypad between runs.
+    // Clicks key `key` of the keypad.
     void pressMenuKey(int key) {
-        state.pressedKey = static_cast<std::int16_t>(key);
-        keypadMenuPress(window);
+        dispatch(window, Event{EventKind::Click, "Command1(" + std::to_string(key) + ")", -1, {}});
     }
 
     FixedSeedRandom random;
