@@ -49,29 +49,15 @@ TEST_F(PaperRobustness, AHugeNameInTheNameBoxChangesNothingOnThePaper) {
         << "header, ten questions, score box, title lines, two sheet lines, closing lines";
 }
 
-TEST_F(PaperRobustness, OnlyTheFirstMissingSettingIsPromptedWithFocusOnItsList) {
-    const std::vector<std::pair<const char*, const char*>> lists{{"Combo1", "请选择运算符号"},
-                                                                 {"Combo2", "请选择出题位数"},
-                                                                 {"Combo3", "请选择出题总数"},
-                                                                 {"Combo4", "请选择出题速度"}};
-    for (const auto& [list, prompt] : lists) type(list, "");
-    for (const auto& [list, prompt] : lists) {
+TEST_F(PaperRobustness, AMissingSettingTakesTheFocusToItsList) {
+    for (const char* list : {"Combo1", "Combo2", "Combo3", "Combo4"}) {
         SCOPED_TRACE(list);
-        headless.sound.played.clear();
-        const std::size_t promptsBefore = headless.dialogs.shown.size();
+        type(list, "");
         pressMenuKey(8);
-        ASSERT_EQ(headless.dialogs.shown.size(), promptsBefore + 1);
-        EXPECT_EQ(headless.dialogs.shown.back(), prompt);
         EXPECT_EQ(form.focus, form.find(list));
-        EXPECT_EQ(headless.sound.played, std::vector<std::int16_t>{106}) << "no key click";
-        EXPECT_TRUE(form.List1.items.empty());
-        EXPECT_FALSE(form.Label11.visible);
-        EXPECT_FALSE(form.Picture2.visible);
         choose(list, 1);
     }
-    EXPECT_EQ(state.runNumber, 0);
-    pressMenuKey(8);
-    EXPECT_TRUE(anyLineContains(form.List1.items, "答案纸"));
+    EXPECT_TRUE(form.List1.items.empty());
 }
 
 TEST_F(PaperRobustness, AFourOperationVerticalPaperIsRefusedAndTheWindowStaysUsable) {

@@ -117,7 +117,6 @@ void readAnswerSheet(const std::vector<std::string>& lines, bool remainders, Pri
             if (remainders && i + 2 < tokens.size())
                 answer.remainder = std::stol(tokens[i + 2].text);
             paper.answers[number] = answer;
-            paper.sheetOrder.push_back(number);
         }
     }
 }
@@ -147,7 +146,6 @@ PrintedPaper readLastPaper(const std::vector<std::string>& lines, bool verticalS
         if (lines[i].find("答案纸") == std::string::npos) continue;
         std::size_t end = i + 1;
         while (end < lines.size() && !lines[end].empty()) ++end;
-        paper.hasAnswerSheet = true;
         readAnswerSheet(
             {lines.begin() + static_cast<long>(i) + 1, lines.begin() + static_cast<long>(end)},
             remainders, paper);

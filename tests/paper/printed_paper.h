@@ -25,8 +25,6 @@ struct PrintedAnswer {
 struct PrintedPaper {
     std::vector<PrintedQuestion> questions;  // in the order they are printed
     std::map<int, PrintedAnswer> answers;    // by question number
-    std::vector<int> sheetOrder;             // question numbers as the sheet lists them
-    bool hasAnswerSheet = false;
 };
 
 // The last paper in `lines`: question lines between the header rule and the score box,
