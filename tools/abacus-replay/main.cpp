@@ -3,15 +3,16 @@
 #include <iostream>
 #include <string>
 
+#include "replay_parsing.h"
 #include "replay_session.h"
 
 int main() {
     std::ios::sync_with_stdio(false);
     ReplaySession session;
+    ScriptLineReader reader(*std::cin.rdbuf());
     bool anyBadLine = false;
     std::string line;
-    for (long lineNumber = 1; std::getline(std::cin, line); ++lineNumber) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+    for (long lineNumber = 1; reader.next(line); ++lineNumber) {
         std::string error;
         const auto printed = session.run(line, error);
         if (!printed) {

@@ -63,9 +63,13 @@ std::string verticalSlot(const VerticalSumSlot& slot) {
 std::string oneLine(const std::string& text) {
     std::string line;
     for (const char c : text) {
-        if (c == '\n') {
+        if (c == '\\') {
+            line += "\\\\";
+        } else if (c == '\n') {
             line += "\\n";
-        } else if (c != '\r') {
+        } else if (c == '\r') {
+            line += "\\r";
+        } else {
             line += c;
         }
     }

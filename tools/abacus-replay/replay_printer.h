@@ -12,5 +12,6 @@ std::string describeElement(const std::string& name, const Element& element);
 std::vector<std::string> describeList(const std::string& name, const Element& list);
 // "state N" and one name=value line per field of the training state.
 std::vector<std::string> describeState(const TrainingState& state);
-// A text on one line: line breaks written as \n.
+// A text on one line that reads back unambiguously: a backslash written as \\, a line
+// feed as \n and a carriage return as \r.
 std::string oneLine(const std::string& text);

@@ -1,37 +1,17 @@
 #include "replay_session.h"
 
-#include <charconv>
-#include <chrono>
 #include <filesystem>
-#include <sstream>
+#include <limits>
+#include <utility>
 
+#include "replay_parsing.h"
 #include "replay_printer.h"
 #include "ui/dispatch.h"
 
 namespace {
 
-// Reads a whole decimal number; false when the text is not one.
-template <typename Number>
-bool parseNumber(const std::string& text, Number& value) {
-    const char* end = text.data() + text.size();
-    const auto [rest, error] = std::from_chars(text.data(), end, value);
-    return error == std::errc() && rest == end;
-}
-
-// Splits "YYYY-MM-DD HH:MM:SS" into a date and time; false unless both are real ones.
-bool parseMoment(const std::string& date, const std::string& time, LocalDateTime& moment) {
-    char dash1 = 0, dash2 = 0, colon1 = 0, colon2 = 0;
-    std::istringstream dateIn(date), timeIn(time);
-    dateIn >> moment.year >> dash1 >> moment.month >> dash2 >> moment.day;
-    timeIn >> moment.hour >> colon1 >> moment.minute >> colon2 >> moment.second;
-    const std::chrono::year_month_day calendarDay{
-        std::chrono::year{moment.year}, std::chrono::month{static_cast<unsigned>(moment.month)},
-        std::chrono::day{static_cast<unsigned>(moment.day)}};
-    return dateIn && timeIn && dash1 == '-' && dash2 == '-' && colon1 == ':' && colon2 == ':' &&
-           moment.month >= 1 && moment.day >= 1 && calendarDay.ok() && moment.hour >= 0 &&
-           moment.hour < 24 && moment.minute >= 0 && moment.minute < 60 && moment.second >= 0 &&
-           moment.second < 60;
-}
+// The most timer ticks one line may ask for.
+constexpr long long kMostTicks = 1'000'000;
 
 // The folder of the running program, where the help file is looked for.
 std::string programFolder() {
@@ -56,70 +36,88 @@ ReplaySession::ReplaySession() : window_(services_.bind(random_, metrics_, progr
 
 std::optional<std::vector<std::string>> ReplaySession::run(const std::string& line,
                                                            std::string& error) {
-    std::istringstream in(line);
-    std::string command, name;
-    in >> command;
+    CommandWords words(line);
+    const std::string_view command = words.next();
     if (command.empty() || command[0] == '#') return std::vector<std::string>{};
-    const auto unknownElement = [&]() -> std::optional<std::vector<std::string>> {
-        error = "unknown element '" + name + "'";
+    const auto refuse = [&](std::string message) -> std::optional<std::vector<std::string>> {
+        error = std::move(message);
         return std::nullopt;
     };
-    const auto badArguments = [&]() -> std::optional<std::vector<std::string>> {
-        error = "bad arguments for '" + command + "'";
-        return std::nullopt;
+    const auto badArguments = [&] { return refuse("bad arguments for " + quotedWord(command)); };
+    const auto extraArgument = [&] {
+        return refuse("extra argument " + quotedWord(words.next()) + " for " + quotedWord(command));
+    };
+    const auto unknownElement = [&](std::string_view name) {
+        return refuse("unknown element " + quotedWord(name));
     };
 
     if (command == "seed") {
-        std::string value;
-        std::uint32_t seed = 0;
-        if (!(in >> value) || !parseNumber(value, seed)) return badArguments();
-        random_.seed(seed);
+        const std::string_view value = words.next();
+        if (!words.atEnd()) return extraArgument();
+        const auto seed = parseWholeNumber(value, 0, std::numeric_limits<std::uint32_t>::max());
+        if (!seed) return badArguments();
+        random_.seed(static_cast<std::uint32_t>(*seed));
     } else if (command == "clock") {
-        std::string date, time;
-        LocalDateTime moment;
-        if (!(in >> date >> time) || !parseMoment(date, time, moment)) return badArguments();
-        services_.clock.set(moment);
+        const std::string_view date = words.next();
+        const std::string_view time = words.next();
+        if (!words.atEnd()) return extraArgument();
+        const auto moment = parseMoment(date, time);
+        if (!moment) return badArguments();
+        services_.clock.set(*moment);
     } else if (command == "advance") {
-        std::string value;
-        long long seconds = 0;
-        if (!(in >> value) || !parseNumber(value, seconds)) return badArguments();
-        services_.clock.advance(seconds);
+        const std::string_view value = words.next();
+        if (!words.atEnd()) return extraArgument();
+        const auto seconds = parseWholeNumber(value, std::numeric_limits<long long>::min(),
+                                              std::numeric_limits<long long>::max());
+        if (!seconds) return badArguments();
+        if (!services_.clock.advance(*seconds)) {
+            return refuse("advance " + quotedWord(value) +
+                          " would take the clock outside the years 1 to 9999");
+        }
     } else if (command == "click") {
-        if (!(in >> name)) return badArguments();
-        if (findElement(window_, name) == nullptr) return unknownElement();
+        const std::string name(words.next());
+        if (name.empty()) return badArguments();
+        if (!words.atEnd()) return extraArgument();
+        if (findElement(window_, name) == nullptr) return unknownElement(name);
         dispatch(window_, Event{EventKind::Click, name, -1, {}});
     } else if (command == "choose") {
-        std::string value;
-        int index = 0;
-        if (!(in >> name >> value) || !parseNumber(value, index)) return badArguments();
+        const std::string name(words.next());
+        const std::string_view value = words.next();
+        if (value.empty()) return badArguments();
+        if (!words.atEnd()) return extraArgument();
         const Element* list = findElement(window_, name);
-        if (list == nullptr) return unknownElement();
+        if (list == nullptr) return unknownElement(name);
         if (list->kind != ElementKind::ComboBox) return badArguments();
-        dispatch(window_, Event{EventKind::Choose, name, index, {}});
+        const auto index =
+            parseWholeNumber(value, 0, static_cast<long long>(list->items.size()) - 1);
+        if (!index) return badArguments();
+        dispatch(window_, Event{EventKind::Choose, name, static_cast<int>(*index), {}});
     } else if (command == "type") {
-        if (!(in >> name)) return badArguments();
+        const std::string name(words.next());
+        if (name.empty()) return badArguments();
         const Element* box = findElement(window_, name);
-        if (box == nullptr) return unknownElement();
+        if (box == nullptr) return unknownElement(name);
         if (box->kind != ElementKind::TextBox && box->kind != ElementKind::ComboBox) {
             return badArguments();
         }
-        std::string text;
-        std::getline(in, text);
-        if (!text.empty() && text[0] == ' ') text.erase(0, 1);
-        dispatch(window_, Event{EventKind::Type, name, -1, text});
+        dispatch(window_, Event{EventKind::Type, name, -1, std::string(words.rest())});
     } else if (command == "tick") {
-        std::string value = "1";
-        int times = 0;
-        if (!(in >> name)) return badArguments();
-        in >> value;
-        if (!parseNumber(value, times) || times < 0) return badArguments();
+        const std::string name(words.next());
+        const std::string_view value = words.next();
+        if (name.empty()) return badArguments();
+        if (!words.atEnd()) return extraArgument();
+        const auto times =
+            parseWholeNumber(value.empty() ? std::string_view("1") : value, 0, kMostTicks);
+        if (!times) return badArguments();
         const Element* timer = findElement(window_, name);
-        if (timer == nullptr) return unknownElement();
+        if (timer == nullptr) return unknownElement(name);
         if (timer->kind != ElementKind::Timer) return badArguments();
-        for (int i = 0; i < times; ++i) dispatch(window_, Event{EventKind::Tick, name, -1, {}});
+        for (long long i = 0; i < *times; ++i) {
+            dispatch(window_, Event{EventKind::Tick, name, -1, {}});
+        }
     } else if (command == "answer") {
-        std::string answer;
-        in >> answer;
+        const std::string_view answer = words.next();
+        if (!words.atEnd()) return extraArgument();
         if (answer == "yes") {
             services_.dialogs.queueAnswer(DialogAnswer::Yes);
         } else if (answer == "no") {
@@ -130,19 +128,25 @@ std::optional<std::vector<std::string>> ReplaySession::run(const std::string& li
             return badArguments();
         }
     } else if (command == "close") {
+        if (!words.atEnd()) return extraArgument();
         dispatch(window_, Event{EventKind::Close, {}, -1, {}});
     } else if (command == "print") {
-        if (!(in >> name)) return badArguments();
-        return print(name, error);
+        std::string_view what = words.next();
+        const bool oneLineOnly = what == "element";
+        if (oneLineOnly) what = words.next();
+        if (what.empty()) return badArguments();
+        if (!words.atEnd()) return extraArgument();
+        const auto printed =
+            oneLineOnly ? printElement(std::string(what), true) : print(std::string(what));
+        if (!printed) return unknownElement(what);
+        return printed;
     } else {
-        error = "unknown command '" + command + "'";
-        return std::nullopt;
+        return refuse("unknown command " + quotedWord(command));
     }
     return std::vector<std::string>{};
 }
 
-std::optional<std::vector<std::string>> ReplaySession::print(const std::string& what,
-                                                             std::string& error) {
+std::optional<std::vector<std::string>> ReplaySession::print(const std::string& what) {
     if (what == "state") return describeState(window_.state);
     if (what == "closed") return std::vector<std::string>{window_.closed ? "closed 1" : "closed 0"};
     if (what == "sounds") {
@@ -163,11 +167,13 @@ std::optional<std::vector<std::string>> ReplaySession::print(const std::string& 
         dialogsPrinted_ = services_.dialogs.shown.size();
         return lines;
     }
-    const Element* element = findElement(window_, what);
-    if (element == nullptr) {
-        error = "unknown element '" + what + "'";
-        return std::nullopt;
-    }
-    if (what == "List1") return describeList(what, *element);
-    return std::vector<std::string>{describeElement(what, *element)};
+    return printElement(what, false);
+}
+
+std::optional<std::vector<std::string>> ReplaySession::printElement(const std::string& name,
+                                                                    bool oneLineOnly) const {
+    const Element* element = findElement(window_, name);
+    if (element == nullptr) return std::nullopt;
+    if (name == "List1" && !oneLineOnly) return describeList(name, *element);
+    return std::vector<std::string>{describeElement(name, *element)};
 }

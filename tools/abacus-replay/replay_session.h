@@ -30,11 +30,15 @@ class ReplaySession {
     ReplaySession();
 
     // Runs one command line. Returns the lines it prints, or nullopt with `error` set when
-    // the command or the element it names is unknown.
+    // the line is refused and has changed nothing.
     std::optional<std::vector<std::string>> run(const std::string& line, std::string& error);
 
   private:
-    std::optional<std::vector<std::string>> print(const std::string& what, std::string& error);
+    // The lines of print WHAT; nullopt when WHAT names nothing printable.
+    std::optional<std::vector<std::string>> print(const std::string& what);
+    // The lines of one element: the record list's own lines unless `oneLineOnly`.
+    std::optional<std::vector<std::string>> printElement(const std::string& name,
+                                                         bool oneLineOnly) const;
 
     ReplayRandom random_;
     RecordingServices services_;
