@@ -1,5 +1,6 @@
 #include "engine/question_terms.h"
 
+#include <array>
 #include <cmath>
 
 #include "engine/question_operators.h"
@@ -14,12 +15,36 @@ double powerOfTen(int exponent) {
     return power;
 }
 
-// For "+" and "×" the first drawn number is operandA, for "-" and "÷" it is operandC.
-bool firstDrawnIsOperandA(Operator op) { return op == Operator::Plus || op == Operator::Times; }
+// The run draws operandA for "+" and "×" and operandC for "-" and "÷", then operandB.
+DrawnTerms runDrawnTerms(Operator op) {
+    const bool firstIsA = op == Operator::Plus || op == Operator::Times;
+    return {firstIsA ? Term::A : Term::C, Term::B};
+}
 
-// The history term the first drawn number must differ from.
-std::int32_t recentFirstDrawn(const QuestionHistorySlot& slot, Operator op) {
-    return firstDrawnIsOperandA(op) ? slot.operandA : slot.operandC;
+// The term `which` of a question.
+std::int32_t termOf(const QuestionHistorySlot& terms, Term which) {
+    switch (which) {
+        case Term::A:
+            return terms.operandA;
+        case Term::B:
+            return terms.operandB;
+        case Term::C:
+            return terms.operandC;
+    }
+    return 0;
+}
+
+// The field of the current question that holds term `which`.
+std::int32_t& termOf(TrainingState& state, Term which) {
+    switch (which) {
+        case Term::A:
+            return state.operandA;
+        case Term::B:
+            return state.operandB;
+        case Term::C:
+            break;
+    }
+    return state.operandC;
 }
 
 // Counts the zero digits of both drawn numbers into zeroDigitCount, the second one first.
@@ -33,35 +58,39 @@ void countZeroDigits(WindowContext& window, std::int32_t first, std::int32_t sec
 }
 
 // True when any rejection rule of the operator holds for the drawn pair.
-bool pairIsRejected(const TrainingState& state, Operator op, std::int32_t first,
-                    std::int32_t second) {
-    const bool equalPairRejected = firstDrawnIsOperandA(op);
-    return state.zeroDigitCount > 0 || (equalPairRejected && first == second) ||
-           isTooSmall(first, state.digitsA) || isTooSmall(second, state.digitsB) ||
-           second == state.historySlot0.operandB || second == state.historySlot1.operandB ||
-           first == recentFirstDrawn(state.historySlot0, op) ||
-           first == recentFirstDrawn(state.historySlot1, op);
+bool pairIsRejected(const TrainingState& state, Operator op, DrawnTerms drawn,
+                    RecentQuestions recent, std::int32_t first, std::int32_t second) {
+    const bool equalPairRejected = op == Operator::Plus || op == Operator::Times;
+    if (state.zeroDigitCount > 0 || (equalPairRejected && first == second) ||
+        isTooSmall(first, state.digitsA) || isTooSmall(second, state.digitsB)) {
+        return true;
+    }
+    for (const QuestionHistorySlot* slot : recent) {
+        if (second == termOf(*slot, drawn.second) || first == termOf(*slot, drawn.first)) {
+            return true;
+        }
+    }
+    return false;
 }
 
-// Puts the accepted pair into its terms and computes the third.
-void setTerms(TrainingState& state, Operator op, std::int32_t first, std::int32_t second) {
-    state.operandB = second;
+// Puts the accepted pair into its terms and computes the third: the result of "+" and "×",
+// the first operand of "-" and "÷".
+void setTerms(TrainingState& state, Operator op, DrawnTerms drawn, std::int32_t first,
+              std::int32_t second) {
+    termOf(state, drawn.first) = first;
+    termOf(state, drawn.second) = second;
     switch (op) {
         case Operator::Plus:
-            state.operandA = first;
-            state.operandC = first + second;
+            state.operandC = state.operandA + state.operandB;
             break;
         case Operator::Minus:
-            state.operandC = first;
-            state.operandA = first + second;
+            state.operandA = state.operandC + state.operandB;
             break;
         case Operator::Times:
-            state.operandA = first;
-            state.operandC = first * second;
+            state.operandC = state.operandA * state.operandB;
             break;
         case Operator::Divide:
-            state.operandC = first;
-            state.operandA = first * second;
+            state.operandA = state.operandC * state.operandB;
             break;
     }
 }
@@ -87,15 +116,25 @@ void fl(WindowContext& window) {
 void drawQuestionTerms(WindowContext& window) {
     TrainingState& state = window.state;
     const auto op = operatorOfSign(state.currentOperator);
-    if (!op || state.digitsA < 1 || state.digitsB < 1) return;
+    if (!op) return;
+    const std::array<const QuestionHistorySlot*, 2> recent{&state.historySlot0,
+                                                           &state.historySlot1};
+    drawTermsAvoiding(window, runDrawnTerms(*op), recent);
+}
+
+bool drawTermsAvoiding(WindowContext& window, DrawnTerms drawn, RecentQuestions recent) {
+    TrainingState& state = window.state;
+    const auto op = operatorOfSign(state.currentOperator);
+    if (!op || state.digitsA < 1 || state.digitsB < 1) return false;
     std::int32_t first = 0;
     std::int32_t second = 0;
     do {
         first = drawNumber(window.services.random, state.digitsA);
         second = drawNumber(window.services.random, state.digitsB);
         countZeroDigits(window, first, second);
-    } while (pairIsRejected(state, *op, first, second));
-    setTerms(state, *op, first, second);
+    } while (pairIsRejected(state, *op, drawn, recent, first, second));
+    setTerms(state, *op, drawn, first, second);
+    return true;
 }
 
 void recordQuestionHistory(WindowContext& window) {

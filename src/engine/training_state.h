@@ -2,6 +2,7 @@
 // Everything the main window's handlers share: settings, switches, run counters, the
 // current question and the form-level working values. Nothing of it is saved.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -13,6 +14,18 @@ struct QuestionHistorySlot {
     std::int32_t operandB = 0;
     std::int32_t operandC = 0;
 };
+
+// One sum of a group of vertical sums on a test paper, waiting until its group is written.
+struct VerticalSumSlot {
+    std::string numberText;
+    std::string firstTermText;
+    std::string operatorText;
+    std::string secondTermText;
+    std::string resultTermText;
+};
+
+// Questions a test paper can hold; its records are indexed by printed number 1..100.
+inline constexpr int kMostPaperQuestions = 100;
 
 struct TrainingState {
     // Settings copied from the four lists.
@@ -115,4 +128,34 @@ struct TrainingState {
 
     // Sound: the bytes of the clip loaded last.
     std::vector<std::uint8_t> soundBuffer;
+
+    // Test papers: the answer record, the printed terms of the question being laid out, the
+    // two paper-only history slots and the layout state. Kept between papers.
+    std::array<std::int16_t, kMostPaperQuestions + 1> paperAnswers{};  // index 0 unused
+    std::array<std::int16_t, kMostPaperQuestions + 1> paperRemainders{};
+    std::int32_t paperQuestionNumber = 0;
+    std::int32_t paperAnswer = 0;
+    std::int16_t paperRemainder = 0;
+    std::string termText1;
+    std::string termText2;
+    std::string termText3;
+    QuestionHistorySlot historySlot2;
+    QuestionHistorySlot historySlot3;
+    std::int16_t columnWidth = 0;
+    std::int16_t answerColumnWidth = 0;
+    std::int16_t leftColumnNumber = 0;
+    std::int16_t rightColumnNumber = 0;
+    std::int16_t columnToggle = 0;
+    std::string rightColumnText;
+    std::string leftColumnText;
+    std::string columnGap;
+    std::int32_t groupPosition = 0;
+    std::int32_t verticalNumber = 0;
+    std::array<VerticalSumSlot, 5> verticalSlots;
+    std::string reportModeWord;
+    std::string reportStyleWord;
+    std::string logLine;
+    std::int16_t timeLimitReachedCount = 0;
+    std::string practiceWrongNote;
+    std::int16_t reportShown = 0;
 };

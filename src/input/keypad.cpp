@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "input/digit_entry.h"
+#include "input/keypad_menu.h"
 #include "sound/play_clip.h"
 
 namespace {
@@ -18,7 +19,10 @@ void Command1_Click(WindowContext& window, int index) {
     window.form.Command3.enabled = true;
     window.state.pressedKey = static_cast<std::int16_t>(index);
     // Digits are typed only during a run; between runs the keys are the menu.
-    if (window.state.appState != kRunInProgress) return;
+    if (window.state.appState != kRunInProgress) {
+        keypadMenuPress(window);
+        return;
+    }
     enterDigit(window);
     playKeyClick(window);
 }

@@ -35,6 +35,29 @@ std::string timeOfDay(std::int32_t secondsAfterMidnight) {
     return timeText(moment);
 }
 
+// A paper record as its values for printed numbers 1..100, joined by commas.
+template <typename Record>
+std::string recordedNumbers(const Record& record) {
+    std::string text;
+    for (std::size_t number = 1; number < record.size(); ++number) {
+        if (number > 1) text += ',';
+        text += std::to_string(record[number]);
+    }
+    return text;
+}
+
+// A recent question as operandA,operandB,operandC.
+std::string historySlot(const QuestionHistorySlot& slot) {
+    return std::to_string(slot.operandA) + "," + std::to_string(slot.operandB) + "," +
+           std::to_string(slot.operandC);
+}
+
+// A waiting vertical sum as its number, terms and operator between vertical bars.
+std::string verticalSlot(const VerticalSumSlot& slot) {
+    return slot.numberText + "|" + slot.firstTermText + "|" + slot.operatorText + "|" +
+           slot.secondTermText + "|" + slot.resultTermText;
+}
+
 }  // namespace
 
 std::string oneLine(const std::string& text) {
@@ -124,12 +147,8 @@ std::vector<std::string> describeState(const TrainingState& s) {
         {"zeroDigitCount", std::to_string(s.zeroDigitCount)},
         {"digitCheckText", s.digitCheckText},
         {"historySlotToggle", optionalNumber(s.historySlotToggle)},
-        {"historySlot0", std::to_string(s.historySlot0.operandA) + "," +
-                             std::to_string(s.historySlot0.operandB) + "," +
-                             std::to_string(s.historySlot0.operandC)},
-        {"historySlot1", std::to_string(s.historySlot1.operandA) + "," +
-                             std::to_string(s.historySlot1.operandB) + "," +
-                             std::to_string(s.historySlot1.operandC)},
+        {"historySlot0", historySlot(s.historySlot0)},
+        {"historySlot1", historySlot(s.historySlot1)},
         {"judgedFirstText", s.judgedFirstText},
         {"judgedSecondText", s.judgedSecondText},
         {"judgedResultText", s.judgedResultText},
@@ -163,6 +182,37 @@ std::vector<std::string> describeState(const TrainingState& s) {
         {"beadStyle3", s.beadStyle3},
         {"beadStyleWork", s.beadStyleWork},
         {"soundBuffer", std::to_string(s.soundBuffer.size())},
+        {"paperAnswers", recordedNumbers(s.paperAnswers)},
+        {"paperRemainders", recordedNumbers(s.paperRemainders)},
+        {"paperQuestionNumber", std::to_string(s.paperQuestionNumber)},
+        {"paperAnswer", std::to_string(s.paperAnswer)},
+        {"paperRemainder", std::to_string(s.paperRemainder)},
+        {"termText1", s.termText1},
+        {"termText2", s.termText2},
+        {"termText3", s.termText3},
+        {"historySlot2", historySlot(s.historySlot2)},
+        {"historySlot3", historySlot(s.historySlot3)},
+        {"columnWidth", std::to_string(s.columnWidth)},
+        {"answerColumnWidth", std::to_string(s.answerColumnWidth)},
+        {"leftColumnNumber", std::to_string(s.leftColumnNumber)},
+        {"rightColumnNumber", std::to_string(s.rightColumnNumber)},
+        {"columnToggle", std::to_string(s.columnToggle)},
+        {"rightColumnText", s.rightColumnText},
+        {"leftColumnText", s.leftColumnText},
+        {"columnGap", s.columnGap},
+        {"groupPosition", std::to_string(s.groupPosition)},
+        {"verticalNumber", std::to_string(s.verticalNumber)},
+        {"verticalSlot1", verticalSlot(s.verticalSlots[0])},
+        {"verticalSlot2", verticalSlot(s.verticalSlots[1])},
+        {"verticalSlot3", verticalSlot(s.verticalSlots[2])},
+        {"verticalSlot4", verticalSlot(s.verticalSlots[3])},
+        {"verticalSlot5", verticalSlot(s.verticalSlots[4])},
+        {"reportModeWord", s.reportModeWord},
+        {"reportStyleWord", s.reportStyleWord},
+        {"logLine", s.logLine},
+        {"timeLimitReachedCount", std::to_string(s.timeLimitReachedCount)},
+        {"practiceWrongNote", s.practiceWrongNote},
+        {"reportShown", std::to_string(s.reportShown)},
     };
     std::vector<std::string> lines{"state " + std::to_string(fields.size())};
     for (const auto& [name, value] : fields)

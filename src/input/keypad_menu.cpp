@@ -1,0 +1,94 @@
+#include "input/keypad_menu.h"
+
+#include "display/question_layout.h"
+#include "engine/settings_check.h"
+#include "engine/startup.h"
+#include "input/keypad.h"
+#include "paper/test_paper.h"
+
+namespace {
+
+constexpr int kModeKey = 6;
+constexpr int kPaperKey = 8;
+constexpr int kRecordListKey = 9;
+constexpr char kExamWord[] = "考试";
+constexpr char kPracticeWord[] = "练习";
+constexpr char kBoardAndNumbers[] = "珠心算";
+constexpr char kBoardOnly[] = "珠算";
+
+// Switches between practice and exam after returning the window to the idle state.
+void switchExamMode(WindowContext& window) {
+    MainForm& form = window.form;
+    TrainingState& state = window.state;
+    form.Command2.enabled = false;
+    form.Command4.enabled = true;
+    state.learnerName = form.Text1.caption();
+    form.Frame2.visible = true;
+    qs(window);
+    state.examMode = state.examMode == "1" ? "0" : "1";
+    const char* word = state.examMode == "0" ? kExamWord : kPracticeWord;
+    form.Command1[kModeKey].setCaption(word);
+    form.Label29.setCaption(word);
+}
+
+// Shows the record list in place of the board, or hides it and brings the board back.
+void toggleRecordList(WindowContext& window) {
+    MainForm& form = window.form;
+    if (!form.List1.visible) {
+        form.List1.visible = true;
+        for (Element* row : {&form.Picture2, &form.Picture3, &form.Picture4}) row->visible = false;
+        form.Command1[kRecordListKey].setCaption("返回");
+        form.Command2.enabled = true;
+        form.Command4.enabled = false;
+        form.Label10.visible = false;
+        return;
+    }
+    form.List1.visible = false;
+    form.Command1[kRecordListKey].setCaption("查看");
+    form.Frame2.visible = true;
+    form.Command2.enabled = false;
+    form.Command4.enabled = true;
+    form.Label10.visible = true;
+    const std::string& display = form.Label16.caption();
+    if (display == kBoardAndNumbers || display == kBoardOnly) aaa(window);
+}
+
+// Hides the board and the question line, then writes a paper if all settings are chosen.
+// False when the press ends without the key click.
+bool requestTestPaper(WindowContext& window) {
+    MainForm& form = window.form;
+    TrainingState& state = window.state;
+    for (Element* hidden :
+         {&form.Picture2, &form.Picture3, &form.Picture4, &form.Label11, &form.Label12,
+          &form.Label13, &form.Label14, &form.Label15, &form.Label18}) {
+        hidden->visible = false;
+    }
+    state.judgedFirstText = "0";
+    state.judgedSecondText = "0";
+    state.judgedResultText = "0";
+    return allSettingsChosen(window) && writeTestPaper(window);
+}
+
+}  // namespace
+
+void keypadMenuPress(WindowContext& window) {
+    MainForm& form = window.form;
+    for (Element* label :
+         {&form.Label11, &form.Label12, &form.Label13, &form.Label14, &form.Label15}) {
+        label->setCaption("");
+    }
+    switch (window.state.pressedKey) {
+        case kModeKey:
+            switchExamMode(window);
+            break;
+        case kRecordListKey:
+            toggleRecordList(window);
+            break;
+        case kPaperKey:
+            if (!requestTestPaper(window)) return;
+            break;
+        default:
+            break;
+    }
+    playKeyClick(window);
+}
