@@ -1,7 +1,7 @@
 // Reading replay scripts at and beyond their limits: dates, times and numbers that do not
 // fit are refused instead of cut down, lines end at any of the three line ends, error
-// quotes stay short and whole, printed texts read back unambiguously, and the clock never
-// leaves the years it can show.
+// quotes stay short and whole, typed text must be UTF-8, printed texts read back unambiguously, and
+// the clock never leaves the years it can show.
 
 #include "replay_parsing.h"
 
@@ -146,6 +146,19 @@ TEST(QuotedWord, KeepsAtMostSixtyWholeCharacters) {
     EXPECT_EQ(quotedWord(std::string(59, 'x') + "好好"), "'" + std::string(59, 'x') + "好'...");
     // Stray continuation bytes still end a character after four bytes.
     EXPECT_EQ(quotedWord(std::string(1000, '\x80')).size(), 2 + 60 * 4 + 3u);
+}
+
+TEST(IsValidUtf8, TakesWholeCharactersUpToTheLastCodePointAndNothingElse) {
+    for (const char* text : {"", "Command5", "豆 豆", "😀🧮", "e\xCC\x81", "\x7F", "\xC2\x80",
+                             "\xEF\xBF\xBF", "\xF4\x8F\xBF\xBF"}) {
+        EXPECT_TRUE(isValidUtf8(text)) << text;
+    }
+    for (const char* text :
+         {"\x80", "\xFF", "\xFE", "abc\xC3", "\xE8\xB1", "\xE8x\xB1", "\xC0\xAF", "\xC1\xBF",
+          "\xE0\x9F\xBF", "\xF0\x8F\xBF\xBF", "\xED\xA0\x80", "\xED\xBF\xBF", "\xF4\x90\x80\x80",
+          "\xF5\x80\x80\x80", "\xF0\x9F\x98"}) {
+        EXPECT_FALSE(isValidUtf8(text)) << text;
+    }
 }
 
 TEST(OneLine, WritesBackslashesAndLineEndsSoThatNoTwoTextsLookAlike) {

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <chrono>
+#include <cstdint>
 
 namespace {
 
@@ -104,6 +105,32 @@ std::optional<LocalDateTime> parseMoment(std::string_view date, std::string_view
                                                   std::chrono::day{unsigned(day[2])}};
     if (!calendarDay.ok()) return std::nullopt;
     return LocalDateTime{day[0], day[1], day[2], clock[0], clock[1], clock[2]};
+}
+
+bool isValidUtf8(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        // The length of the sequence and the bits its first byte carries.
+        const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                                   : lead >= 0xE0 && lead <= 0xEF ? 3
+                                   : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                                  : 0;
+        if (length == 0 || i + length > text.size()) return false;
+        std::uint32_t point = lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k) {
+            if (!isUtf8Continuation(text[i + k])) return false;
+            point = (point << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        }
+        const bool overlong = (length == 3 && point < 0x800) || (length == 4 && point < 0x10000);
+        if (overlong || (point >= 0xD800 && point <= 0xDFFF) || point > 0x10FFFF) return false;
+        i += length;
+    }
+    return true;
 }
 
 std::string quotedWord(std::string_view word) {

@@ -46,6 +46,10 @@ std::optional<long long> parseWholeNumber(std::string_view text, long long lowes
 // day; nullopt for anything else.
 std::optional<LocalDateTime> parseMoment(std::string_view date, std::string_view time);
 
+// True when `text` is well-formed UTF-8: no stray or missing continuation bytes, no overlong
+// forms, no surrogates and nothing above U+10FFFF.
+bool isValidUtf8(std::string_view text);
+
 // A word quoted for an error message: at most its first 60 characters (never half of one),
 // followed by ... when cut.
 std::string quotedWord(std::string_view word);

@@ -100,7 +100,9 @@ std::optional<std::vector<std::string>> ReplaySession::run(const std::string& li
         if (box->kind != ElementKind::TextBox && box->kind != ElementKind::ComboBox) {
             return badArguments();
         }
-        dispatch(window_, Event{EventKind::Type, name, -1, std::string(words.rest())});
+        const std::string_view text = words.rest();
+        if (!isValidUtf8(text)) return badArguments();
+        dispatch(window_, Event{EventKind::Type, name, -1, std::string(text)});
     } else if (command == "tick") {
         const std::string name(words.next());
         const std::string_view value = words.next();

@@ -1,0 +1,12 @@
+#pragma once
+// Chooses the soak's next actions at random, weighted so that runs, papers and reports
+// follow each other: the keypad, "确定" and "出  题" come up most.
+
+#include <vector>
+
+#include "soak_action.h"
+#include "soak_random.h"
+#include "ui/window_context.h"
+
+// The next few actions for `window`: one, or several when a second of time passes.
+std::vector<SoakAction> nextActions(const WindowContext& window, SoakRandom& random);

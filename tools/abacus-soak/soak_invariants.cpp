@@ -1,0 +1,140 @@
+#include "soak_invariants.h"
+
+#include <cstdint>
+
+#include "engine/text_number.h"
+#include "replay_parsing.h"
+
+namespace {
+
+constexpr std::int16_t kRunInProgress = 0;
+constexpr char kExam[] = "0";
+constexpr char kRunOn[] = "1";
+constexpr int kKeys = 10;
+
+// "NAME shows 'X', expected 'Y'" when a counter label does not show its counter.
+std::optional<std::string> counterShown(const Element& label, std::int16_t counter,
+                                        const char* counterName) {
+    if (label.caption() == plainNumber(counter)) return std::nullopt;
+    return label.name + " shows '" + label.caption() + "' but " + counterName + " is " +
+           plainNumber(counter);
+}
+
+// The counters of a run in progress, and the labels that show them.
+std::optional<std::string> checkRunCounters(const WindowContext& window) {
+    const TrainingState& s = window.state;
+    const MainForm& form = window.form;
+    if (s.remainingCount != s.questionTotal - s.answeredCount) {
+        return "remainingCount " + plainNumber(s.remainingCount) + " is not questionTotal " +
+               plainNumber(s.questionTotal) + " - answeredCount " + plainNumber(s.answeredCount);
+    }
+    // The run ends as its last question closes, so one question is always left during it.
+    if (s.remainingCount < 1) return "a run is in progress with no question left";
+    if (s.examMode == kExam && s.rightCount + s.wrongCount != s.answeredCount) {
+        return "exam: rightCount " + plainNumber(s.rightCount) + " + wrongCount " +
+               plainNumber(s.wrongCount) + " is not answeredCount " + plainNumber(s.answeredCount);
+    }
+    // Practice closes a question only once it is answered right; wrong tries are retried.
+    if (s.examMode != kExam && s.rightCount != s.answeredCount) {
+        return "practice: rightCount " + plainNumber(s.rightCount) + " is not answeredCount " +
+               plainNumber(s.answeredCount);
+    }
+    for (const auto& shown : {counterShown(form.Label4, s.questionTotal, "questionTotal"),
+                              counterShown(form.Label32, s.answeredCount, "answeredCount"),
+                              counterShown(form.Label25, s.remainingCount, "remainingCount"),
+                              counterShown(form.Label34, s.rightCount, "rightCount"),
+                              counterShown(form.Label24, s.wrongCount, "wrongCount"),
+                              counterShown(form.Label26, s.score, "score")}) {
+        if (shown) return shown;
+    }
+    return std::nullopt;
+}
+
+// The keys show their digits exactly while a run is in progress, and a run is on exactly
+// then.
+std::optional<std::string> checkKeypad(const WindowContext& window) {
+    const bool running = window.state.appState == kRunInProgress;
+    if (running != (window.state.runActive == kRunOn)) {
+        return "appState " + plainNumber(window.state.appState) + " with runActive '" +
+               window.state.runActive + "'";
+    }
+    bool digits = true;
+    for (int key = 0; key < kKeys; ++key) {
+        digits = digits && window.form.Command1[key].caption() == plainNumber(key);
+    }
+    if (digits == running) return std::nullopt;
+    return running ? "a run is in progress but the keys do not show their digits"
+                   : "no run is in progress but the keys show their digits";
+}
+
+}  // namespace
+
+InvariantChecker::InvariantChecker(const WindowContext& window)
+    : recordLines_(window.form.List1.items) {}
+
+std::optional<std::string> InvariantChecker::check(const WindowContext& window, bool mayEmptyList) {
+    const TrainingState& s = window.state;
+    if (window.closed) {
+        if (window.form.Form1_main.visible) return "the window closed but is still shown";
+        return std::nullopt;
+    }
+    if (auto breach = checkRecordList(window.form.List1, mayEmptyList)) return breach;
+    if (s.score < 0 || s.score > 100) return "score " + plainNumber(s.score) + " outside 0..100";
+    if (auto breach = checkKeypad(window)) return breach;
+    if (s.appState == kRunInProgress) {
+        if (auto breach = checkRunCounters(window)) return breach;
+    }
+    return checkElements(window);
+}
+
+std::optional<std::string> InvariantChecker::checkRecordList(const Element& list,
+                                                             bool mayEmptyList) {
+    const std::vector<std::string>& lines = list.items;
+    if (lines.empty() && mayEmptyList) {
+        recordLines_.clear();
+        return std::nullopt;
+    }
+    if (lines.size() < recordLines_.size()) {
+        return "the record list shrank from " + std::to_string(recordLines_.size()) + " to " +
+               std::to_string(lines.size()) + " lines";
+    }
+    for (std::size_t i = 0; i < recordLines_.size(); ++i) {
+        if (lines[i] != recordLines_[i]) {
+            return "record line " + std::to_string(i + 1) + " changed from '" + recordLines_[i] +
+                   "' to '" + lines[i] + "'";
+        }
+    }
+    for (std::size_t i = recordLines_.size(); i < lines.size(); ++i) {
+        if (!isValidUtf8(lines[i])) {
+            return "record line " + std::to_string(i + 1) + " is not valid UTF-8";
+        }
+        recordLines_.push_back(lines[i]);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> InvariantChecker::checkElements(const WindowContext& window) {
+    std::size_t index = 0;
+    const auto checkOne = [&](const Element& element) -> std::optional<std::string> {
+        if (element.width < 0 || element.height < 0) {
+            return element.name + " has width " + std::to_string(element.width) + " and height " +
+                   std::to_string(element.height);
+        }
+        if (index >= checkedTexts_.size()) checkedTexts_.emplace_back();
+        std::string& checked = checkedTexts_[index++];
+        if (element.caption() != checked) {
+            if (!isValidUtf8(element.caption())) {
+                return element.name + " has a caption that is not valid UTF-8";
+            }
+            checked = element.caption();
+        }
+        return std::nullopt;
+    };
+    for (const Element* element : window.form.elements()) {
+        if (auto breach = checkOne(*element)) return breach;
+    }
+    for (const Element* element : window.help.elements()) {
+        if (auto breach = checkOne(*element)) return breach;
+    }
+    return std::nullopt;
+}
