@@ -41,7 +41,7 @@ struct WeightedChoice {
 // A stop during a run is rare, so that runs reach their report; between runs "出  题" is common.
 constexpr WeightedChoice kChoices[] = {
     {Choice::Key, 380, 420},           {Choice::Confirm, 110, 130},
-    {Choice::RunButton, 45, 6},        {Choice::ClearButton, 25, 15},
+    {Choice::RunButton, 45, 3},        {Choice::ClearButton, 25, 15},
     {Choice::AnyElement, 90, 90},      {Choice::OpenAboutBox, 6, 6},
     {Choice::AboutBoxElement, 25, 25}, {Choice::ChooseItem, 40, 40},
     {Choice::TypeIntoList, 6, 6},      {Choice::TypeName, 15, 15},

@@ -22,12 +22,14 @@ constexpr std::int16_t kIdle = 1;
 struct Counters {
     std::int16_t appState = 0;
     std::int16_t answeredCount = 0;
+    std::int16_t questionTotal = 0;
     std::int16_t runNumber = 0;
     std::uint64_t clearCount = 0;
 };
 
 Counters countersOf(const WindowContext& window) {
-    return {window.state.appState, window.state.answeredCount, window.state.runNumber,
+    const TrainingState& state = window.state;
+    return {state.appState, state.answeredCount, state.questionTotal, state.runNumber,
             window.form.List1.clearCount};
 }
 
@@ -38,6 +40,7 @@ void count(const Counters& before, const Counters& after, const SoakAction& acti
     if (before.appState != kRunInProgress && after.appState == kRunInProgress) ++tally.runs;
     if (before.appState == kRunInProgress && after.appState != kRunInProgress && !closed) {
         ++tally.reports;
+        if (after.answeredCount == after.questionTotal) ++tally.finishedRuns;
     }
     if (before.appState == kRunInProgress && after.answeredCount > before.answeredCount) {
         const int closedQuestions = after.answeredCount - before.answeredCount;
@@ -65,8 +68,9 @@ void printTally(const SoakOptions& options, const SoakTally& tally, double secon
         << " dispatches) in " << time << " s\n"
         << "windows " << tally.windows << ", closed by the quit question " << tally.closes
         << " times\n"
-        << "runs " << tally.runs << ", reports " << tally.reports << ", questions "
-        << tally.questions << " (" << tally.questionsTimedOut << " closed by the timer)\n"
+        << "runs " << tally.runs << ", reports " << tally.reports << " (" << tally.finishedRuns
+        << " after the last question), questions " << tally.questions << " ("
+        << tally.questionsTimedOut << " closed by the timer)\n"
         << "papers " << tally.papers << ", record-list clears " << tally.clears << "\n"
         << "message boxes " << tally.dialogs << ", clips " << tally.clips
         << ", clock moves refused " << tally.refusedAdvances << "\n"

@@ -20,6 +20,7 @@ struct SoakTally {
     long long closes = 0;
     long long runs = 0;
     long long reports = 0;
+    long long finishedRuns = 0;  // reports after the last question, not after a stop
     long long questions = 0;
     long long questionsTimedOut = 0;
     long long papers = 0;
