@@ -1,7 +1,9 @@
 #include "display/question_layout.h"
 
 #include <array>
+#include <cstdint>
 #include <initializer_list>
+#include <string>
 
 #include "display/abacus_board.h"
 #include "engine/text_number.h"
@@ -30,6 +32,7 @@ constexpr int kSumResultTop = 3320;
 constexpr int kSumRightEdge = 4560;
 constexpr int kFillInSumRightEdge = 4580;
 constexpr int kSumRuleY = 3300;
+constexpr int kSumRuleThickness = 3;
 constexpr int kFillInRuleShortfall = 420;
 constexpr int kSumArrowDrop = 10;
 constexpr int kFillInSumArrowInset = 480;
@@ -193,7 +196,7 @@ void layOutNumberSum(MainForm& form, const Blank& blank, const std::string& arro
     form.Line1.y1 = form.Line1.y2 = kSumRuleY;
     form.Line1.x1 = form.Label12.left;
     form.Line1.x2 = rightOf(form.Label13) - (fillIn ? kFillInRuleShortfall : 0);
-    form.Line1.thickness = 3;
+    form.Line1.thickness = kSumRuleThickness;
     form.Label15.left = rightEdge - form.Label15.width;
     if (blank.term != nullptr) {
         form.Label18.top = blank.term->top + kSumArrowDrop;
