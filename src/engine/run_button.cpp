@@ -111,8 +111,7 @@ void resetCountersAndTimers(WindowContext& window) {
     state.secondsPerQuestion = chosenNumber(form.Combo4);
     form.Shape1.width = form.Form1_main.width - kTimeBarMargin;
     form.Shape2.width = 0;
-    form.Timer2.interval = kQuestionTimerInterval;
-    form.Timer2.enabled = true;
+    form.Timer2.startTimer(kQuestionTimerInterval);
     form.Timer1.enabled = true;
 
     state.countIndex = static_cast<std::int16_t>(form.Combo3.listIndex);

@@ -19,6 +19,12 @@ void centreOnScreen(QWidget& window) {
     window.move(frame.topLeft());
 }
 
+// Paints the parts of a top-level window that are waiting to be painted and puts them on
+// screen; only paint requests are handled, no input and no timer.
+void paintWaitingParts(QWidget& window) {
+    QCoreApplication::sendPostedEvents(&window, QEvent::UpdateRequest);
+}
+
 }  // namespace
 
 TrainerView::TrainerView(WindowContext& window)
@@ -49,6 +55,12 @@ void TrainerView::send(const Event& event) {
 void TrainerView::sync() {
     main_->sync();
     syncAboutBox();
+}
+
+void TrainerView::paintNow() {
+    sync();
+    paintWaitingParts(*main_);
+    if (about_) paintWaitingParts(*about_);
 }
 
 bool TrainerView::mainWindowMayClose() {
