@@ -2,9 +2,10 @@
 
 void ReplayScript::restart(std::uint32_t trainerSeed) {
     lines_ = 0;
-    if (path_.empty()) return;
-    file_.close();
-    file_.open(path_, std::ios::binary | std::ios::trunc);
+    if (!path_.empty()) {
+        file_.close();
+        file_.open(path_, std::ios::binary | std::ios::trunc);
+    }
     add("seed " + std::to_string(trainerSeed));
 }
 

@@ -1,6 +1,5 @@
 #include "soak_events.h"
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -9,8 +8,6 @@
 #include "soak_texts.h"
 
 namespace {
-
-using Kind = SoakAction::Kind;
 
 // What the soak does next, before the details are drawn.
 enum class Choice {
@@ -28,6 +25,7 @@ enum class Choice {
     OtherTimer,
     SecondsPass,
     Advance,
+    SetClock,
     Answer,
     Close,
 };
@@ -40,31 +38,37 @@ struct WeightedChoice {
 
 // A stop during a run is rare, so that runs reach their report; between runs "出  题" is common.
 constexpr WeightedChoice kChoices[] = {
-    {Choice::Key, 380, 420},           {Choice::Confirm, 110, 130},
-    {Choice::RunButton, 45, 3},        {Choice::ClearButton, 25, 15},
-    {Choice::AnyElement, 90, 90},      {Choice::OpenAboutBox, 6, 6},
-    {Choice::AboutBoxElement, 25, 25}, {Choice::ChooseItem, 40, 40},
-    {Choice::TypeIntoList, 6, 6},      {Choice::TypeName, 15, 15},
-    {Choice::QuestionTimer, 30, 30},   {Choice::OtherTimer, 15, 15},
-    {Choice::SecondsPass, 30, 30},     {Choice::Advance, 15, 15},
-    {Choice::Answer, 10, 10},          {Choice::Close, 3, 3},
+    {Choice::Key, 380, 420},
+    {Choice::Confirm, 110, 130},
+    {Choice::RunButton, 45, 3},
+    {Choice::ClearButton, 25, 15},
+    {Choice::AnyElement, 90, 90},
+    {Choice::OpenAboutBox, 6, 6},
+    {Choice::AboutBoxElement, 25, 25},
+    {Choice::ChooseItem, 40, 40},
+    {Choice::TypeIntoList, 6, 6},
+    {Choice::TypeName, 15, 15},
+    {Choice::QuestionTimer, 30, 30},
+    {Choice::OtherTimer, 15, 15},
+    {Choice::SecondsPass, 30, 30},
+    {Choice::Advance, 15, 15},
+    {Choice::SetClock, 2, 2},
+    {Choice::Answer, 10, 10},
+    {Choice::Close, 3, 3},
 };
 
 // Tick counts of one burst of the question timer: enough, now and then, to pass any limit.
 constexpr long long kQuestionTimerBursts[] = {1, 1, 2, 5, 20, 80, 310};
 constexpr long long kOtherTimerBursts[] = {1, 1, 2, 7};
 constexpr long long kAdvances[] = {1, 1, 1, 2, 59, 61, 3600, 86399, -1, -60, -3600};
+// Moments next to the ends of a minute, a day, a leap day, a year and the years the clock
+// can show.
+constexpr LocalDateTime kMoments[] = {{2026, 9, 1, 8, 0, 0},     {2026, 12, 31, 23, 59, 58},
+                                      {2028, 2, 28, 23, 59, 55}, {9999, 12, 31, 23, 59, 50},
+                                      {1, 1, 1, 0, 0, 0},        {2026, 9, 1, 11, 59, 59}};
 constexpr const char* kOtherTimers[] = {"Timer1", "Timer3"};
 constexpr const char* kLists[] = {"Combo1", "Combo2", "Combo3", "Combo4"};
 constexpr int kRunInProgress = 0;
-
-SoakAction click(std::string name) { return SoakAction{Kind::Click, std::move(name), 0, {}, {}}; }
-
-SoakAction tick(std::string name, long long count) {
-    return SoakAction{Kind::Tick, std::move(name), count, {}, {}};
-}
-
-SoakAction advance(long long seconds) { return SoakAction{Kind::Advance, {}, seconds, {}, {}}; }
 
 // The weight of `choice` in the window's present state.
 int weightOf(const WeightedChoice& choice, const WindowContext& window) {
@@ -72,6 +76,7 @@ int weightOf(const WeightedChoice& choice, const WindowContext& window) {
     return window.state.appState == kRunInProgress ? choice.running : choice.idle;
 }
 
+// One choice drawn by the weights of the window's present state.
 Choice drawChoice(const WindowContext& window, SoakRandom& random) {
     int total = 0;
     for (const WeightedChoice& choice : kChoices) total += weightOf(choice, window);
@@ -99,7 +104,8 @@ std::string anyElement(const WindowContext& window, SoakRandom& random) {
 
 // A second of time: the clock moves on and every timer ticks as often as it would.
 std::vector<SoakAction> secondPasses() {
-    return {advance(1), tick("Timer1", 10), tick("Timer2", 1), tick("Timer3", 2)};
+    return {SoakAction::advance(1), SoakAction::tick("Timer1", 10), SoakAction::tick("Timer2", 1),
+            SoakAction::tick("Timer3", 2)};
 }
 
 // A queued answer: mostly OK and No, now and then a Yes that may close the window.
@@ -108,7 +114,7 @@ SoakAction answer(SoakRandom& random) {
     const DialogAnswer answer = draw < 2    ? DialogAnswer::Yes
                                 : draw < 11 ? DialogAnswer::No
                                             : DialogAnswer::Ok;
-    return SoakAction{Kind::Answer, {}, 0, {}, answer};
+    return SoakAction::answerWith(answer);
 }
 
 }  // namespace
@@ -116,46 +122,47 @@ SoakAction answer(SoakRandom& random) {
 std::vector<SoakAction> nextActions(const WindowContext& window, SoakRandom& random) {
     switch (drawChoice(window, random)) {
         case Choice::Key:
-            return {click("Command1(" + std::to_string(random.below(10)) + ")")};
+            return {SoakAction::click("Command1(" + std::to_string(random.below(10)) + ")")};
         case Choice::Confirm:
-            return {click("Command3")};
+            return {SoakAction::click("Command3")};
         case Choice::RunButton:
-            return {click("Command4")};
+            return {SoakAction::click("Command4")};
         case Choice::ClearButton:
-            return {click("Command2")};
+            return {SoakAction::click("Command2")};
         case Choice::AnyElement:
-            return {click(anyElement(window, random))};
+            return {SoakAction::click(anyElement(window, random))};
         case Choice::OpenAboutBox:
-            return {click("Label31")};
+            return {SoakAction::click("Label31")};
         case Choice::AboutBoxElement: {
             const auto& elements = window.help.elements();
-            return {click(aboutBoxName(window, *elements[random.below(elements.size())]))};
+            return {
+                SoakAction::click(aboutBoxName(window, *elements[random.below(elements.size())]))};
         }
         case Choice::ChooseItem: {
             const std::string list = random.pick(kLists);
             const std::size_t items = window.form.find(list)->items.size();
-            return {SoakAction{
-                Kind::Choose, list, static_cast<long long>(random.below(items)), {}, {}}};
+            return {SoakAction::choose(list, static_cast<long long>(random.below(items)))};
         }
         case Choice::TypeIntoList: {
             const std::string list = random.pick(kLists);
-            return {SoakAction{
-                Kind::Type, list, 0, randomListText(*window.form.find(list), random), {}}};
+            return {SoakAction::type(list, randomListText(*window.form.find(list), random))};
         }
         case Choice::TypeName:
-            return {SoakAction{Kind::Type, "Text1", 0, randomName(random), {}}};
+            return {SoakAction::type("Text1", randomName(random))};
         case Choice::QuestionTimer:
-            return {tick("Timer2", random.pick(kQuestionTimerBursts))};
+            return {SoakAction::tick("Timer2", random.pick(kQuestionTimerBursts))};
         case Choice::OtherTimer:
-            return {tick(random.pick(kOtherTimers), random.pick(kOtherTimerBursts))};
+            return {SoakAction::tick(random.pick(kOtherTimers), random.pick(kOtherTimerBursts))};
         case Choice::SecondsPass:
             return secondPasses();
         case Choice::Advance:
-            return {advance(random.pick(kAdvances))};
+            return {SoakAction::advance(random.pick(kAdvances))};
+        case Choice::SetClock:
+            return {SoakAction::setClock(random.pick(kMoments))};
         case Choice::Answer:
             return {answer(random)};
         case Choice::Close:
-            return {SoakAction{Kind::Close, {}, 0, {}, {}}};
+            return {SoakAction::close()};
     }
     return {};
 }

@@ -18,7 +18,9 @@ class InvariantChecker {
     std::optional<std::string> check(const WindowContext& window, bool mayEmptyList);
 
   private:
+    // Lines are only added, and each new one is valid UTF-8.
     std::optional<std::string> checkRecordList(const Element& list, bool mayEmptyList);
+    // No element of either window has a negative size or a caption that is not UTF-8.
     std::optional<std::string> checkElements(const WindowContext& window);
 
     std::vector<std::string> recordLines_;   // the record list as last seen

@@ -27,6 +27,7 @@ struct Counters {
     std::uint64_t clearCount = 0;
 };
 
+// The counters of `window` as they stand.
 Counters countersOf(const WindowContext& window) {
     const TrainingState& state = window.state;
     return {state.appState, state.answeredCount, state.questionTotal, state.runNumber,
@@ -60,6 +61,7 @@ bool clearsRecordList(const SoakAction& action, const WindowContext& window) {
            window.state.appState == kIdle;
 }
 
+// The summary of a soak in which every rule held.
 void printTally(const SoakOptions& options, const SoakTally& tally, double seconds,
                 std::ostream& out) {
     char time[32];
@@ -84,6 +86,8 @@ void writeList(const std::string& path, const Element& list) {
     for (const std::string& line : describeList("List1", list)) file << line << '\n';
 }
 
+// The soak's windows, one after another as the quit question closes them, with their rules
+// and their script.
 class Soak {
   public:
     Soak(const SoakOptions& options, std::ostream& err)
@@ -128,6 +132,7 @@ class Soak {
         script_.restart(trainerSeed);
     }
 
+    // Adds the message boxes and clips of the window in use to the tally.
     void addServiceCounts() {
         tally_.dialogs += static_cast<long long>(window_->services().dialogs.shown.size());
         tally_.clips += static_cast<long long>(window_->services().sound.played.size());
@@ -156,6 +161,7 @@ class Soak {
         return true;
     }
 
+    // Says which rule broke where, and how to run up to that event again.
     void report(const std::string& breach, long long tick) {
         script_.flush();
         err_ << "rule broken at event " << tally_.events;

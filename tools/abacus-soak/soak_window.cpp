@@ -38,6 +38,9 @@ bool SoakWindow::perform(const SoakAction& action) {
             break;
         case SoakAction::Kind::Advance:
             return services_.clock.advance(action.number);
+        case SoakAction::Kind::SetClock:
+            services_.clock.set(action.moment);
+            break;
         case SoakAction::Kind::Answer:
             services_.dialogs.queueAnswer(action.answer);
             break;
