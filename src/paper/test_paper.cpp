@@ -9,17 +9,14 @@
 #include "input/keypad_keys.h"
 #include "paper/answer_sheets.h"
 #include "paper/column_layouts.h"
+#include "paper/paper_headings.h"
 #include "paper/paper_questions.h"
 #include "paper/vertical_sums.h"
 
 namespace {
 
-constexpr char kHeaderSpacer[] = "        ";
-constexpr char kPaperWord[] = "号试卷 (";
-constexpr char kClassLine[] = "　　　　　　_______年级______班";
 constexpr char kHeaderRule[] = "    -------------------------------------------------";
 constexpr char kScoreBox[] = "                                       得分(          )";
-constexpr char kAnswerSheetHeading[] = "                   答案纸";
 constexpr char kNoMixedVerticalPaper[] = "不能选择加减乘除四则混合运算的竖式出题模式";
 constexpr char kFillInQuestions[] = "填  空";
 constexpr char kSingleColumn[] = "单  列";

@@ -1,5 +1,6 @@
 #include "ui/qt/list_box_view.h"
 
+#include "ui/qt/record_list_menu.h"
 #include "ui/qt/twips.h"
 
 ListBoxView::ListBoxView(QWidget* parent, std::string eventName, EventSink sink)
@@ -11,6 +12,7 @@ ListBoxView::ListBoxView(QWidget* parent, std::string eventName, EventSink sink)
     connect(this, &QListView::clicked, this, [name = std::move(eventName), sink = std::move(sink)] {
         sink(Event{EventKind::Click, name, -1, {}});
     });
+    attachRecordListMenu(*this, [this] { return rows_.lines(); });
 }
 
 void ListBoxView::sync(const Element& element) {
