@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <functional>
@@ -238,6 +239,10 @@ TEST_F(PaperOnScreen, ThePrinterThatCannotStartIsReportedAndNothingIsPrinted) {
 TEST_F(PaperOnScreen, TheMenuCopiesEveryLineAndLeavesTheListAsItWas) {
     writePaper(trainer, kPlusAndMinus, Layout::DoubleColumn);
     const std::vector<std::string> shown = lines;
+    const int highlighted = list.currentIndex().row();
+    QTest::mouseClick(list.viewport(), Qt::RightButton, {},
+                      list.visualRect(list.model()->index(5, 0)).center());
+    EXPECT_EQ(list.currentIndex().row(), highlighted) << "a right-click highlights no line";
     QStringList actions;
     whenShown([&actions](QWidget& menu) {
         for (QAction* action : menu.actions()) actions << action->text();

@@ -1,5 +1,7 @@
 #include "ui/qt/list_box_view.h"
 
+#include <QMouseEvent>
+
 #include "ui/qt/record_list_menu.h"
 #include "ui/qt/twips.h"
 
@@ -24,4 +26,13 @@ void ListBoxView::sync(const Element& element) {
         setCurrentIndex(row);
         if (row.isValid()) scrollTo(row);
     }
+}
+
+// A right-click only opens the menu; the highlighted line stays where the model has it.
+void ListBoxView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QListView::mousePressEvent(event);
 }

@@ -39,6 +39,7 @@ std::vector<std::string> snapshot(const RecordLines& lines) {
 // Opens the menu at `position` in the list's viewport.
 void openMenu(QAbstractItemView& list, const RecordLines& lines, const QPoint& position) {
     QMenu menu(&list);
+    menu.setFont(list.font());
     QWidget& window = *list.window();
     const bool empty = lines().empty();
     menu.addAction(kCopyAll, [&lines] { copyRecordList(lines()); })->setEnabled(!empty);
