@@ -42,6 +42,10 @@ for package in $depends; do
         fail "dependency $package is no package installed on this machine"
 done
 depends_on() { grep -qx "$1" <<<"$depends"; }
+# The packages that the dependencies bring in turn, without versions or architectures.
+brought="$(for package in $depends; do dpkg-query -W -f='${Depends}, ${Pre-Depends}\n' "$package"; done |
+    tr ',|' '\n\n' | sed 's/(.*)//; s/:.*//; s/[[:space:]]//g' | grep -v '^$' | sort -u)"
+brought_in() { depends_on "$1" || grep -qx "$1" <<<"$brought"; }
 
 # The package that holds a library, looked up under both names of a merged /usr.
 owner_of() {
@@ -63,8 +67,8 @@ for library in $(readelf -d "$program" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
     esac
     if [ -z "$package" ]; then
         fail "no Debian package holds $library ($path)"
-    elif ! depends_on "$package"; then
-        fail "the program links $library from $package, which is no dependency"
+    elif ! brought_in "$package"; then
+        fail "the program links $library from $package, which no dependency brings"
     fi
 done
 
