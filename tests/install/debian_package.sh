@@ -61,6 +61,10 @@ dpkg-deb -x "$deb" "$work/root"
 program="$work/root/usr/bin/abacus-trainer"
 for library in $(readelf -d "$program" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
     path="$(ldd "$program" | awk -v name="$library" '$1 == name { print $3 }')"
+    if [ -z "$path" ]; then
+        fail "$library, which the program links, is not found on this machine"
+        continue
+    fi
     package="$(owner_of "$path" | head -n 1 | cut -d: -f1)"
     case "$package" in
         libasan* | libubsan*) continue ;;  # sanitizer runtimes of a test build
