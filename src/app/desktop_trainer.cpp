@@ -15,6 +15,8 @@ WindowContext& loaded(WindowContext& window) {
 }  // namespace
 
 DesktopTrainer::DesktopTrainer()
-    : window_(Services{random_, clock_, sound_, dialogs_, helpViewer_, metrics_, resources_,
-                       QCoreApplication::applicationDirPath().toStdString()}),
-      view_(loaded(window_)) {}
+    : window_(Services{random_, clock_, paintFirstSound_, dialogs_, helpViewer_, metrics_,
+                       resources_, QCoreApplication::applicationDirPath().toStdString()}),
+      view_(loaded(window_)) {
+    paintFirstSound_.paintBeforeClips(view_);
+}

@@ -6,6 +6,7 @@
 #include "sound/alsa/alsa_sound_output.h"
 #include "sound/embedded_resources.h"
 #include "ui/qt/desktop_help_viewer.h"
+#include "ui/qt/paint_first_sound_output.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_text_metrics.h"
 #include "ui/qt/system_clock.h"
@@ -14,7 +15,8 @@
 
 class DesktopTrainer {
   public:
-    // Creates the main window with its start-up defaults and builds its view.
+    // Creates the main window with its start-up defaults and builds its view, which is painted
+    // before every clip.
     DesktopTrainer();
 
     // Shows the main window centred on the screen.
@@ -25,6 +27,7 @@ class DesktopTrainer {
     UniformRandom random_;
     SystemClock clock_;
     AlsaSoundOutput sound_;
+    PaintFirstSoundOutput paintFirstSound_{sound_};
     QtDialogs dialogs_;
     DesktopHelpViewer helpViewer_;
     QtTextMetrics metrics_;

@@ -1,5 +1,5 @@
 // The trainer program: wires the real desktop services to the window model and shows the
-// main window.
+// main window, which the desktop matches to the installed entry by its id.
 
 #include <QApplication>
 
@@ -10,6 +10,7 @@
 int main(int argc, char** argv) {
     ensurePrivateRuntimeFolder();
     QApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral(ABACUS_APP_ID));
     installFontSubstitutions();
     DesktopTrainer trainer;
     trainer.show();

@@ -54,8 +54,7 @@ void yyyy(WindowContext& window) {
         form.Timer2.enabled = false;
         zz(window);
     } else {
-        form.Timer2.interval = kQuestionTimerInterval;
-        form.Timer2.enabled = true;
+        form.Timer2.startTimer(kQuestionTimerInterval);
         startCleanEntry(window);
         drawNextQuestion(window);
         showQuestion(window);

@@ -5,6 +5,7 @@
 
 #include "engine/clock_text.h"
 #include "engine/question_generator.h"
+#include "engine/run_clock.h"
 #include "engine/text_number.h"
 #include "input/keypad_keys.h"
 #include "paper/answer_sheets.h"
@@ -102,11 +103,7 @@ void readSettings(WindowContext& window) {
 
     state.rightCount = 0;
     state.wrongCount = 0;
-    state.clockHours = 0;
-    state.clockMinTens = 0;
-    state.clockMinUnits = 0;
-    state.clockSecTens = 0;
-    state.clockSecUnits = 0;
+    resetRunClock(state);
     state.typedValue = 0;
     for (Element* label : {&form.Label4, &form.Label12, &form.Label14, &form.Label24, &form.Label25,
                            &form.Label26, &form.Label27}) {

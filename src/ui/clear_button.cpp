@@ -4,42 +4,14 @@
 
 #include "display/abacus_board.h"
 #include "display/question_layout.h"
-#include "engine/question_generator.h"
+#include "engine/question_display.h"
 #include "sound/play_clip.h"
 
 namespace {
 
-constexpr char kNormalQuestions[] = "正  常";
-constexpr char kEmptyResult[] = "  ";
 constexpr char kPaperKeyCaption[] = "出卷";
 constexpr std::int16_t kClearedClip = 103;
 constexpr int kPaperKey = 8;
-
-// Shows the blank term as it was before anything was typed.
-void restoreBlank(WindowContext& window) {
-    MainForm& form = window.form;
-    TrainingState& state = window.state;
-    switch (state.blankPosition) {
-        case 1:
-            if (form.Command6.caption() == kNormalQuestions) {
-                form.Label15.setCaption(kEmptyResult);
-            } else {
-                khws(window);
-                form.Label15.setCaption(state.blankText);
-            }
-            break;
-        case 2:
-            khws(window);
-            form.Label13.setCaption(state.blankText);
-            break;
-        case 3:
-            khws(window);
-            form.Label11.setCaption(state.blankText);
-            break;
-        default:
-            break;
-    }
-}
 
 // Wipes what was typed for the current question and shows it afresh.
 void clearTypedAnswer(WindowContext& window) {

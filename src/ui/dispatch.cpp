@@ -13,6 +13,7 @@
 #include "engine/run_button.h"
 #include "engine/run_clock.h"
 #include "engine/startup.h"
+#include "input/keyboard.h"
 #include "input/keypad.h"
 #include "sound/sound_button.h"
 #include "ui/about_box.h"
@@ -25,6 +26,7 @@ namespace {
 
 using Handler = std::function<void(WindowContext&)>;
 using IndexedHandler = std::function<void(WindowContext&, int)>;
+using KeyHandler = std::function<const Element*(const WindowContext&, const std::string&)>;
 
 constexpr char kHelpPrefix[] = "help.";
 
@@ -72,6 +74,14 @@ const std::map<std::string, Handler>& tickHandlers() {
         {"Timer1", Timer1_Timer},
         {"Timer2", Timer2_Timer},
         {"Timer3", Timer3_Timer},
+    };
+    return handlers;
+}
+
+// Keyboards of the windows, by window name; each says which element a key presses.
+const std::map<std::string, KeyHandler>& keyHandlers() {
+    static const std::map<std::string, KeyHandler> handlers = {
+        {"Form1_main", elementPressedBy},
     };
     return handlers;
 }
@@ -128,6 +138,15 @@ void typeText(Element& element, const std::string& text) {
     element.setCaption(text);
 }
 
+// A key press becomes a click on the element it presses, and goes the way of any click.
+void pressKey(WindowContext& window, const Event& event) {
+    const auto found = keyHandlers().find(event.element);
+    if (found == keyHandlers().end()) return;
+    if (const Element* pressed = found->second(window, event.text)) {
+        dispatch(window, Event{EventKind::Click, pressed->name, -1, {}});
+    }
+}
+
 }  // namespace
 
 Element* findElement(const WindowContext& window, const std::string& name) {
@@ -159,6 +178,10 @@ void dispatch(WindowContext& window, const Event& event) {
     }
     if (event.kind == EventKind::Close) {
         closeMainWindow(window);
+        return;
+    }
+    if (event.kind == EventKind::Key) {
+        pressKey(window, event);
         return;
     }
     Element* element = findElement(window, event.element);

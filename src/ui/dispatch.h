@@ -13,6 +13,8 @@ enum class EventKind {
     Type,    // text typed into the name box or a list's edit field (text)
     Tick,    // a timer's interval has passed
     Close,   // the main window is asked to close
+    Key,     // a key pressed on the keyboard in a window (element: the window; text: "0".."9",
+             // "Enter" or "Backspace")
 };
 
 struct Event {

@@ -23,6 +23,12 @@ void Element::clearItems() {
     ++clearCount;
 }
 
+void Element::startTimer(int milliseconds) {
+    interval = milliseconds;
+    enabled = true;
+    ++timerStarts;
+}
+
 void Element::attachMetrics(const TextMetrics* metrics) { metrics_ = metrics; }
 
 void Element::fitToCaption() {

@@ -86,7 +86,9 @@ class Element {
     int listIndex = -1;
     std::uint64_t clearCount = 0;
 
-    int interval = 0;                                   // timers, in milliseconds
+    int interval = 0;  // timers, in milliseconds
+    // Timers: a counter bumped whenever a handler starts the count afresh.
+    std::uint64_t timerStarts = 0;
     std::string picture;                                // rods: name of the rod picture shown
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0, thickness = 1;  // lines
 
@@ -99,6 +101,9 @@ class Element {
     void addItem(const std::string& line);
     // Removes every line of a list.
     void clearItems();
+    // Enables a timer with `milliseconds` between ticks and starts its count afresh, even when
+    // it was already running.
+    void startTimer(int milliseconds);
 
     // Lets the element measure its caption; the design size stays until the caption changes.
     void attachMetrics(const TextMetrics* metrics);

@@ -1,12 +1,11 @@
 // The abacus board on screen: the fifteen rods get picture names through the model, the view
-// syncs, and a screenshot of the window shows each rod's picture, painted for the screen's
-// pixel density, with the beads where the digits put them.
+// syncs, and the window rendered as it paints itself shows each rod's picture, painted for the
+// screen's pixel density, with the beads where the digits put them.
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QImage>
-#include <QScreen>
 #include <QTest>
 #include <algorithm>
 #include <array>
@@ -72,10 +71,9 @@ Board showBoard(QtTrainer& trainer, const std::array<RowPictures, 3>& pictures, 
     QWidget& window = trainer.view->mainWindow();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     window.repaint();
-    Board board{
-        window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32),
-        window.devicePixelRatio(),
-        {}};
+    Board board{window.grab().toImage().convertToFormat(QImage::Format_RGB32),
+                window.devicePixelRatio(),
+                {}};
     for (std::size_t row = 0; row < 3; ++row)
         board.frames[row] = trainer.widget(kFrames[row]).mapTo(&window, QPoint());
     if (const char* folder = std::getenv("ABACUS_KEEP_SCREENSHOTS"))

@@ -1,6 +1,7 @@
 #pragma once
 // The trainer on screen with the real view and text metrics, and recording or scripted
-// services for everything else; started as the program starts.
+// services for everything else; started as the program starts, and painted before every clip
+// as the program is.
 
 #include <QApplication>
 #include <QWidget>
@@ -12,6 +13,7 @@
 #include "engine/uniform_random.h"
 #include "ui/dispatch.h"
 #include "ui/headless/recording_services.h"
+#include "ui/qt/paint_first_sound_output.h"
 #include "ui/qt/qt_text_metrics.h"
 #include "ui/qt/trainer_view.h"
 
@@ -21,9 +23,15 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 }
 
 struct QtTrainer : RecordingServices {
-    QtTrainer() : window(bind(random, metrics, "/nonexistent-folder")) {
+    // Clips go to `clipOutput` once the view is painted; to the recording output when none is
+    // given.
+    explicit QtTrainer(SoundOutput* clipOutput = nullptr)
+        : paintFirst(clipOutput != nullptr ? *clipOutput : sound),
+          window(Services{random, clock, paintFirst, dialogs, helpViewer, metrics, resources,
+                          "/nonexistent-folder"}) {
         dispatch(window, Event{EventKind::Load, {}, -1, {}});
         view = std::make_unique<TrainerView>(window);
+        paintFirst.paintBeforeClips(*view);
         view->show();
     }
 
@@ -42,6 +50,7 @@ struct QtTrainer : RecordingServices {
 
     UniformRandom random{12345};
     QtTextMetrics metrics;
+    PaintFirstSoundOutput paintFirst;
     WindowContext window;
     std::unique_ptr<TrainerView> view;
 };

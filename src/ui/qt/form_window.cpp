@@ -1,11 +1,31 @@
 #include "ui/qt/form_window.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <map>
 
 #include "ui/qt/element_view_factory.h"
 #include "ui/qt/qt_font.h"
 #include "ui/qt/twips.h"
+
+namespace {
+
+// The name the handlers know a key by ("0".."9" from the main row or the number pad,
+// "Enter", "Backspace"), or "" for any other key, a key held down or a key combined with
+// Ctrl, Alt or Meta.
+std::string keyName(const QKeyEvent& event) {
+    constexpr auto kCombining = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (event.isAutoRepeat() || (event.modifiers() & kCombining)) return {};
+    const int key = event.key();
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+        return std::string(1, static_cast<char>('0' + key - Qt::Key_0));
+    }
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) return "Enter";
+    if (key == Qt::Key_Backspace) return "Backspace";
+    return {};
+}
+
+}  // namespace
 
 FormWindow::FormWindow(const std::vector<Element*>& elements, const std::string& eventPrefix,
                        EventSink sink, CloseRequest closeRequest, QWidget* parent)
@@ -47,4 +67,14 @@ void FormWindow::closeEvent(QCloseEvent* event) {
     } else {
         event->ignore();
     }
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+    const std::string key = keyName(*event);
+    if (key.empty()) {
+        ClickableWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    sink_(Event{EventKind::Key, window_.name, -1, key});
 }

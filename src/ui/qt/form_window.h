@@ -30,6 +30,9 @@ class FormWindow : public ClickableWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // The digit keys, Enter and Backspace are reported as keys of this window; whether they
+    // press anything is for the handlers to say.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     const Element& window_;

@@ -10,9 +10,10 @@ TimerView::TimerView(QObject* parent, std::string eventName, EventSink sink)
 
 void TimerView::sync(const Element& element) {
     const bool running = element.enabled && element.interval > 0;
+    const bool restarted = starts_.changed(element.timerStarts);
     if (!running) {
         timer_.stop();
-    } else if (!timer_.isActive() || timer_.interval() != element.interval) {
+    } else if (restarted || !timer_.isActive() || timer_.interval() != element.interval) {
         timer_.start(element.interval);
     }
 }

@@ -1,8 +1,10 @@
 #pragma once
-// A timer element: a QTimer that runs while the element is enabled with an interval above 0
-// and reports each tick.
+// A timer element: a QTimer on the user-interface thread that runs while the element is
+// enabled with an interval above 0, starts its count afresh whenever a handler restarts the
+// timer, and reports each tick.
 
 #include <QTimer>
+#include <cstdint>
 
 #include "ui/qt/element_view.h"
 #include "ui/qt/remembered.h"
@@ -18,4 +20,5 @@ class TimerView : public QObject, public ElementView {
 
   private:
     QTimer timer_;
+    Remembered<std::uint64_t> starts_;
 };

@@ -20,6 +20,12 @@ void centreOnScreen(QWidget& window) {
     window.move(frame.topLeft());
 }
 
+// Paints the parts of a top-level window that are waiting to be painted and puts them on
+// screen; only paint requests are handled, no input and no timer.
+void paintWaitingParts(QWidget& window) {
+    QCoreApplication::sendPostedEvents(&window, QEvent::UpdateRequest);
+}
+
 }  // namespace
 
 TrainerView::TrainerView(WindowContext& window)
@@ -51,6 +57,12 @@ void TrainerView::sync() {
     main_->sync();
     followFocus(window_.form, *main_, focusMovesSeen_);
     syncAboutBox();
+}
+
+void TrainerView::paintNow() {
+    sync();
+    paintWaitingParts(*main_);
+    if (about_) paintWaitingParts(*about_);
 }
 
 bool TrainerView::mainWindowMayClose() {

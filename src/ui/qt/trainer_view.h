@@ -25,6 +25,10 @@ class TrainerView {
     void send(const Event& event);
     // Copies the model onto both windows, opening or closing the about box as it says.
     void sync();
+    // Copies the model onto both windows and paints at once what changed, handling no input
+    // and no timer meanwhile; a handler that is about to hold the thread calls it through
+    // its services.
+    void paintNow();
 
     QWidget& mainWindow() const { return *main_; }
     // The about box while it is shown, else nullptr.
