@@ -9,6 +9,9 @@ ListBoxView::ListBoxView(QWidget* parent, std::string eventName, EventSink sink)
     : QListView(parent), rows_(this) {
     setModel(&rows_);
     setUniformItemSizes(true);
+    // A line wider than the list is cut at its edge, never shortened with an ellipsis, so a
+    // row of stars or a long name keeps every character it shows.
+    setTextElideMode(Qt::ElideNone);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QListView::clicked, this, [name = std::move(eventName), sink = std::move(sink)] {
