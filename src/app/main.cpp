@@ -1,16 +1,19 @@
 // The trainer program: wires the real desktop services to the window model and shows the
-// main window.
+// main window, which the desktop matches to the installed entry by its id.
 
 #include <QApplication>
 
 #include "desktop_trainer.h"
 #include "private_runtime_folder.h"
 #include "ui/qt/qt_font.h"
+#include "ui/qt/qt_translations.h"
 
 int main(int argc, char** argv) {
     ensurePrivateRuntimeFolder();
     QApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral(ABACUS_APP_ID));
     installFontSubstitutions();
+    installToolkitTranslations(application);
     DesktopTrainer trainer;
     trainer.show();
     return QApplication::exec();

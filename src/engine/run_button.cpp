@@ -8,6 +8,7 @@
 #include "engine/question_display.h"
 #include "engine/question_generator.h"
 #include "engine/result_report.h"
+#include "engine/run_clock.h"
 #include "engine/settings_check.h"
 #include "engine/text_number.h"
 #include "input/keypad_keys.h"
@@ -93,11 +94,7 @@ void resetCountersAndTimers(WindowContext& window) {
     state.rightCount = 0;
     state.wrongCount = 0;
     state.typedValue = 0;
-    state.clockHours = 0;
-    state.clockMinTens = 0;
-    state.clockMinUnits = 0;
-    state.clockSecTens = 0;
-    state.clockSecUnits = 0;
+    resetRunClock(state);
     state.elapsedTime = 0;
     state.operandA = 1;
     state.operandB = 2;

@@ -42,3 +42,11 @@ void Timer1_Timer(WindowContext& window) {
         (state.elapsedHours * 60 + state.elapsedMinutes) * 60 + state.elapsedSeconds;
     window.form.Label27.setCaption(timeOfDayText(state.elapsedTime));
 }
+
+void resetRunClock(TrainingState& state) {
+    state.clockHours = 0;
+    state.clockMinTens = 0;
+    state.clockMinUnits = 0;
+    state.clockSecTens = 0;
+    state.clockSecUnits = 0;
+}

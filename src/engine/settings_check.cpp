@@ -31,7 +31,7 @@ bool allSettingsChosen(WindowContext& window) {
         if (hasChoice(setting.list)) continue;
         if (soundCuesOn(window)) playClip(window, kMissingSettingClip);
         window.services.dialogs.inform(setting.prompt);
-        form.focus = &setting.list;
+        form.moveFocus(setting.list);
         return false;
     }
     return true;

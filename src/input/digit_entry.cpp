@@ -88,7 +88,7 @@ bool anotherDigitFits(const TrainingState& state) {
 
 void enterDigit(WindowContext& window) {
     TrainingState& state = window.state;
-    window.form.focus = &window.form.Command3;
+    window.form.moveFocus(window.form.Command3);
     ++state.typedDigitCount;
     if (state.directionMode == kLeftToRight) {
         appendDigit(window);

@@ -5,21 +5,19 @@
 
 #include "engine/clock_text.h"
 #include "engine/question_generator.h"
+#include "engine/run_clock.h"
 #include "engine/text_number.h"
 #include "input/keypad_keys.h"
 #include "paper/answer_sheets.h"
 #include "paper/column_layouts.h"
+#include "paper/paper_headings.h"
 #include "paper/paper_questions.h"
 #include "paper/vertical_sums.h"
 
 namespace {
 
-constexpr char kHeaderSpacer[] = "        ";
-constexpr char kPaperWord[] = "号试卷 (";
-constexpr char kClassLine[] = "　　　　　　_______年级______班";
 constexpr char kHeaderRule[] = "    -------------------------------------------------";
 constexpr char kScoreBox[] = "                                       得分(          )";
-constexpr char kAnswerSheetHeading[] = "                   答案纸";
 constexpr char kNoMixedVerticalPaper[] = "不能选择加减乘除四则混合运算的竖式出题模式";
 constexpr char kFillInQuestions[] = "填  空";
 constexpr char kSingleColumn[] = "单  列";
@@ -105,11 +103,7 @@ void readSettings(WindowContext& window) {
 
     state.rightCount = 0;
     state.wrongCount = 0;
-    state.clockHours = 0;
-    state.clockMinTens = 0;
-    state.clockMinUnits = 0;
-    state.clockSecTens = 0;
-    state.clockSecUnits = 0;
+    resetRunClock(state);
     state.typedValue = 0;
     for (Element* label : {&form.Label4, &form.Label12, &form.Label14, &form.Label24, &form.Label25,
                            &form.Label26, &form.Label27}) {

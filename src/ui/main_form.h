@@ -2,6 +2,7 @@
 // The main window `Form1_main`: every element of its design under its design name.
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,13 @@ struct MainForm {
 
     // The element holding the keyboard focus; none until a handler moves it.
     const Element* focus = nullptr;
+    // Counts the handlers' focus moves, so the view also repeats a move to the same element.
+    std::uint64_t focusMoves = 0;
+    // Gives `element` the keyboard focus.
+    void moveFocus(const Element& element) {
+        focus = &element;
+        ++focusMoves;
+    }
 
     // Every element, bottom of the stack first (containers before what they hold).
     const std::vector<Element*>& elements() const { return elements_; }

@@ -8,16 +8,7 @@ set -u
 trainer="$1"
 keep="${2:-}"
 
-if [ -z "${ABACUS_E2E_SCREEN:-}" ]; then
-    # Looking for a free screen number from a point of its own keeps parallel runs apart.
-    ABACUS_E2E_SCREEN=1 exec xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1024x768x24" \
-        "$0" "$@"
-fi
-if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
-    XDG_RUNTIME_DIR="$(mktemp -d /tmp/abacus-runtime.XXXXXX)"
-    chmod 0700 "$XDG_RUNTIME_DIR"
-    export XDG_RUNTIME_DIR
-fi
+source "$(dirname "$0")/own_screen.sh"
 
 main_title='^童趣星V1.0简化绿色版$'
 about_title='^欢迎使用$'

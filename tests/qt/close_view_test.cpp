@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <map>
@@ -10,6 +11,7 @@
 
 #include "qt_trainer.h"
 #include "ui/qt/label_view.h"
+#include "ui/qt/qt_translations.h"
 
 namespace {
 
@@ -78,4 +80,13 @@ TEST(CloseView, CloseKeyBetweenRunsAsksTheSameQuestion) {
     EXPECT_TRUE(trainer.window.closed);
     EXPECT_FALSE(trainer.view->mainWindow().isVisible());
     EXPECT_EQ(trainer.dialogs.shown.size(), 2u);
+}
+
+// With the toolkit's Chinese texts loaded, the quit question answers in Chinese.
+TEST(CloseView, QuitQuestionButtonsAreWrittenInChinese) {
+    installToolkitTranslations(*QCoreApplication::instance());
+    QMessageBox box(QMessageBox::Question, QStringLiteral("童趣星"), QStringLiteral("?"),
+                    QMessageBox::Yes | QMessageBox::No);
+    EXPECT_TRUE(box.button(QMessageBox::Yes)->text().startsWith(QStringLiteral("是")));
+    EXPECT_TRUE(box.button(QMessageBox::No)->text().startsWith(QStringLiteral("否")));
 }

@@ -8,6 +8,7 @@
 #include <QListView>
 
 #include "qt_trainer.h"
+#include "ui/qt/caption_layout.h"
 
 namespace {
 
@@ -75,4 +76,17 @@ TEST(MainWindowLayout, OvertimeMessageLiesOverTheTimeBar) {
     trainer.window.form.Label8.visible = true;
     trainer.view->sync();
     EXPECT_TRUE(isOnTopAt(trainer, QPoint(300, 465), trainer.widget("Label8")));
+}
+
+// A centred caption whose trailing blank makes it wider than its label still shows its first
+// character whole: the settings label "模式 " draws its text from the label's left edge on.
+TEST(MainWindowLayout, TrailingBlankDoesNotPushACentredCaptionOutOfItsLabel) {
+    QtTrainer trainer;
+    const Element& label = trainer.window.form.Label20;
+    const QWidget& view = trainer.widget("Label20");
+    const std::vector<CaptionLine> lines =
+        layoutCaption(QString::fromStdString(label.caption()), view.font(), view.width(),
+                      CaptionStyle{label.alignment, label.multiLine, label.verticalText});
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_GE(lines.front().baseline.x(), 0.0);
 }

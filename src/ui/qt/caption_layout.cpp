@@ -1,5 +1,6 @@
 #include "ui/qt/caption_layout.h"
 
+#include <QFontMetricsF>
 #include <QStringList>
 #include <QTextLayout>
 
@@ -27,6 +28,16 @@ qreal indentFor(Alignment alignment, qreal boxWidth, qreal lineWidth) {
     return 0;
 }
 
+// The width a line takes for its alignment: blanks at its end that would push it past the
+// box are not counted, as a label that breaks lines drops them at the break.
+qreal alignedWidth(const QString& lineText, const QFont& font, qreal naturalWidth, qreal boxWidth) {
+    if (naturalWidth <= boxWidth) return naturalWidth;
+    qsizetype end = lineText.size();
+    while (end > 0 && lineText.at(end - 1).isSpace()) --end;
+    if (end == lineText.size()) return naturalWidth;
+    return QFontMetricsF(font).horizontalAdvance(lineText.left(end));
+}
+
 }  // namespace
 
 std::vector<CaptionLine> layoutCaption(const QString& caption, const QFont& font, qreal width,
@@ -44,10 +55,10 @@ std::vector<CaptionLine> layoutCaption(const QString& caption, const QFont& font
         layout.beginLayout();
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
             line.setLineWidth(width);
-            const qreal lineWidth = line.naturalTextWidth();
-            lines.push_back(
-                {paragraph.mid(line.textStart(), line.textLength()),
-                 QPointF(indentFor(style.alignment, width, lineWidth), top + line.ascent())});
+            const QString lineText = paragraph.mid(line.textStart(), line.textLength());
+            const qreal lineWidth = alignedWidth(lineText, font, line.naturalTextWidth(), width);
+            lines.push_back({lineText, QPointF(indentFor(style.alignment, width, lineWidth),
+                                               top + line.ascent())});
             top += line.height();
         }
         layout.endLayout();

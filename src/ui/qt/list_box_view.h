@@ -17,6 +17,9 @@ class ListBoxView : public QListView, public ElementView {
     void sync(const Element& element) override;
     QWidget* widget() override { return this; }
 
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
   private:
     RecordListModel rows_;
     WidgetBasics basics_;

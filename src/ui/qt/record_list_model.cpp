@@ -1,5 +1,7 @@
 #include "ui/qt/record_list_model.h"
 
+#include <algorithm>
+
 RecordListModel::RecordListModel(QObject* parent) : QAbstractListModel(parent) {}
 
 bool RecordListModel::sync(const Element& list) {
@@ -18,6 +20,12 @@ bool RecordListModel::sync(const Element& list) {
         endInsertRows();
     }
     return false;
+}
+
+std::span<const std::string> RecordListModel::lines() const {
+    if (list_ == nullptr) return {};
+    return {list_->items.data(),
+            std::min(list_->items.size(), static_cast<std::size_t>(shownRows_))};
 }
 
 int RecordListModel::rowCount(const QModelIndex& parent) const {

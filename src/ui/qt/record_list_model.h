@@ -4,6 +4,8 @@
 
 #include <QAbstractListModel>
 #include <cstdint>
+#include <span>
+#include <string>
 
 #include "ui/element.h"
 
@@ -16,6 +18,9 @@ class RecordListModel : public QAbstractListModel {
     // Catches up with `list`: appends the new lines, or starts over after the list was
     // emptied; true when it started over.
     bool sync(const Element& list);
+
+    // The lines shown, as the model element holds them.
+    std::span<const std::string> lines() const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;

@@ -4,6 +4,7 @@
 #include <QScreen>
 
 #include "ui/dispatch.h"
+#include "ui/qt/focus_follower.h"
 #include "ui/qt/window_icon.h"
 
 namespace {
@@ -54,6 +55,7 @@ void TrainerView::send(const Event& event) {
 
 void TrainerView::sync() {
     main_->sync();
+    followFocus(window_.form, *main_, focusMovesSeen_);
     syncAboutBox();
 }
 

@@ -44,4 +44,5 @@ class TrainerView {
     std::unique_ptr<FormWindow> main_;
     QPointer<FormWindow> about_;
     std::uint64_t raiseRequestsSeen_ = 0;
+    std::uint64_t focusMovesSeen_ = 0;
 };

@@ -65,7 +65,6 @@ QPixmap paintAbacusIcon(int size) {
 
 QIcon trainerIcon() {
     QIcon icon;
-    icon.addPixmap(paintAbacusIcon(32));
-    icon.addPixmap(paintAbacusIcon(16));
+    for (const int size : {16, 24, 32, 48, 64}) icon.addPixmap(paintAbacusIcon(size));
     return icon;
 }

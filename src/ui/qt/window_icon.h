@@ -4,7 +4,8 @@
 #include <QIcon>
 #include <QPixmap>
 
-// The abacus drawn into a square of `size` pixels (32 and 16 are the sizes in use).
+// The abacus drawn into a square of `size` pixels, each size painted for its own pixels.
 QPixmap paintAbacusIcon(int size);
-// The window icon with its 32x32 and 16x16 images.
+// The window icon with its 32x32 and 16x16 images, and the same at twice and one and a half
+// times the size for screens of higher pixel density.
 QIcon trainerIcon();

@@ -1,0 +1,29 @@
+#pragma once
+// The record list's right-click menu: copy every line, print, save as a text file. These
+// only read the lines; the list stays as it is.
+
+#include <QString>
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+class QAbstractItemView;
+class QFont;
+class QWidget;
+
+// The lines the list shows at the moment of asking.
+using RecordLines = std::function<std::span<const std::string>()>;
+
+// Gives `list` the menu; its actions work on what `lines` returns when they are chosen.
+void attachRecordListMenu(QAbstractItemView& list, RecordLines lines);
+
+// Asks for a file name and saves `lines` there as UTF-8 text.
+void saveRecordListAs(QWidget& parent, const std::vector<std::string>& lines);
+
+// Saves `lines` to `path`; when that fails, says so in a message box and returns false.
+bool saveRecordListTo(const std::vector<std::string>& lines, const QString& path);
+
+// Prints `lines` in `font` through the print dialog, which also offers a PDF file.
+void printRecordListWithDialog(QWidget& parent, const std::vector<std::string>& lines,
+                               const QFont& font);
