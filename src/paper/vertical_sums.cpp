@@ -1,5 +1,7 @@
 #include "paper/vertical_sums.h"
 
+#include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,16 @@ std::string joinColumns(const std::vector<std::string>& columns) {
     return line;
 }
 
+// The width of the group's sums: the usual width, or more when a three-digit question number
+// and a five-digit first term would not fit, so each sum's units still stand in one column.
+int groupSumWidth(const std::array<VerticalSumSlot, kGroupSize>& slots) {
+    int width = kSumWidth;
+    for (const VerticalSumSlot& sum : slots) {
+        width = std::max(width, characterCount(sum.numberText) + characterCount(sum.firstTermText));
+    }
+    return width;
+}
+
 }  // namespace
 
 bool placeVerticalSum(WindowContext& window) {
@@ -41,7 +53,8 @@ bool placeVerticalSum(WindowContext& window) {
 
 void ssss(WindowContext& window) {
     TrainingState& state = window.state;
-    const int operatorRoom = isWideOperator(state.currentOperator) ? kSumWidth - 2 : kSumWidth - 1;
+    const int sumWidth = groupSumWidth(state.verticalSlots);
+    const int operatorRoom = isWideOperator(state.currentOperator) ? sumWidth - 2 : sumWidth - 1;
     std::vector<std::string> first, second, rule, result;
     for (VerticalSumSlot& sum : state.verticalSlots) {
         if (sum.numberText.empty()) continue;
@@ -51,11 +64,11 @@ void ssss(WindowContext& window) {
         const int dashes = operandWidth + (isWideOperator(sum.operatorText) ? 1 : 0);
         first.push_back(
             sum.numberText +
-            blanks(kSumWidth - characterCount(sum.numberText) - characterCount(sum.firstTermText)) +
+            blanks(sumWidth - characterCount(sum.numberText) - characterCount(sum.firstTermText)) +
             sum.firstTermText);
         second.push_back(indent + sum.operatorText + sum.secondTermText);
         rule.push_back(indent + std::string(static_cast<std::size_t>(dashes), '-'));
-        result.push_back(blanks(kSumWidth - characterCount(sum.resultTermText)) +
+        result.push_back(blanks(sumWidth - characterCount(sum.resultTermText)) +
                          sum.resultTermText);
         sum = {};
     }

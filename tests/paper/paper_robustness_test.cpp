@@ -1,10 +1,13 @@
 // Papers under rough handling: a thousand papers in a row, a huge name in the name box, a
-// missing setting, and the four-operation vertical paper that the settings never offer.
+// missing setting, the four-operation vertical paper that the settings never offer, and
+// five-digit terms beside the three-digit question number 100.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <regex>
 #include <string>
+#include <vector>
 
 #include "paper_trainer.h"
 
@@ -16,6 +19,40 @@ bool anyLineContains(const std::vector<std::string>& lines, const std::string& t
     return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
         return line.find(text) != std::string::npos;
     });
+}
+
+// Where each number of a line ends, counted in characters.
+std::vector<std::ptrdiff_t> numberEnds(const std::string& line) {
+    static const std::regex kNumber(R"(\d+(?![\d)]))");
+    std::vector<std::ptrdiff_t> ends;
+    for (auto match = std::sregex_iterator(line.begin(), line.end(), kNumber);
+         match != std::sregex_iterator(); ++match) {
+        ends.push_back(match->position() + match->length());
+    }
+    return ends;
+}
+
+TEST_F(PaperRobustness, EverySumOfAHundredQuestionVerticalPaperKeepsItsUnitsInOneColumn) {
+    choose("Combo1", 2);   // "+-": sums of four-digit terms reach five digits
+    choose("Combo2", 3);   // four digits
+    choose("Combo3", 10);  // a hundred questions
+    form.Command8.setCaption("竖  式");
+    for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+        random.seed(seed);
+        const std::size_t start = form.List1.items.size();
+        pressMenuKey(8);
+        const std::vector<std::string>& lines = form.List1.items;
+        for (std::size_t i = start; i + 1 < lines.size(); ++i) {
+            static const std::regex kTermsLine(R"(^ *\d+\) )");
+            static const std::regex kOperandsLine(R"([+-] \d)");
+            if (!std::regex_search(lines[i], kTermsLine) ||
+                !std::regex_search(lines[i + 1], kOperandsLine))
+                continue;
+            EXPECT_EQ(numberEnds(lines[i]), numberEnds(lines[i + 1])) << "seed " << seed << "\n"
+                                                                      << lines[i] << "\n"
+                                                                      << lines[i + 1];
+        }
+    }
 }
 
 TEST_F(PaperRobustness, AThousandPapersInARowAreNumberedOnAndAllComplete) {
