@@ -6,11 +6,13 @@
 #include "first_paint_probe.h"
 #include "private_runtime_folder.h"
 #include "ui/qt/qt_font.h"
+#include "ui/qt/qt_translations.h"
 
 int main(int argc, char** argv) {
     ensurePrivateRuntimeFolder();
     QApplication application(argc, argv);
     installFontSubstitutions();
+    installToolkitTranslations(application);
     DesktopTrainer trainer;
     FirstPaintProbe probe(trainer.view().mainWindow());
     trainer.show();

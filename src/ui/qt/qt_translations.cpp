@@ -1,13 +1,11 @@
 #include "ui/qt/qt_translations.h"
 
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
 void installToolkitTranslations(QCoreApplication& application) {
     auto* translator = new QTranslator(&application);
-    const QLocale chinese(QLocale::Chinese, QLocale::SimplifiedChineseScript, QLocale::China);
-    if (translator->load(chinese, QStringLiteral("qtbase"), QStringLiteral("_"),
+    if (translator->load(QStringLiteral("qtbase_zh_CN.qm"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(translator);
     } else {
