@@ -7,11 +7,10 @@
 #include "engine/result_report.h"
 #include "engine/scoring.h"
 #include "engine/text_number.h"
+#include "engine/time_bar.h"
 #include "input/keypad_keys.h"
 
 namespace {
-
-constexpr int kQuestionTimerInterval = 1000;
 
 // Counts the question as answered and shows the two counters.
 void countAnswered(WindowContext& window) {

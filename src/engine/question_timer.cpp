@@ -6,13 +6,13 @@
 #include "display/question_layout.h"
 #include "engine/next_question.h"
 #include "engine/text_number.h"
+#include "engine/time_bar.h"
 #include "sound/play_clip.h"
 
 namespace {
 
 constexpr char kExam[] = "0";
 constexpr char kSevereWarning[] = "喂！小家伙，你已经严重超时了！";
-constexpr int kTimeBarMargin = 300;
 constexpr std::int16_t kOvertimeClip = 106;
 constexpr std::int16_t kSevereOvertimeClip = 102;
 constexpr Rgb kBlue{0, 0, 255};
@@ -74,7 +74,7 @@ void Timer2_Timer(WindowContext& window) {
     MainForm& form = window.form;
     TrainingState& state = window.state;
     const std::int32_t limit = state.secondsPerQuestion;
-    const int fullBar = form.Form1_main.width - kTimeBarMargin;
+    const int fullBar = fullTimeBarWidth(form);
     if (state.questionSeconds < INT32_MAX) ++state.questionSeconds;
     if (state.questionSeconds < limit) {
         form.Shape2.width = static_cast<int>(

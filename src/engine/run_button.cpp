@@ -11,6 +11,7 @@
 #include "engine/run_clock.h"
 #include "engine/settings_check.h"
 #include "engine/text_number.h"
+#include "engine/time_bar.h"
 #include "input/keypad_keys.h"
 #include "sound/play_clip.h"
 
@@ -22,8 +23,6 @@ constexpr char kStopCaption[] = "中  止";
 constexpr std::int16_t kRunInProgress = 0;
 constexpr std::int16_t kStartClip = 108;
 constexpr std::int16_t kStartClickClip = 102;
-constexpr int kQuestionTimerInterval = 1000;
-constexpr int kTimeBarMargin = 300;
 constexpr Rgb kCyan{0, 255, 255};
 
 // The whole-number value of the list's chosen item.
@@ -106,7 +105,7 @@ void resetCountersAndTimers(WindowContext& window) {
 
     state.speedIndex = static_cast<std::int16_t>(form.Combo4.listIndex);
     state.secondsPerQuestion = chosenNumber(form.Combo4);
-    form.Shape1.width = form.Form1_main.width - kTimeBarMargin;
+    form.Shape1.width = fullTimeBarWidth(form);
     form.Shape2.width = 0;
     form.Timer2.startTimer(kQuestionTimerInterval);
     form.Timer1.enabled = true;

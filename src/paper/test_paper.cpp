@@ -7,6 +7,7 @@
 #include "engine/question_generator.h"
 #include "engine/run_clock.h"
 #include "engine/text_number.h"
+#include "engine/time_bar.h"
 #include "input/keypad_keys.h"
 #include "paper/answer_sheets.h"
 #include "paper/column_layouts.h"
@@ -25,8 +26,6 @@ constexpr char kDoubleColumn[] = "双  列";
 constexpr char kVerticalLayout[] = "竖  式";
 constexpr char kExamWord[] = "考试";
 constexpr char kPracticeWord[] = "练习";
-constexpr int kTimeBarMargin = 300;
-constexpr int kQuestionTimerInterval = 1000;
 
 // The menu captions of keys 0 to 5, as the menu state shows them.
 constexpr const char* kInertKeyCaptions[] = {"日历", "打开", "保存", "记录", "颜色", "字体"};
@@ -112,7 +111,7 @@ void readSettings(WindowContext& window) {
 
     state.secondsPerQuestion =
         saturatedTo<std::int16_t>(integerValueOf(itemOf(form.Combo4, state.speedIndex)));
-    form.Shape1.width = form.Form1_main.width - kTimeBarMargin;
+    form.Shape1.width = fullTimeBarWidth(form);
     form.Shape2.width = 0;
     form.Timer2.interval = kQuestionTimerInterval;
     form.Timer2.enabled = false;
