@@ -14,18 +14,7 @@ source "$(dirname "$0")/own_screen.sh"
 main_title='^童趣星V1.0简化绿色版$'
 list_colour='rgb(255,192,192)'  # the record list's back colour
 
-work="$(mktemp -d)"
-failures=()
-fail() { failures+=("$1"); }
-
-"$trainer" >"$work/trainer.out" 2>"$work/trainer.err" &
-pid=$!
-finish() {
-    kill "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap finish EXIT
+source "$(dirname "$0")/trainer_process.sh"
 
 main="$(timeout 20 xdotool search --sync --onlyvisible --name "$main_title" 2>/dev/null | head -n 1)"
 if [ -z "$main" ]; then

@@ -14,18 +14,7 @@ main_title='^童趣星V1.0简化绿色版$'
 about_title='^欢迎使用$'
 min_colours=100  # a drawn window has anti-aliased text; an empty one a handful of colours
 
-work="$(mktemp -d)"
-failures=()
-fail() { failures+=("$1"); }
-
-"$trainer" >"$work/trainer.out" 2>"$work/trainer.err" &
-pid=$!
-finish() {
-    kill "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap finish EXIT
+source "$(dirname "$0")/trainer_process.sh"
 
 # Distinct colours inside the window's rectangle of a screenshot.
 colours_in() {
