@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 
+#include "history_opening.h"
 #include "ui/dispatch.h"
+#include "ui/qt/qt_font.h"
 
 namespace {
 
@@ -16,7 +18,14 @@ WindowContext& loaded(WindowContext& window) {
 
 DesktopTrainer::DesktopTrainer()
     : window_(Services{random_, clock_, paintFirstSound_, dialogs_, helpViewer_, metrics_,
-                       resources_, QCoreApplication::applicationDirPath().toStdString()}),
+                       resources_, QCoreApplication::applicationDirPath().toStdString(), history_,
+                       menuWindows_}),
       view_(loaded(window_)) {
     paintFirstSound_.paintBeforeClips(view_);
+    menuWindows_.attach(view_, qtFont(window_.form.List1.font));
+}
+
+void DesktopTrainer::show() {
+    openHistoryAfterFirstPaint(view_.mainWindow(), history_, dialogs_);
+    view_.show();
 }

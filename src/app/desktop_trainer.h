@@ -3,11 +3,13 @@
 // Build it after the QApplication and the font substitutions.
 
 #include "engine/uniform_random.h"
+#include "history/history_store.h"
 #include "sound/alsa/alsa_sound_output.h"
 #include "sound/embedded_resources.h"
 #include "ui/qt/desktop_help_viewer.h"
 #include "ui/qt/paint_first_sound_output.h"
 #include "ui/qt/qt_dialogs.h"
+#include "ui/qt/qt_menu_windows.h"
 #include "ui/qt/qt_text_metrics.h"
 #include "ui/qt/system_clock.h"
 #include "ui/qt/trainer_view.h"
@@ -19,8 +21,8 @@ class DesktopTrainer {
     // before every clip.
     DesktopTrainer();
 
-    // Shows the main window centred on the screen.
-    void show() { view_.show(); }
+    // Shows the main window centred on the screen; the history opens after its first paint.
+    void show();
     TrainerView& view() { return view_; }
 
   private:
@@ -32,6 +34,8 @@ class DesktopTrainer {
     DesktopHelpViewer helpViewer_;
     QtTextMetrics metrics_;
     EmbeddedResources resources_;
+    HistoryStoreSlot history_;
+    QtMenuWindows menuWindows_{history_};
     WindowContext window_;
     TrainerView view_;
 };

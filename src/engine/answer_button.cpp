@@ -8,6 +8,7 @@
 #include "engine/question_display.h"
 #include "engine/startup.h"
 #include "engine/text_number.h"
+#include "history/run_journal.h"
 #include "input/keypad_keys.h"
 #include "sound/play_clip.h"
 
@@ -66,6 +67,7 @@ void closeRightPracticeEntry(WindowContext& window) {
 void retryWrongPracticeEntry(WindowContext& window) {
     MainForm& form = window.form;
     TrainingState& state = window.state;
+    journalPracticeAttempt(window);
     if (soundCuesOn(window)) playClip(window, kWrongAttemptClip);
     ++state.practiceWrongCount;
     state.practiceWrongTag = "练习时答错" + plainNumber(state.practiceWrongCount) + "次";

@@ -97,3 +97,10 @@ void pddc(WindowContext& window) {
         form.Label24.setCaption(plainNumber(state.wrongCount));
     }
 }
+
+double expectedBlankValue(const TrainingState& state) {
+    const auto op = operatorOfSign(state.currentOperator);
+    if (!op) return 0;
+    return blankValue(*op, state.blankPosition, state.judgedFirst, state.judgedSecond,
+                      state.judgedResult);
+}

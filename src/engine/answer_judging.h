@@ -5,3 +5,6 @@
 
 // Judges the question line as shown, counts the verdict and prepares the correction.
 void pddc(WindowContext& window);
+
+// The value the blank should have held in the question pddc judged last.
+double expectedBlankValue(const TrainingState& state);

@@ -8,6 +8,7 @@
 #include "engine/scoring.h"
 #include "engine/text_number.h"
 #include "engine/time_bar.h"
+#include "history/run_journal.h"
 #include "input/keypad_keys.h"
 
 namespace {
@@ -45,6 +46,7 @@ void yyyy(WindowContext& window) {
     MainForm& form = window.form;
     countAnswered(window);
     pddc(window);
+    journalClosedQuestion(window);
     updateScore(window);
     appendRecordLine(window);
     playVerdictClip(window);

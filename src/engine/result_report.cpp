@@ -6,6 +6,7 @@
 
 #include "engine/clock_text.h"
 #include "engine/text_number.h"
+#include "history/run_journal.h"
 #include "input/keypad_keys.h"
 #include "sound/play_clip.h"
 
@@ -123,6 +124,7 @@ void zz(WindowContext& window) {
     const bool perfect = state.score == kPerfectScore && state.wrongCount == 0;
     if (perfect && soundCuesOn(window)) playClip(window, kPerfectRunClip);
     writeReport(window);
+    keepRun(window);
     window.form.List1.visible = true;
     returnToMenu(window);
     if (perfect) {

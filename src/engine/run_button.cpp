@@ -12,6 +12,7 @@
 #include "engine/settings_check.h"
 #include "engine/text_number.h"
 #include "engine/time_bar.h"
+#include "history/run_journal.h"
 #include "input/keypad_keys.h"
 #include "sound/play_clip.h"
 
@@ -143,6 +144,7 @@ void Command4_Click(WindowContext& window) {
     if (window.state.runActive == kNoRun) {
         openRun(window);
         resetCountersAndTimers(window);
+        beginRunJournal(window);
         showFirstQuestion(window);
     } else {
         zz(window);

@@ -3,11 +3,17 @@
 #include "display/question_layout.h"
 #include "engine/settings_check.h"
 #include "engine/startup.h"
+#include "history/history_menu.h"
+#include "history/run_journal.h"
 #include "input/keypad.h"
 #include "paper/test_paper.h"
 
 namespace {
 
+constexpr int kCalendarKey = 0;
+constexpr int kLearnersKey = 1;
+constexpr int kSaveKey = 2;
+constexpr int kHistoryKey = 3;
 constexpr int kModeKey = 6;
 constexpr int kPaperKey = 8;
 constexpr int kRecordListKey = 9;
@@ -66,7 +72,30 @@ bool requestTestPaper(WindowContext& window) {
     state.judgedFirstText = "0";
     state.judgedSecondText = "0";
     state.judgedResultText = "0";
-    return allSettingsChosen(window) && writeTestPaper(window);
+    if (!allSettingsChosen(window) || !writeTestPaper(window)) return false;
+    keepPaper(window);
+    return true;
+}
+
+// Keys 0 to 3 open their window once the press has clicked: "日历" the calendar, "打开" the
+// learners list, "保存" saves the record list and "记录" the history.
+void openKeyWindow(WindowContext& window) {
+    switch (window.state.pressedKey) {
+        case kCalendarKey:
+            openMenuWindow(window, MenuWindow::Calendar);
+            break;
+        case kLearnersKey:
+            openMenuWindow(window, MenuWindow::Learners);
+            break;
+        case kSaveKey:
+            openMenuWindow(window, MenuWindow::SaveRecordList);
+            break;
+        case kHistoryKey:
+            openMenuWindow(window, MenuWindow::History);
+            break;
+        default:
+            break;
+    }
 }
 
 }  // namespace
@@ -91,4 +120,5 @@ void keypadMenuPress(WindowContext& window) {
             break;
     }
     playKeyClick(window);
+    openKeyWindow(window);
 }

@@ -13,6 +13,7 @@
 #include "engine/run_button.h"
 #include "engine/run_clock.h"
 #include "engine/startup.h"
+#include "history/history_menu.h"
 #include "input/keyboard.h"
 #include "input/keypad.h"
 #include "sound/sound_button.h"
@@ -184,6 +185,10 @@ void dispatch(WindowContext& window, const Event& event) {
         pressKey(window, event);
         return;
     }
+    if (event.kind == EventKind::Pick) {
+        learnerPicked(window, event.text);
+        return;
+    }
     Element* element = findElement(window, event.element);
     if (element == nullptr) return;
     if (event.kind == EventKind::Tick) {
@@ -206,6 +211,9 @@ void dispatch(WindowContext& window, const Event& event) {
             break;
         case EventKind::Type:
             typeText(*element, event.text);
+            break;
+        case EventKind::Menu:
+            chooseMenuItem(window, *element, event.text);
             break;
         default:
             break;

@@ -13,6 +13,8 @@ enum class EventKind {
     Type,    // text typed into the name box or a list's edit field (text)
     Tick,    // a timer's interval has passed
     Close,   // the main window is asked to close
+    Menu,    // an item of an element's right-click menu chosen (text: the item's caption)
+    Pick,    // a learner picked from the learners list (text: the name)
     Key,     // a key pressed on the keyboard in a window (element: the window; text: "0".."9",
              // "Enter" or "Backspace")
 };

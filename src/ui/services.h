@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
+#include "history/history_store.h"
 #include "ui/element.h"
 
 // Uniform single-precision random numbers in [0, 1).
@@ -67,6 +69,23 @@ class Resources {
     virtual std::span<const std::uint8_t> clip(std::int16_t id) const = 0;
 };
 
+// The windows the menu keys open beside the main window.
+enum class MenuWindow {
+    History,         // the learner's runs, score plot and wrong-question book
+    Calendar,        // the month calendar of the learner's practice
+    Learners,        // the learners in the history, to choose one for the name box
+    SaveRecordList,  // the record list saved as a UTF-8 text file
+};
+
+class MenuWindows {
+  public:
+    virtual ~MenuWindows() = default;
+    // Opens `which` for the learner named `learner`, or brings it to the front with that
+    // learner's figures; `lines` are the record list's lines, for saving.
+    virtual void open(MenuWindow which, const std::string& learner,
+                      const std::vector<std::string>& lines) = 0;
+};
+
 struct Services {
     RandomSource& random;
     Clock& clock;
@@ -76,4 +95,6 @@ struct Services {
     const TextMetrics& metrics;
     const Resources& resources;
     std::string programFolder;  // where the help file is looked for
+    HistoryStore& history;
+    MenuWindows& menuWindows;
 };

@@ -1,5 +1,6 @@
 #pragma once
-// What every handler receives: the two windows, the training state and the services.
+// What every handler receives: the two windows, the training state, the services and the
+// run in progress as the history will keep it.
 
 #include "engine/training_state.h"
 #include "ui/help_form.h"
@@ -16,5 +17,6 @@ struct WindowContext {
     HelpForm help;
     TrainingState state;
     Services services;
-    bool closed = false;  // the main window has been closed and the program ends
+    RunJournal runJournal;  // the run in progress, as the history will keep it
+    bool closed = false;    // the main window has been closed and the program ends
 };

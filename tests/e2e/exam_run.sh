@@ -74,6 +74,11 @@ awk "BEGIN { exit !($share > 0.5) }" ||
     fail "no report in the record list after five answers (list colour on $share of its area)"
 
 kill -0 "$pid" 2>/dev/null || fail "the trainer ended by itself"
+history="$work/data/abacus-trainer/history.sqlite3"
+[ "$(stat -c %a "$history" 2>/dev/null)" = "600" ] ||
+    fail "no history file of mode 0600 at $history after the run"
+grep -qaF "豆 豆" "$history" "$history-wal" 2>/dev/null ||
+    fail "the run of 豆 豆 is not in the history file"
 if [ -n "$keep" ]; then
     cp "$work"/*.png "$keep"/
 fi

@@ -80,4 +80,7 @@ for package in $(grep -oE '\b(fonts-[a-z0-9-]+|qt6-qpa-plugins)\b' "$setup" | so
     depends_on "$package" || fail "runtime package $package of the setup is no dependency"
 done
 
+# The history is kept in SQLite, which the program links.
+depends_on libsqlite3-0 || fail "the SQLite library libsqlite3-0 is no dependency"
+
 report "Debian package contents, description and dependencies checked"

@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Runs one replay script and compares what it prints with the expected output.
 # A script with a .err file must also print exactly that on standard error and exit 1.
+# The script runs in a scratch folder of its own, where its history files are made.
 set -u
 replay="$1"
 script="$2"
 base="${script%.replay}"
-actual_out="$(mktemp)"
-actual_err="$(mktemp)"
-trap 'rm -f "$actual_out" "$actual_err"' EXIT
+scratch="$(mktemp -d)"
+actual_out="$scratch/out"
+actual_err="$scratch/err"
+trap 'rm -rf "$scratch"' EXIT
 
-"$replay" <"$script" >"$actual_out" 2>"$actual_err"
+(cd "$scratch" && "$replay" <"$script" >"$actual_out" 2>"$actual_err")
 status=$?
 
 failed=0

@@ -4,6 +4,8 @@
 #include <limits>
 #include <utility>
 
+#include "history/sqlite/history_file.h"
+#include "replay_history_printer.h"
 #include "replay_parsing.h"
 #include "replay_printer.h"
 #include "ui/dispatch.h"
@@ -129,6 +131,26 @@ std::optional<std::vector<std::string>> ReplaySession::run(const std::string& li
         } else {
             return badArguments();
         }
+    } else if (command == "menu") {
+        const std::string name(words.next());
+        const std::string_view item = words.rest();
+        if (name.empty() || item.empty() || !isValidUtf8(item)) return badArguments();
+        if (findElement(window_, name) == nullptr) return unknownElement(name);
+        dispatch(window_, Event{EventKind::Menu, name, -1, std::string(item)});
+    } else if (command == "pick") {
+        const std::string_view name = words.rest();
+        if (!isValidUtf8(name)) return badArguments();
+        dispatch(window_, Event{EventKind::Pick, {}, -1, std::string(name)});
+    } else if (command == "history") {
+        const std::string_view path = words.rest();
+        if (path.empty()) return badArguments();
+        HistoryOpening opening = openHistoryFile(std::string(path));
+        if (!opening.message.empty()) services_.dialogs.inform(opening.message);
+        if (opening.store) {
+            services_.history.open(std::move(opening.store));
+        } else {
+            services_.history.open(std::make_unique<NullHistoryStore>());
+        }
     } else if (command == "close") {
         if (!words.atEnd()) return extraArgument();
         dispatch(window_, Event{EventKind::Close, {}, -1, {}});
@@ -158,6 +180,19 @@ std::optional<std::vector<std::string>> ReplaySession::print(const std::string& 
             lines.push_back(std::to_string(services_.sound.played[i]));
         }
         soundsPrinted_ = services_.sound.played.size();
+        return lines;
+    }
+    if (what == "history") return describeHistory(services_.history);
+    if (what == "papers") return describePapers(services_.history);
+    if (what == "windows") {
+        const auto& opened = services_.menuWindows.opened;
+        std::vector<std::string> lines{"windows " +
+                                       std::to_string(opened.size() - windowsPrinted_)};
+        for (std::size_t i = windowsPrinted_; i < opened.size(); ++i) {
+            lines.push_back(
+                describeMenuWindow(opened[i].which, opened[i].learner, opened[i].lines));
+        }
+        windowsPrinted_ = opened.size();
         return lines;
     }
     if (what == "dialogs") {

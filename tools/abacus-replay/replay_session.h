@@ -46,4 +46,5 @@ class ReplaySession {
     WindowContext window_;
     std::size_t soundsPrinted_ = 0;
     std::size_t dialogsPrinted_ = 0;
+    std::size_t windowsPrinted_ = 0;
 };

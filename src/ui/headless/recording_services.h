@@ -1,6 +1,7 @@
 #pragma once
 // The services of a window without a desktop: a settable clock, recorded sound, scripted
-// message boxes, a recording help viewer and the built-in clips. The random numbers and the
+// message boxes, a recording help viewer, the built-in clips, a history that keeps nothing
+// until a file is opened into it, and recorded menu windows. The random numbers and the
 // text metrics are the caller's choice.
 
 #include <string>
@@ -8,6 +9,7 @@
 
 #include "sound/embedded_resources.h"
 #include "ui/headless/recording_help_viewer.h"
+#include "ui/headless/recording_menu_windows.h"
 #include "ui/headless/recording_sound_output.h"
 #include "ui/headless/scripted_dialogs.h"
 #include "ui/headless/settable_clock.h"
@@ -16,8 +18,9 @@ struct RecordingServices {
     // The services for a window drawing from `random`, measuring with `metrics` and looking
     // for its help file in `programFolder`.
     Services bind(RandomSource& random, const TextMetrics& metrics, std::string programFolder) {
-        return Services{random,     clock,   sound,     dialogs,
-                        helpViewer, metrics, resources, std::move(programFolder)};
+        return Services{random,     clock,      sound,     dialogs,
+                        helpViewer, metrics,    resources, std::move(programFolder),
+                        history,    menuWindows};
     }
 
     SettableClock clock;
@@ -25,4 +28,6 @@ struct RecordingServices {
     ScriptedDialogs dialogs;
     RecordingHelpViewer helpViewer;
     EmbeddedResources resources;
+    HistoryStoreSlot history;  // keeps nothing until a history file is opened into it
+    RecordingMenuWindows menuWindows;
 };

@@ -14,10 +14,14 @@ ListBoxView::ListBoxView(QWidget* parent, std::string eventName, EventSink sink)
     setTextElideMode(Qt::ElideNone);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(this, &QListView::clicked, this, [name = std::move(eventName), sink = std::move(sink)] {
+    connect(this, &QListView::clicked, this, [name = eventName, sink] {
         sink(Event{EventKind::Click, name, -1, {}});
     });
-    attachRecordListMenu(*this, [this] { return rows_.lines(); });
+    attachRecordListMenu(
+        *this, [this] { return rows_.lines(); },
+        [name = std::move(eventName), sink = std::move(sink)](const std::string& item) {
+            sink(Event{EventKind::Menu, name, -1, item});
+        });
 }
 
 void ListBoxView::sync(const Element& element) {

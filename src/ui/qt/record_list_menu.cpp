@@ -16,6 +16,8 @@ namespace {
 const QString kCopyAll = QStringLiteral("复制全部");
 const QString kPrint = QStringLiteral("打印…");
 const QString kSaveAs = QStringLiteral("另存为…");
+const QString kHistory = QStringLiteral("学习记录…");
+const QString kCalendar = QStringLiteral("练习日历…");
 const QString kSaveTitle = QStringLiteral("另存为");
 const QString kDefaultFileName = QStringLiteral("记录.txt");
 const QString kTextFiles = QStringLiteral("文本文件 (*.txt);;所有文件 (*)");
@@ -37,7 +39,8 @@ std::vector<std::string> snapshot(const RecordLines& lines) {
 }
 
 // Opens the menu at `position` in the list's viewport.
-void openMenu(QAbstractItemView& list, const RecordLines& lines, const QPoint& position) {
+void openMenu(QAbstractItemView& list, const RecordLines& lines, const WindowItemSink& windowItem,
+              const QPoint& position) {
     QMenu menu(&list);
     menu.setFont(list.font());
     QWidget& window = *list.window();
@@ -46,17 +49,20 @@ void openMenu(QAbstractItemView& list, const RecordLines& lines, const QPoint& p
     menu.addAction(kPrint, [&] { printRecordListWithDialog(window, snapshot(lines), list.font()); })
         ->setEnabled(!empty);
     menu.addAction(kSaveAs, [&] { saveRecordListAs(window, snapshot(lines)); })->setEnabled(!empty);
+    menu.addSeparator();
+    for (const QString& item : {kHistory, kCalendar}) {
+        menu.addAction(item, [&windowItem, item] { windowItem(item.toStdString()); });
+    }
     menu.exec(list.viewport()->mapToGlobal(position));
 }
 
 }  // namespace
 
-void attachRecordListMenu(QAbstractItemView& list, RecordLines lines) {
+void attachRecordListMenu(QAbstractItemView& list, RecordLines lines, WindowItemSink windowItem) {
     list.setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(&list, &QWidget::customContextMenuRequested, &list,
-                     [&list, lines = std::move(lines)](const QPoint& position) {
-                         openMenu(list, lines, position);
-                     });
+                     [&list, lines = std::move(lines), windowItem = std::move(windowItem)](
+                         const QPoint& position) { openMenu(list, lines, windowItem, position); });
 }
 
 void saveRecordListAs(QWidget& parent, const std::vector<std::string>& lines) {

@@ -15,8 +15,12 @@ class QWidget;
 // The lines the list shows at the moment of asking.
 using RecordLines = std::function<std::span<const std::string>()>;
 
-// Gives `list` the menu; its actions work on what `lines` returns when they are chosen.
-void attachRecordListMenu(QAbstractItemView& list, RecordLines lines);
+// Hands on the caption of a chosen item that opens a window ("学习记录…", "练习日历…").
+using WindowItemSink = std::function<void(const std::string&)>;
+
+// Gives `list` the menu; its actions work on what `lines` returns when they are chosen, and
+// the items that open the history's windows go to `windowItem`.
+void attachRecordListMenu(QAbstractItemView& list, RecordLines lines, WindowItemSink windowItem);
 
 // Asks for a file name and saves `lines` there as UTF-8 text.
 void saveRecordListAs(QWidget& parent, const std::vector<std::string>& lines);

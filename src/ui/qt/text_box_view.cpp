@@ -1,6 +1,9 @@
 #include "ui/qt/text_box_view.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMouseEvent>
+#include <memory>
 
 #include "ui/qt/twips.h"
 
@@ -17,6 +20,17 @@ void TextBoxView::sync(const Element& element) {
     if (colours_.changed(coloursOf(element))) colourTextBox(*this, coloursOf(element));
     const QString caption = QString::fromStdString(element.caption());
     if (text() != caption) setText(caption);
+}
+
+// The usual editing menu, with "选择学习者…" added for the learners list.
+void TextBoxView::contextMenuEvent(QContextMenuEvent* event) {
+    const std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    menu->addSeparator();
+    const QString item = QStringLiteral("选择学习者…");
+    menu->addAction(item, this, [this, item] {
+        sink_(Event{EventKind::Menu, eventName_, -1, item.toStdString()});
+    });
+    menu->exec(event->globalPos());
 }
 
 void TextBoxView::mouseReleaseEvent(QMouseEvent* event) {

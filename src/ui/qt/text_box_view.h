@@ -18,6 +18,7 @@ class TextBoxView : public QLineEdit, public ElementView {
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     std::string eventName_;

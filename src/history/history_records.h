@@ -1,0 +1,74 @@
+#pragma once
+// What the history keeps: finished runs with every closed question, and written papers.
+// Dates are "YYYY-MM-DD" and times "HH:MM:SS", so they sort as text.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// One closed question of a run.
+struct StoredQuestion {
+    std::string firstTerm;
+    std::string operatorSign;
+    std::string secondTerm;
+    std::string resultTerm;
+    std::int16_t blankPosition = 0;  // 1 the result, 2 the second term, 3 the first term
+    std::string typedAnswer;
+    std::string rightAnswer;
+    bool right = false;
+    std::vector<std::string> practiceAttempts;  // the wrong entries tried before closing
+};
+
+// One run, stored when its report is written.
+struct StoredRun {
+    long long id = 0;  // the store's number for the run, 0 until stored
+    std::string learner;
+    std::string startDate;
+    std::string startTime;
+    std::string mode;  // the operators of the mode list, "+-" or "×÷"
+    int digits = 0;
+    int questionCount = 0;
+    int secondsPerQuestion = 0;
+    bool exam = true;
+    std::string layout;  // the layout button's caption
+    bool fillIn = false;
+    int answered = 0;
+    int right = 0;
+    int wrong = 0;
+    int score = 0;
+    int secondsUsed = 0;
+    std::vector<StoredQuestion> questions;
+};
+
+// One written test paper.
+struct StoredPaper {
+    std::string learner;
+    int number = 0;
+    std::string date;
+    std::string time;
+    std::string mode;
+    int digits = 0;
+    int questionCount = 0;
+    bool exam = true;
+    std::string layout;
+    bool fillIn = false;
+};
+
+// A learner known to the history, with the day of the last stored run.
+struct LearnerSummary {
+    std::string name;
+    std::string lastDate;
+};
+
+// A question answered wrong, for the wrong-question book.
+struct WrongQuestion {
+    std::string date;
+    std::string mode;
+    StoredQuestion question;
+};
+
+// A run as it happens: what is closed so far and the wrong entries of the open question.
+struct RunJournal {
+    StoredRun run;
+    std::vector<std::string> openQuestionAttempts;
+};

@@ -1,0 +1,137 @@
+#include "history/history_views.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <optional>
+
+#include "engine/clock_text.h"
+#include "engine/text_number.h"
+
+namespace {
+
+constexpr std::int16_t kResultBlank = 1;
+constexpr std::int16_t kSecondTermBlank = 2;
+constexpr char kBlank[] = "(  )";
+
+}  // namespace
+
+std::string askedQuestion(const StoredQuestion& question) {
+    const bool first =
+        question.blankPosition != kResultBlank && question.blankPosition != kSecondTermBlank;
+    return (first ? kBlank : question.firstTerm) + question.operatorSign +
+           (question.blankPosition == kSecondTermBlank ? kBlank : question.secondTerm) + "=" +
+           (question.blankPosition == kResultBlank ? kBlank : question.resultTerm);
+}
+
+namespace {
+
+// The year, month and day of a date text, if it is one.
+std::optional<std::chrono::year_month_day> parsedDate(const std::string& date) {
+    int year = 0;
+    unsigned month = 0;
+    unsigned day = 0;
+    if (std::sscanf(date.c_str(), "%4d-%2u-%2u", &year, &month, &day) != 3) return std::nullopt;
+    const std::chrono::year_month_day parsed{std::chrono::year(year), std::chrono::month(month),
+                                             std::chrono::day(day)};
+    if (!parsed.ok()) return std::nullopt;
+    return parsed;
+}
+
+}  // namespace
+
+int dayNumber(const std::string& date) {
+    const auto parsed = parsedDate(date);
+    if (!parsed) return 0;
+    return std::chrono::sys_days(*parsed).time_since_epoch().count();
+}
+
+std::string dateOfDay(int day) {
+    const std::chrono::year_month_day date{std::chrono::sys_days(std::chrono::days(day))};
+    char text[16] = {};
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+    return text;
+}
+
+std::vector<HistoryTableRow> historyTableRows(const std::vector<StoredRun>& runs) {
+    std::vector<HistoryTableRow> rows;
+    rows.reserve(runs.size());
+    for (const StoredRun& run : runs) {
+        rows.push_back({run.startDate + " " + run.startTime.substr(0, 5), run.mode,
+                        plainNumber(run.digits), plainNumber(run.questionCount),
+                        plainNumber(run.score), timeOfDayText(run.secondsUsed)});
+    }
+    return rows;
+}
+
+std::vector<ScoreLine> scoreLines(const std::vector<StoredRun>& runs) {
+    std::vector<std::string> modes;
+    std::map<std::string, std::map<int, std::pair<double, int>>> sums;
+    for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
+        if (!parsedDate(run->startDate)) continue;
+        const int day = dayNumber(run->startDate);
+        if (std::find(modes.begin(), modes.end(), run->mode) == modes.end()) {
+            modes.push_back(run->mode);
+        }
+        auto& [total, count] = sums[run->mode][day];
+        total += run->score;
+        ++count;
+    }
+    std::vector<ScoreLine> lines;
+    for (const std::string& mode : modes) {
+        ScoreLine line{mode, {}};
+        for (const auto& [day, sum] : sums[mode]) {
+            line.points.push_back({day, sum.first / sum.second});
+        }
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+MonthFigures monthFigures(const std::vector<StoredRun>& runs, int year, int month) {
+    MonthFigures figures;
+    for (const StoredRun& run : runs) {
+        const auto date = parsedDate(run.startDate);
+        if (!date || static_cast<int>(date->year()) != year ||
+            static_cast<unsigned>(date->month()) != static_cast<unsigned>(month)) {
+            continue;
+        }
+        DayFigures& day = figures.days[static_cast<unsigned>(date->day())];
+        if (day.runs == 0) ++figures.practisedDays;
+        ++day.runs;
+        day.questions += run.answered;
+        ++figures.runs;
+        figures.questions += run.answered;
+    }
+    return figures;
+}
+
+std::vector<std::string> runsOnDayLines(const std::vector<StoredRun>& runs,
+                                        const std::string& date) {
+    std::vector<std::string> lines;
+    for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
+        if (run->startDate != date) continue;
+        lines.push_back(run->startTime + "  " + run->mode + "  " + plainNumber(run->digits) +
+                        "位  " + (run->exam ? "考试" : "练习") + "  答题" +
+                        plainNumber(run->answered) + "/" + plainNumber(run->questionCount) +
+                        "道  得分" + plainNumber(run->score) + "  用时" +
+                        timeOfDayText(run->secondsUsed));
+    }
+    return lines;
+}
+
+std::vector<std::string> wrongQuestionBook(const std::vector<WrongQuestion>& wrong) {
+    std::vector<std::string> lines;
+    lines.reserve(wrong.size());
+    for (const WrongQuestion& entry : wrong) {
+        const StoredQuestion& question = entry.question;
+        const std::string typed = question.typedAnswer.empty() || question.typedAnswer == kBlank
+                                      ? std::string("未答")
+                                      : question.typedAnswer;
+        lines.push_back(entry.date + "  " + askedQuestion(question) + "  你的答案：" + typed +
+                        "  正确答案：" + question.rightAnswer);
+    }
+    return lines;
+}

@@ -1,0 +1,121 @@
+#include "history/run_journal.h"
+
+#include <cstdio>
+#include <tuple>
+#include <utility>
+
+#include "engine/answer_judging.h"
+#include "engine/text_number.h"
+
+namespace {
+
+constexpr char kExam[] = "0";
+constexpr char kFillIn[] = "填  空";
+constexpr char kRightVerdict[] = "√";
+constexpr std::int16_t kResultBlank = 1;
+constexpr std::int16_t kSecondTermBlank = 2;
+constexpr char kRunNotKept[] =
+    "这次的答题记录没能保存（磁盘可能已满），记录仍显示在屏幕上，已有的学习记录没有改变。";
+constexpr char kPaperNotKept[] =
+    "这份试卷的记录没能保存（磁盘可能已满），试卷仍显示在屏幕上，已有的学习记录没有改变。";
+
+// The text without the blanks around it.
+std::string trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// The clock's date as "2026-12-08" and time as "09:05:00", which sort as text.
+std::pair<std::string, std::string> sortableMoment(const LocalDateTime& moment) {
+    char date[16] = {};
+    char time[16] = {};
+    std::snprintf(date, sizeof date, "%04d-%02d-%02d", moment.year, moment.month, moment.day);
+    std::snprintf(time, sizeof time, "%02d:%02d:%02d", moment.hour, moment.minute, moment.second);
+    return {date, time};
+}
+
+// The text the blank held when pddc judged it.
+const std::string& judgedBlank(const TrainingState& state) {
+    switch (state.blankPosition) {
+        case kResultBlank:
+            return state.judgedResultText;
+        case kSecondTermBlank:
+            return state.judgedSecondText;
+        default:
+            return state.judgedFirstText;
+    }
+}
+
+// Says that a write failed; a missing store was already explained when it could not open.
+void reportOutcome(WindowContext& window, StoreOutcome outcome, const char* failedText) {
+    if (outcome == StoreOutcome::Failed) window.services.dialogs.inform(failedText);
+}
+
+}  // namespace
+
+void beginRunJournal(WindowContext& window) {
+    const TrainingState& state = window.state;
+    const MainForm& form = window.form;
+    window.runJournal = RunJournal{};
+    StoredRun& run = window.runJournal.run;
+    run.learner = state.learnerName;
+    std::tie(run.startDate, run.startTime) = sortableMoment(window.services.clock.now());
+    run.questionCount = state.questionTotal;
+    run.secondsPerQuestion = state.secondsPerQuestion;
+    run.exam = state.examMode == kExam;
+    run.layout = form.Command8.caption();
+    run.fillIn = form.Command6.caption() == kFillIn;
+}
+
+void journalClosedQuestion(WindowContext& window) {
+    TrainingState& state = window.state;
+    StoredQuestion question;
+    question.firstTerm = trimmed(state.judgedFirstText);
+    question.operatorSign = state.currentOperator;
+    question.secondTerm = trimmed(state.judgedSecondText);
+    question.resultTerm = trimmed(state.judgedResultText);
+    question.blankPosition = state.blankPosition;
+    question.typedAnswer = trimmed(judgedBlank(state));
+    question.right = state.lastVerdict == kRightVerdict;
+    question.rightAnswer =
+        question.right ? question.typedAnswer : plainNumber(expectedBlankValue(state));
+    question.practiceAttempts = std::move(window.runJournal.openQuestionAttempts);
+    window.runJournal.openQuestionAttempts.clear();
+    window.runJournal.run.questions.push_back(std::move(question));
+}
+
+void journalPracticeAttempt(WindowContext& window) {
+    window.runJournal.openQuestionAttempts.push_back(trimmed(judgedBlank(window.state)));
+}
+
+void keepRun(WindowContext& window) {
+    const TrainingState& state = window.state;
+    StoredRun& run = window.runJournal.run;
+    run.mode = state.modeOperators;  // read by the question drawing, after the run started
+    run.digits = state.digitsIndex + 1;
+    run.answered = state.answeredCount;
+    run.right = state.rightCount;
+    run.wrong = state.wrongCount;
+    run.score = state.score;
+    run.secondsUsed = state.elapsedTime;
+    const StoreOutcome outcome = window.services.history.storeRun(run);
+    window.runJournal = RunJournal{};
+    reportOutcome(window, outcome, kRunNotKept);
+}
+
+void keepPaper(WindowContext& window) {
+    const TrainingState& state = window.state;
+    const MainForm& form = window.form;
+    StoredPaper paper;
+    paper.learner = state.learnerName;
+    paper.number = state.runNumber;
+    std::tie(paper.date, paper.time) = sortableMoment(window.services.clock.now());
+    paper.mode = state.modeOperators;
+    paper.digits = state.digitsIndex + 1;
+    paper.questionCount = state.questionTotal;
+    paper.exam = state.examMode == kExam;
+    paper.layout = form.Command8.caption();
+    paper.fillIn = form.Command6.caption() == kFillIn;
+    reportOutcome(window, window.services.history.storePaper(paper), kPaperNotKept);
+}

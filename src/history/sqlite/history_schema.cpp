@@ -1,0 +1,121 @@
+#include "history/sqlite/history_schema.h"
+
+#include <string>
+
+namespace {
+
+// Version 1: runs with their questions, papers, and each learner's own settings.
+constexpr char kVersion1[] = R"(
+CREATE TABLE runs (
+    id INTEGER PRIMARY KEY,
+    learner TEXT NOT NULL,
+    start_date TEXT NOT NULL,
+    start_time TEXT NOT NULL,
+    mode TEXT NOT NULL,
+    digits INTEGER NOT NULL,
+    question_count INTEGER NOT NULL,
+    seconds_per_question INTEGER NOT NULL,
+    exam INTEGER NOT NULL,
+    layout TEXT NOT NULL,
+    fill_in INTEGER NOT NULL,
+    answered INTEGER NOT NULL,
+    right_count INTEGER NOT NULL,
+    wrong_count INTEGER NOT NULL,
+    score INTEGER NOT NULL,
+    seconds_used INTEGER NOT NULL
+);
+CREATE INDEX runs_by_learner ON runs (learner, start_date, start_time);
+CREATE INDEX runs_by_day ON runs (start_date);
+CREATE TABLE questions (
+    run_id INTEGER NOT NULL REFERENCES runs (id) ON DELETE CASCADE,
+    number INTEGER NOT NULL,
+    first_term TEXT NOT NULL,
+    operator TEXT NOT NULL,
+    second_term TEXT NOT NULL,
+    result_term TEXT NOT NULL,
+    blank_position INTEGER NOT NULL,
+    typed_answer TEXT NOT NULL,
+    right_answer TEXT NOT NULL,
+    right INTEGER NOT NULL,
+    attempts TEXT NOT NULL,
+    PRIMARY KEY (run_id, number)
+) WITHOUT ROWID;
+CREATE TABLE papers (
+    id INTEGER PRIMARY KEY,
+    learner TEXT NOT NULL,
+    number INTEGER NOT NULL,
+    date TEXT NOT NULL,
+    time TEXT NOT NULL,
+    mode TEXT NOT NULL,
+    digits INTEGER NOT NULL,
+    question_count INTEGER NOT NULL,
+    exam INTEGER NOT NULL,
+    layout TEXT NOT NULL,
+    fill_in INTEGER NOT NULL
+);
+CREATE TABLE learner_settings (
+    learner TEXT NOT NULL,
+    key TEXT NOT NULL,
+    value TEXT NOT NULL,
+    PRIMARY KEY (learner, key)
+) WITHOUT ROWID;
+)";
+
+// The step from version i to version i + 1 is kSteps[i].
+constexpr const char* kSteps[] = {kVersion1};
+constexpr int kStepCount = static_cast<int>(sizeof kSteps / sizeof kSteps[0]);
+
+// The result for a failed statement's code.
+MigrationResult failureOf(int code) {
+    const int primary = code & 0xFF;
+    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) return MigrationResult::Busy;
+    if (primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB) return MigrationResult::Damaged;
+    return MigrationResult::Failed;
+}
+
+// The file's schema version, or a negative error code.
+int schemaVersion(sqlite3* database) {
+    sqlite3_stmt* statement = nullptr;
+    int code = sqlite3_prepare_v2(database, "PRAGMA user_version", -1, &statement, nullptr);
+    int version = -SQLITE_ERROR;
+    if (code == SQLITE_OK) {
+        code = sqlite3_step(statement);
+        version = code == SQLITE_ROW ? sqlite3_column_int(statement, 0) : -code;
+    } else {
+        version = -code;
+    }
+    sqlite3_finalize(statement);
+    return version;
+}
+
+}  // namespace
+
+MigrationResult migrateHistorySchema(sqlite3* database, int newest) {
+    if (const int code = sqlite3_exec(database, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+        code != SQLITE_OK) {
+        return failureOf(code);
+    }
+    const auto abandon = [database](MigrationResult result) {
+        sqlite3_exec(database, "ROLLBACK", nullptr, nullptr, nullptr);
+        return result;
+    };
+    const int version = schemaVersion(database);
+    if (version < 0) return abandon(failureOf(-version));
+    if (version > newest || newest > kStepCount) return abandon(MigrationResult::TooNew);
+    for (int step = version; step < newest; ++step) {
+        if (const int code = sqlite3_exec(database, kSteps[step], nullptr, nullptr, nullptr);
+            code != SQLITE_OK) {
+            return abandon(failureOf(code));
+        }
+    }
+    const std::string setVersion = "PRAGMA user_version = " + std::to_string(newest);
+    if (const int code = sqlite3_exec(database, setVersion.c_str(), nullptr, nullptr, nullptr);
+        code != SQLITE_OK) {
+        return abandon(failureOf(code));
+    }
+    if (const int code = sqlite3_exec(database, "COMMIT", nullptr, nullptr, nullptr);
+        code != SQLITE_OK) {
+        return abandon(failureOf(code));
+    }
+    return MigrationResult::Current;
+}

@@ -1,0 +1,251 @@
+#include "history/sqlite/sqlite_history_store.h"
+
+#include <sstream>
+
+namespace {
+
+constexpr char kRunColumns[] =
+    "learner, start_date, start_time, mode, digits, question_count, seconds_per_question, exam, "
+    "layout, fill_in, answered, right_count, wrong_count, score, seconds_used";
+constexpr char kPaperColumns[] =
+    "learner, number, date, time, mode, digits, question_count, exam, layout, fill_in";
+
+// The practice attempts as one text, one entry a line.
+std::string joinedAttempts(const std::vector<std::string>& attempts) {
+    std::string joined;
+    for (const std::string& attempt : attempts) {
+        if (!joined.empty()) joined += '\n';
+        joined += attempt;
+    }
+    return joined;
+}
+
+// The practice attempts back from their stored text.
+std::vector<std::string> splitAttempts(const std::string& joined) {
+    std::vector<std::string> attempts;
+    std::istringstream lines(joined);
+    for (std::string line; std::getline(lines, line);) attempts.push_back(line);
+    return attempts;
+}
+
+// A run's own fields from a row of its id and kRunColumns.
+StoredRun runFromRow(const SqliteStatement& row) {
+    StoredRun run;
+    run.id = row.number(0);
+    run.learner = row.text(1);
+    run.startDate = row.text(2);
+    run.startTime = row.text(3);
+    run.mode = row.text(4);
+    run.digits = static_cast<int>(row.number(5));
+    run.questionCount = static_cast<int>(row.number(6));
+    run.secondsPerQuestion = static_cast<int>(row.number(7));
+    run.exam = row.number(8) != 0;
+    run.layout = row.text(9);
+    run.fillIn = row.number(10) != 0;
+    run.answered = static_cast<int>(row.number(11));
+    run.right = static_cast<int>(row.number(12));
+    run.wrong = static_cast<int>(row.number(13));
+    run.score = static_cast<int>(row.number(14));
+    run.secondsUsed = static_cast<int>(row.number(15));
+    return run;
+}
+
+// A question from the columns first_term .. attempts of a row, starting at `column`.
+StoredQuestion questionFromRow(const SqliteStatement& row, int column) {
+    StoredQuestion question;
+    question.firstTerm = row.text(column);
+    question.operatorSign = row.text(column + 1);
+    question.secondTerm = row.text(column + 2);
+    question.resultTerm = row.text(column + 3);
+    question.blankPosition = static_cast<std::int16_t>(row.number(column + 4));
+    question.typedAnswer = row.text(column + 5);
+    question.rightAnswer = row.text(column + 6);
+    question.right = row.number(column + 7) != 0;
+    question.practiceAttempts = splitAttempts(row.text(column + 8));
+    return question;
+}
+
+// Every run a statement over the id and kRunColumns returns.
+std::vector<StoredRun> readRuns(SqliteStatement& query) {
+    std::vector<StoredRun> runs;
+    while (query.step() == SQLITE_ROW) runs.push_back(runFromRow(query));
+    return runs;
+}
+
+}  // namespace
+
+SqliteHistoryStore::SqliteHistoryStore(sqlite3* database)
+    : database_(database),
+      begin_(database, "BEGIN IMMEDIATE"),
+      commit_(database, "COMMIT"),
+      rollback_(database, "ROLLBACK"),
+      insertRun_(database, std::string("INSERT INTO runs (") + kRunColumns +
+                               ") VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
+      insertQuestion_(database,
+                      "INSERT INTO questions (run_id, number, first_term, operator, second_term, "
+                      "result_term, blank_position, typed_answer, right_answer, right, attempts) "
+                      "VALUES (?,?,?,?,?,?,?,?,?,?,?)"),
+      insertPaper_(database, std::string("INSERT INTO papers (") + kPaperColumns +
+                                 ") VALUES (?,?,?,?,?,?,?,?,?,?)") {}
+
+// close_v2 lets the member statements be finalized after it; the file closes with the last.
+SqliteHistoryStore::~SqliteHistoryStore() { sqlite3_close_v2(database_); }
+
+template <typename Write>
+StoreOutcome SqliteHistoryStore::inTransaction(Write write) {
+    if (begin_.reset().step() != SQLITE_DONE) return StoreOutcome::Failed;
+    if (write() && commit_.reset().step() == SQLITE_DONE) return StoreOutcome::Stored;
+    if (sqlite3_get_autocommit(database_) == 0) rollback_.reset().step();
+    return StoreOutcome::Failed;
+}
+
+bool SqliteHistoryStore::insertQuestions(long long runId, const StoredRun& run) {
+    long long number = 0;
+    for (const StoredQuestion& question : run.questions) {
+        insertQuestion_.reset()
+            .bind(1, runId)
+            .bind(2, ++number)
+            .bind(3, question.firstTerm)
+            .bind(4, question.operatorSign)
+            .bind(5, question.secondTerm)
+            .bind(6, question.resultTerm)
+            .bind(7, static_cast<long long>(question.blankPosition))
+            .bind(8, question.typedAnswer)
+            .bind(9, question.rightAnswer)
+            .bind(10, static_cast<long long>(question.right))
+            .bind(11, joinedAttempts(question.practiceAttempts));
+        if (!insertQuestion_.run()) return false;
+    }
+    return true;
+}
+
+StoreOutcome SqliteHistoryStore::storeRun(const StoredRun& run) {
+    return inTransaction([&] {
+        insertRun_.reset()
+            .bind(1, run.learner)
+            .bind(2, run.startDate)
+            .bind(3, run.startTime)
+            .bind(4, run.mode)
+            .bind(5, static_cast<long long>(run.digits))
+            .bind(6, static_cast<long long>(run.questionCount))
+            .bind(7, static_cast<long long>(run.secondsPerQuestion))
+            .bind(8, static_cast<long long>(run.exam))
+            .bind(9, run.layout)
+            .bind(10, static_cast<long long>(run.fillIn))
+            .bind(11, static_cast<long long>(run.answered))
+            .bind(12, static_cast<long long>(run.right))
+            .bind(13, static_cast<long long>(run.wrong))
+            .bind(14, static_cast<long long>(run.score))
+            .bind(15, static_cast<long long>(run.secondsUsed));
+        return insertRun_.run() && insertQuestions(sqlite3_last_insert_rowid(database_), run);
+    });
+}
+
+StoreOutcome SqliteHistoryStore::storePaper(const StoredPaper& paper) {
+    return inTransaction([&] {
+        insertPaper_.reset()
+            .bind(1, paper.learner)
+            .bind(2, static_cast<long long>(paper.number))
+            .bind(3, paper.date)
+            .bind(4, paper.time)
+            .bind(5, paper.mode)
+            .bind(6, static_cast<long long>(paper.digits))
+            .bind(7, static_cast<long long>(paper.questionCount))
+            .bind(8, static_cast<long long>(paper.exam))
+            .bind(9, paper.layout)
+            .bind(10, static_cast<long long>(paper.fillIn));
+        return insertPaper_.run();
+    });
+}
+
+std::vector<StoredRun> SqliteHistoryStore::runsOf(const std::string& learner) {
+    SqliteStatement query(database_, std::string("SELECT id, ") + kRunColumns +
+                                         " FROM runs WHERE learner = ? "
+                                         "ORDER BY start_date DESC, start_time DESC, id DESC");
+    query.bind(1, learner);
+    return readRuns(query);
+}
+
+std::vector<WrongQuestion> SqliteHistoryStore::wrongQuestionsOf(const std::string& learner) {
+    SqliteStatement query(
+        database_,
+        "SELECT r.start_date, r.mode, q.first_term, q.operator, q.second_term, q.result_term, "
+        "q.blank_position, q.typed_answer, q.right_answer, q.right, q.attempts FROM questions q "
+        "JOIN runs r ON r.id = q.run_id WHERE r.learner = ? AND q.right = 0 "
+        "ORDER BY r.start_date DESC, r.start_time DESC, r.id DESC, q.number");
+    query.bind(1, learner);
+    std::vector<WrongQuestion> wrong;
+    while (query.step() == SQLITE_ROW) {
+        wrong.push_back({query.text(0), query.text(1), questionFromRow(query, 2)});
+    }
+    return wrong;
+}
+
+std::vector<StoredRun> SqliteHistoryStore::allRuns() {
+    SqliteStatement query(database_,
+                          std::string("SELECT id, ") + kRunColumns + " FROM runs ORDER BY id");
+    return readRuns(query);
+}
+
+std::vector<StoredQuestion> SqliteHistoryStore::questionsOf(long long runId) {
+    SqliteStatement query(database_,
+                          "SELECT first_term, operator, second_term, result_term, blank_position, "
+                          "typed_answer, right_answer, right, attempts FROM questions "
+                          "WHERE run_id = ? ORDER BY number");
+    query.bind(1, runId);
+    std::vector<StoredQuestion> questions;
+    while (query.step() == SQLITE_ROW) questions.push_back(questionFromRow(query, 0));
+    return questions;
+}
+
+std::vector<StoredPaper> SqliteHistoryStore::allPapers() {
+    SqliteStatement query(database_,
+                          std::string("SELECT ") + kPaperColumns + " FROM papers ORDER BY id");
+    std::vector<StoredPaper> papers;
+    while (query.step() == SQLITE_ROW) {
+        StoredPaper paper;
+        paper.learner = query.text(0);
+        paper.number = static_cast<int>(query.number(1));
+        paper.date = query.text(2);
+        paper.time = query.text(3);
+        paper.mode = query.text(4);
+        paper.digits = static_cast<int>(query.number(5));
+        paper.questionCount = static_cast<int>(query.number(6));
+        paper.exam = query.number(7) != 0;
+        paper.layout = query.text(8);
+        paper.fillIn = query.number(9) != 0;
+        papers.push_back(std::move(paper));
+    }
+    return papers;
+}
+
+std::vector<LearnerSummary> SqliteHistoryStore::learners() {
+    SqliteStatement query(database_,
+                          "SELECT learner, MAX(start_date || ' ' || start_time) AS last FROM runs "
+                          "GROUP BY learner ORDER BY last DESC, learner");
+    std::vector<LearnerSummary> learners;
+    while (query.step() == SQLITE_ROW) {
+        learners.push_back({query.text(0), query.text(1).substr(0, 10)});
+    }
+    return learners;
+}
+
+std::optional<std::string> SqliteHistoryStore::setting(const std::string& learner,
+                                                       const std::string& key) {
+    SqliteStatement query(database_,
+                          "SELECT value FROM learner_settings WHERE learner = ? AND key = ?");
+    query.bind(1, learner).bind(2, key);
+    if (query.step() != SQLITE_ROW) return std::nullopt;
+    return query.text(0);
+}
+
+StoreOutcome SqliteHistoryStore::setSetting(const std::string& learner, const std::string& key,
+                                            const std::string& value) {
+    return inTransaction([&] {
+        SqliteStatement write(database_,
+                              "INSERT INTO learner_settings (learner, key, value) VALUES (?,?,?) "
+                              "ON CONFLICT (learner, key) DO UPDATE SET value = excluded.value");
+        write.bind(1, learner).bind(2, key).bind(3, value);
+        return write.run();
+    });
+}

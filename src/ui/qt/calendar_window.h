@@ -1,0 +1,47 @@
+#pragma once
+// A month calendar of one learner's practice: each day with runs shows how many runs and
+// questions, the month's totals stand below, and clicking a day lists that day's runs.
+
+#include <QCalendarWidget>
+#include <QDialog>
+#include <string>
+#include <vector>
+
+#include "history/history_views.h"
+
+class QLabel;
+class QListWidget;
+
+// The calendar itself, painting the day's figures under its number.
+class PracticeCalendar : public QCalendarWidget {
+  public:
+    PracticeCalendar(const std::vector<StoredRun>& runs, QWidget* parent);
+    // The figures of the month on view.
+    const MonthFigures& figures() const { return figures_; }
+
+  protected:
+    void paintCell(QPainter* painter, const QRect& rect, QDate date) const override;
+
+  private:
+    void showMonth(int year, int month);
+
+    const std::vector<StoredRun>& runs_;
+    MonthFigures figures_;
+    int year_ = 0;
+    int month_ = 0;
+};
+
+class CalendarWindow : public QDialog {
+  public:
+    CalendarWindow(const std::string& learner, std::vector<StoredRun> runs, QDate today,
+                   const QFont& font, QWidget* parent);
+
+  private:
+    void showTotals();
+    void listDay(QDate date);
+
+    std::vector<StoredRun> runs_;
+    PracticeCalendar* calendar_;
+    QLabel* totals_;
+    QListWidget* dayRuns_;
+};

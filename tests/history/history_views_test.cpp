@@ -1,0 +1,66 @@
+// What the history windows show, computed from stored runs.
+
+#include "history/history_views.h"
+
+#include <gtest/gtest.h>
+
+#include "history/history_fixture.h"
+
+namespace {
+
+TEST(HistoryViews, AMonthCountsItsOwnDaysRunsAndAnsweredQuestions) {
+    std::vector<StoredRun> runs = {
+        sampleRun("a", "2026-12-31", 20), sampleRun("a", "2026-12-08", 5),
+        sampleRun("a", "2026-12-08", 10), sampleRun("a", "2026-11-30", 7),
+        sampleRun("a", "2025-12-08", 9),  sampleRun("a", "bad date", 3)};
+    runs[1].answered = 3;  // a run stopped early counts the questions answered
+    const MonthFigures december = monthFigures(runs, 2026, 12);
+    EXPECT_EQ(december.runs, 3);
+    EXPECT_EQ(december.questions, 20 + 3 + 10);
+    EXPECT_EQ(december.practisedDays, 2);
+    EXPECT_EQ(december.days[8].runs, 2);
+    EXPECT_EQ(december.days[8].questions, 13);
+    EXPECT_EQ(december.days[31].runs, 1);
+    EXPECT_EQ(december.days[30].runs, 0);
+    EXPECT_EQ(monthFigures(runs, 2026, 11).days[30].questions, 7);
+    EXPECT_EQ(monthFigures(runs, 2026, 2).runs, 0);
+    EXPECT_EQ(runsOnDayLines(runs, "2026-12-08").size(), 2u);
+}
+
+TEST(HistoryViews, ScoreLinesAverageEachDayPerModeOldestFirst) {
+    std::vector<StoredRun> runs;  // newest first, as the store reads them
+    for (const auto& [date, mode, score] :
+         std::vector<std::tuple<std::string, std::string, int>>{{"2026-12-09", "×", 40},
+                                                                {"2026-12-08", "+-", 90},
+                                                                {"2026-12-08", "+-", 60},
+                                                                {"2026-12-01", "+-", 50}}) {
+        StoredRun run = sampleRun("a", date, 5);
+        run.mode = mode;
+        run.score = score;
+        runs.push_back(run);
+    }
+    const std::vector<ScoreLine> lines = scoreLines(runs);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].mode, "+-");
+    ASSERT_EQ(lines[0].points.size(), 2u);
+    EXPECT_EQ(dateOfDay(lines[0].points[0].day), "2026-12-01");
+    EXPECT_DOUBLE_EQ(lines[0].points[1].score, 75);
+    EXPECT_EQ(lines[0].points[1].day - lines[0].points[0].day, 7);
+    EXPECT_EQ(lines[1].mode, "×");
+    EXPECT_EQ(dateOfDay(dayNumber("2028-02-29")), "2028-02-29");
+}
+
+TEST(HistoryViews, TheWrongQuestionBookShowsTheBlankTheEntryAndTheRightAnswer) {
+    StoredQuestion secondBlank{"35", "+", "12", "47", 2, "10", "12", false, {}};
+    StoredQuestion unanswered{"6", "×", "7", "(  )", 1, "(  )", "42", false, {}};
+    const std::vector<std::string> book =
+        wrongQuestionBook({{"2026-12-08", "+-", secondBlank}, {"2026-12-07", "×", unanswered}});
+    ASSERT_EQ(book.size(), 2u);
+    EXPECT_EQ(book[0], "2026-12-08  35+(  )=47  你的答案：10  正确答案：12");
+    EXPECT_EQ(book[1], "2026-12-07  6×7=(  )  你的答案：未答  正确答案：42");
+    const std::vector<HistoryTableRow> rows = historyTableRows({sampleRun("a", "2026-12-08", 20)});
+    EXPECT_EQ(rows.at(0).date, "2026-12-08 09:05");
+    EXPECT_EQ(rows.at(0).timeUsed, "0:01:20");
+}
+
+}  // namespace

@@ -1,0 +1,84 @@
+#include "replay_history_printer.h"
+
+#include "history/history_views.h"
+#include "replay_printer.h"
+
+namespace {
+
+// The fields joined by tabs, each on one line.
+std::string joined(const std::vector<std::string>& fields) {
+    std::string line;
+    for (const std::string& field : fields) {
+        if (!line.empty()) line += '\t';
+        line += oneLine(field);
+    }
+    return line;
+}
+
+// A closed question: asked question, entry, verdict and any practice attempts in brackets.
+std::string describeQuestion(const StoredQuestion& question) {
+    std::string text = askedQuestion(question) + " " + question.typedAnswer +
+                       (question.right ? "√" : "×" + question.rightAnswer);
+    if (!question.practiceAttempts.empty()) {
+        text += " [";
+        for (std::size_t i = 0; i < question.practiceAttempts.size(); ++i) {
+            text += (i == 0 ? "" : ",") + question.practiceAttempts[i];
+        }
+        text += "]";
+    }
+    return text;
+}
+
+// The questions of a run, joined by "; ".
+std::string describeQuestions(const std::vector<StoredQuestion>& questions) {
+    std::string text;
+    for (const StoredQuestion& question : questions) {
+        if (!text.empty()) text += "; ";
+        text += describeQuestion(question);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::vector<std::string> describeHistory(HistoryStore& store) {
+    const std::vector<StoredRun> runs = store.allRuns();
+    std::vector<std::string> lines{"history " + std::to_string(runs.size())};
+    for (const StoredRun& run : runs) {
+        lines.push_back(joined(
+            {run.learner, run.startDate, run.startTime, run.mode, std::to_string(run.digits),
+             std::to_string(run.questionCount), std::to_string(run.secondsPerQuestion),
+             run.exam ? "考试" : "练习", run.layout, run.fillIn ? "填空" : "正常",
+             std::to_string(run.answered), std::to_string(run.right), std::to_string(run.wrong),
+             std::to_string(run.score), std::to_string(run.secondsUsed),
+             describeQuestions(store.questionsOf(run.id))}));
+    }
+    return lines;
+}
+
+std::vector<std::string> describePapers(HistoryStore& store) {
+    const std::vector<StoredPaper> papers = store.allPapers();
+    std::vector<std::string> lines{"papers " + std::to_string(papers.size())};
+    for (const StoredPaper& paper : papers) {
+        lines.push_back(
+            joined({paper.learner, std::to_string(paper.number), paper.date, paper.time, paper.mode,
+                    std::to_string(paper.digits), std::to_string(paper.questionCount),
+                    paper.exam ? "考试" : "练习", paper.layout, paper.fillIn ? "填空" : "正常"}));
+    }
+    return lines;
+}
+
+std::string describeMenuWindow(MenuWindow which, const std::string& learner,
+                               std::size_t savedLines) {
+    switch (which) {
+        case MenuWindow::History:
+            return "history " + oneLine(learner);
+        case MenuWindow::Calendar:
+            return "calendar " + oneLine(learner);
+        case MenuWindow::Learners:
+            return "learners " + oneLine(learner);
+        case MenuWindow::SaveRecordList:
+            break;
+    }
+    return "save " + std::to_string(savedLines);
+}

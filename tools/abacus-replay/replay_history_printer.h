@@ -1,0 +1,17 @@
+#pragma once
+// The text forms of print history, print papers and print windows.
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "history/history_store.h"
+#include "ui/services.h"
+
+// "history N", then one line per stored run in the order stored, its fields joined by tabs.
+std::vector<std::string> describeHistory(HistoryStore& store);
+// "papers N", then one line per stored paper, its fields joined by tabs.
+std::vector<std::string> describePapers(HistoryStore& store);
+// One line for a menu window asked for: "calendar 豆 豆", "save 12" (lines handed over).
+std::string describeMenuWindow(MenuWindow which, const std::string& learner,
+                               std::size_t savedLines);
