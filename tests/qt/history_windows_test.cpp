@@ -6,6 +6,8 @@
 
 #include <QCalendarWidget>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>

@@ -3,7 +3,7 @@
 # A script with a .err file must also print exactly that on standard error and exit 1.
 # The script runs in a scratch folder of its own, where its history files are made.
 set -u
-replay="$1"
+replay="$(realpath "$1")"
 script="$2"
 base="${script%.replay}"
 scratch="$(mktemp -d)"

@@ -16,6 +16,7 @@ std::string historyDate(QDate date) { return date.toString(Qt::ISODate).toStdStr
 
 PracticeCalendar::PracticeCalendar(const std::vector<StoredRun>& runs, QWidget* parent)
     : QCalendarWidget(parent), runs_(runs) {
+    setLocale(QLocale(QLocale::Chinese, QLocale::China));
     setGridVisible(true);
     setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     setMinimumSize(560, 380);

@@ -28,7 +28,9 @@ LearnerChooser::LearnerChooser(const std::vector<LearnerSummary>& learners,
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] { chooseCurrent(); });
     if (learners_.empty()) {
-        layout->addWidget(new QLabel(QString::fromUtf8(kNoLearners), this));
+        auto* none = new QLabel(QString::fromUtf8(kNoLearners), this);
+        none->setWordWrap(true);
+        layout->addWidget(none);
         choose->setEnabled(false);
     } else {
         list_ = new QTreeWidget(this);
@@ -46,7 +48,7 @@ LearnerChooser::LearnerChooser(const std::vector<LearnerSummary>& learners,
         layout->addWidget(list_);
     }
     layout->addWidget(buttons);
-    resize(420, 360);
+    if (list_ != nullptr) resize(420, 360);
 }
 
 // Hands on the highlighted learner's full name and closes.
