@@ -34,30 +34,39 @@ history="$work/data/abacus-trainer/history.sqlite3"
 [ "$(stat -c %a "$history" 2>/dev/null)" = "600" ] ||
     fail "no history file of mode 0600 at $history once the window is painted"
 
-# Right-clicks the middle of an element given by its twips rectangle in the main window and
-# chooses the menu item `ups` places up from the menu's end.
-choose_from_menu() {
-    local left="$1" top="$2" width="$3" height="$4" ups="$5"
-    xdotool mousemove --window "$main" $(((left + width / 2) / 15)) $(((top + height / 2) / 15)) \
-        click 3
-    sleep 0.5
-    for _ in $(seq "$ups"); do xdotool key Up; done
-    xdotool key Return
+# Right-clicks the middle of an element given by its twips rectangle in the main window,
+# chooses the menu item `ups` places up from the menu's end and prints the id of the window
+# titled `title` that it opens; a slow screen gets three tries.
+open_from_menu() {
+    local left="$1" top="$2" width="$3" height="$4" ups="$5" title="$6" opened
+    for _ in 1 2 3; do
+        xdotool mousemove --window "$main" $(((left + width / 2) / 15)) \
+            $(((top + height / 2) / 15)) click 3
+        sleep 1.5
+        for _ in $(seq "$ups"); do xdotool key Up; done
+        xdotool key Return
+        opened="$(timeout 10 xdotool search --sync --onlyvisible --name "$title" 2>/dev/null | head -n 1)"
+        if [ -n "$opened" ]; then
+            echo "$opened"
+            return
+        fi
+        xdotool key Escape
+    done
 }
 
 # Key 9 "查看" sits at 2880,1440 in the keypad frame at 2280,4560; the list at 0,0.
 xdotool mousemove --window "$main" $(((2280 + 2880 + 1095 / 2) / 15)) \
     $(((4560 + 1440 + 615 / 2) / 15)) click 1
 sleep 0.5
-choose_from_menu 0 0 8655 4620 2
-window="$(wait_for_window "$history_title")"
+window="$(open_from_menu 0 0 8655 4620 2 "$history_title")"
 if [ -z "$window" ]; then
     fail "no window titled 学习记录 — 豆 豆 from the record list's menu"
 else
-    sleep 0.5
+    sleep 1
     import -window root "$work/history-empty.png"
-    xdotool key --window "$window" Escape
-    sleep 0.5
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + 10)) click 1 sleep 0.5 key Escape
+    sleep 1
     xdotool search --onlyvisible --name "$history_title" >/dev/null &&
         fail "the history window stays open after Escape"
 fi
@@ -66,8 +75,7 @@ fi
 xdotool mousemove --window "$main" $(((2280 + 2880 + 1095 / 2) / 15)) \
     $(((4560 + 1440 + 615 / 2) / 15)) click 1
 sleep 0.5
-choose_from_menu 840 720 1500 375 1
-[ -n "$(wait_for_window "$learners_title")" ] ||
+[ -n "$(open_from_menu 840 720 1500 375 1 "$learners_title")" ] ||
     fail "no window titled 选择学习者 from the name box's menu"
 import -window root "$work/learners-empty.png"
 
