@@ -1,9 +1,10 @@
 // The history with 10,000 stored runs of 20 questions: storing a run as a run's end does,
-// the data behind "记录" and "日历" and their windows opened and painted, and the size of
-// the file. Printed, never asserted.
+// the data behind "记录" (and its wrong-question page) and "日历" and their windows opened
+// and painted, and the size of the file. Printed, never asserted.
 
 #include <QApplication>
 #include <QDate>
+#include <QTabWidget>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -106,26 +107,36 @@ int main(int argc, char** argv) {
 
     std::vector<double> historyData;
     std::vector<double> historyWindow;
+    std::vector<double> wrongBookData;
+    std::vector<double> wrongBookPage;
     std::vector<double> calendarData;
     std::vector<double> calendarWindow;
     for (int repeat = 0; repeat < kRepeats; ++repeat) {
         auto start = SteadyClock::now();
         const std::vector<StoredRun> runs = store.runsOf(kLearner);
-        const std::vector<WrongQuestion> wrong = store.wrongQuestionsOf(kLearner);
         const auto rows = historyTableRows(runs);
         const auto lines = scoreLines(runs);
-        const auto book = wrongQuestionBook(wrong);
         historyData.push_back(millisecondsSince(start));
 
         start = SteadyClock::now();
+        const auto book = wrongQuestionBook(store.wrongQuestionsOf(kLearner));
+        wrongBookData.push_back(millisecondsSince(start));
+
+        const auto wrongQuestions = [&store] { return store.wrongQuestionsOf(kLearner); };
+        start = SteadyClock::now();
         {
-            HistoryWindow window(kLearner, store.runsOf(kLearner), store.wrongQuestionsOf(kLearner),
-                                 QFont(), nullptr);
+            HistoryWindow window(kLearner, store.runsOf(kLearner), wrongQuestions, QFont(),
+                                 nullptr);
             window.show();
             QApplication::processEvents();
             window.repaint();
+            historyWindow.push_back(millisecondsSince(start));
+            start = SteadyClock::now();
+            window.findChild<QTabWidget*>()->setCurrentIndex(1);
+            QApplication::processEvents();
+            window.repaint();
+            wrongBookPage.push_back(millisecondsSince(start));
         }
-        historyWindow.push_back(millisecondsSince(start));
 
         start = SteadyClock::now();
         const std::vector<StoredRun> monthRuns = store.runsOf(kLearner);
@@ -143,8 +154,10 @@ int main(int argc, char** argv) {
         }
         calendarWindow.push_back(millisecondsSince(start));
     }
-    printTimes("记录: runs, wrong questions, rows, plot lines", historyData);
+    printTimes("记录: runs, table rows, plot lines", historyData);
     printTimes("记录: the window built, shown and painted", historyWindow);
+    printTimes("错题本: wrong questions read and written out", wrongBookData);
+    printTimes("错题本: its page built, shown and painted", wrongBookPage);
     printTimes("日历: runs and the month's figures", calendarData);
     printTimes("日历: the window built, shown and painted", calendarWindow);
 

@@ -11,7 +11,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QTableWidget>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -53,11 +54,15 @@ struct HistoryWindows : ::testing::Test {
 TEST_F(HistoryWindows, TheHistoryListsTheLearnersRunsNewestFirstAndTheWrongQuestions) {
     QWidget* window = opened(MenuWindow::History, kLearner);
     ASSERT_NE(window, nullptr);
-    const auto* table = window->findChild<QTableWidget*>();
+    const auto* table = window->findChild<QTableView*>();
     ASSERT_NE(table, nullptr);
-    EXPECT_EQ(table->rowCount(), 3);
-    EXPECT_EQ(table->item(0, 0)->text(), "2026-12-08 09:05");
-    EXPECT_EQ(table->item(2, 0)->text(), "2026-12-01 09:05");
+    const QAbstractItemModel& rows = *table->model();
+    EXPECT_EQ(rows.rowCount(), 3);
+    EXPECT_EQ(rows.index(0, 0).data().toString(), "2026-12-08 09:05");
+    EXPECT_EQ(rows.index(2, 0).data().toString(), "2026-12-01 09:05");
+    EXPECT_EQ(rows.headerData(4, Qt::Horizontal).toString(), "得分");
+    EXPECT_EQ(window->findChild<QPlainTextEdit*>(), nullptr) << "the book is read when chosen";
+    window->findChild<QTabWidget*>()->setCurrentIndex(1);
     const QString book = window->findChild<QPlainTextEdit*>()->toPlainText();
     EXPECT_EQ(book.count("正确答案"), 6);  // two of six in each of three runs
 
@@ -66,7 +71,7 @@ TEST_F(HistoryWindows, TheHistoryListsTheLearnersRunsNewestFirstAndTheWrongQuest
 
     QWidget* empty = opened(MenuWindow::History, "新同学");
     ASSERT_NE(empty, nullptr);
-    EXPECT_EQ(empty->findChild<QTableWidget*>(), nullptr);
+    EXPECT_EQ(empty->findChild<QTableView*>(), nullptr);
     QStringList texts;
     for (const QLabel* label : empty->findChildren<QLabel*>()) texts << label->text();
     EXPECT_TRUE(texts.contains("还没有保存的答题记录。")) << texts.join('|').toStdString();

@@ -6,38 +6,32 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "history/history_views.h"
 #include "ui/qt/record_list_menu.h"
 #include "ui/qt/record_list_output.h"
+#include "ui/qt/runs_table_model.h"
 #include "ui/qt/score_plot.h"
 
 namespace {
 
-const QStringList kColumns = {QStringLiteral("日期"), QStringLiteral("运算"),
-                              QStringLiteral("位数"), QStringLiteral("题数"),
-                              QStringLiteral("得分"), QStringLiteral("用时")};
+constexpr char kWrongQuestionsTab[] = "错题本";
 constexpr char kNoRuns[] = "还没有保存的答题记录。";
 constexpr char kNoWrongQuestions[] = "没有答错的题目。";
 
-// The table of runs, one row each, newest first.
-QTableWidget* runsTable(const std::vector<StoredRun>& runs, QWidget* parent) {
-    const std::vector<HistoryTableRow> rows = historyTableRows(runs);
-    auto* table = new QTableWidget(static_cast<int>(rows.size()), kColumns.size(), parent);
-    table->setHorizontalHeaderLabels(kColumns);
+// The table of runs, one row each, newest first, its columns as wide as their widest text.
+QTableView* runsTable(const std::vector<StoredRun>& runs, QWidget* parent) {
+    auto* table = new QTableView(parent);
+    table->setModel(new RunsTableModel(historyTableRows(runs), table));
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->setVisible(false);
-    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
-        const HistoryTableRow& cells = rows[static_cast<std::size_t>(row)];
-        int column = 0;
-        for (const std::string* cell : {&cells.date, &cells.mode, &cells.digits, &cells.count,
-                                        &cells.score, &cells.timeUsed}) {
-            table->setItem(row, column++, new QTableWidgetItem(QString::fromStdString(*cell)));
-        }
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    int column = 0;
+    for (const char* widest : {"2026-12-08 09:05", "+-×÷", "位数", "题数", "得分"}) {
+        table->setColumnWidth(column++, table->fontMetrics().horizontalAdvance(widest) + 16);
     }
-    table->resizeColumnsToContents();
     table->horizontalHeader()->setStretchLastSection(true);
     return table;
 }
@@ -64,9 +58,10 @@ QWidget* wrongQuestionsPage(const std::vector<WrongQuestion>& wrong, QWidget* pa
     auto* text = new QPlainTextEdit(page);
     text->setReadOnly(true);
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QString shown;
-    for (const std::string& line : lines) shown += QString::fromStdString(line) + '\n';
-    text->setPlainText(lines.empty() ? QString::fromUtf8(kNoWrongQuestions) : shown);
+    std::string shown;
+    for (const std::string& line : lines) shown += line + '\n';
+    text->setPlainText(lines.empty() ? QString::fromUtf8(kNoWrongQuestions)
+                                     : QString::fromStdString(shown));
     layout->addWidget(text, 1);
     auto* buttons = new QHBoxLayout;
     auto* copy = new QPushButton(QStringLiteral("复制全部"), page);
@@ -87,7 +82,7 @@ QWidget* wrongQuestionsPage(const std::vector<WrongQuestion>& wrong, QWidget* pa
 }  // namespace
 
 HistoryWindow::HistoryWindow(const std::string& learner, const std::vector<StoredRun>& runs,
-                             const std::vector<WrongQuestion>& wrong, const QFont& font,
+                             WrongQuestionsSource wrongQuestions, const QFont& font,
                              QWidget* parent)
     : QDialog(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -96,7 +91,17 @@ HistoryWindow::HistoryWindow(const std::string& learner, const std::vector<Store
     auto* layout = new QVBoxLayout(this);
     auto* pages = new QTabWidget(this);
     pages->addTab(runsPage(runs, pages), QStringLiteral("答题记录"));
-    pages->addTab(wrongQuestionsPage(wrong, pages), QStringLiteral("错题本"));
+    pages->addTab(new QWidget(pages), QString::fromUtf8(kWrongQuestionsTab));
+    connect(pages, &QTabWidget::currentChanged, this,
+            [pages, wrongQuestions = std::move(wrongQuestions)](int index) {
+                if (index != 1 || pages->widget(1)->layout() != nullptr) return;
+                QWidget* placeholder = pages->widget(1);
+                pages->removeTab(1);
+                pages->insertTab(1, wrongQuestionsPage(wrongQuestions(), pages),
+                                 QString::fromUtf8(kWrongQuestionsTab));
+                placeholder->deleteLater();
+                pages->setCurrentIndex(1);
+            });
     layout->addWidget(pages);
     resize(720, 560);
 }

@@ -55,9 +55,11 @@ void QtMenuWindows::show(MenuWindow which, const std::string& learner,
     QWidget& main = view_->mainWindow();
     switch (which) {
         case MenuWindow::History:
-            replaceWindow(history_,
-                          new HistoryWindow(learner, store_.runsOf(learner),
-                                            store_.wrongQuestionsOf(learner), font_, &main));
+            replaceWindow(
+                history_,
+                new HistoryWindow(
+                    learner, store_.runsOf(learner),
+                    [this, learner] { return store_.wrongQuestionsOf(learner); }, font_, &main));
             break;
         case MenuWindow::Calendar:
             replaceWindow(calendar_, new CalendarWindow(learner, store_.runsOf(learner),
