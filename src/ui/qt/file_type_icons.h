@@ -3,11 +3,11 @@
 // open it: guessing a file's type from its contents blocks for good on some special files
 // (under /proc, named pipes, devices), which would freeze the window.
 
-#include <QAbstractFileIconProvider>
+#include <QFileIconProvider>
 
-class FileTypeIcons : public QAbstractFileIconProvider {
+class FileTypeIcons : public QFileIconProvider {
   public:
-    using QAbstractFileIconProvider::icon;
+    using QFileIconProvider::icon;
     QIcon icon(const QFileInfo& info) const override;
     QString type(const QFileInfo& info) const override;
 };

@@ -34,7 +34,7 @@ PrintOutcome printToPdfFile(QPrinter& printer, const std::vector<std::string>& l
     printer.setOutputFileName(partial.fileName());
     bool stopped = false;
     const PrintProgress watched = [&](int done, int total) {
-        stopped = !progress(done, total);
+        stopped = progress && !progress(done, total);
         return !stopped;
     };
     const bool printed = printRecordList(lines, printer, font, watched);
@@ -54,7 +54,7 @@ PrintOutcome printOnPrinter(QPrinter& printer, const std::vector<std::string>& l
                             const QFont& font, const PrintProgress& progress) {
     bool stopped = false;
     const PrintProgress watched = [&](int done, int total) {
-        stopped = !progress(done, total);
+        stopped = progress && !progress(done, total);
         return !stopped;
     };
     if (printRecordList(lines, printer, font, watched)) return PrintOutcome::Printed;
@@ -70,6 +70,11 @@ PrintOutcome printRecordListWithDialog(QWidget& parent, const std::vector<std::s
     QPrintDialog dialog(&printer, &parent);
     dialog.setWindowTitle(kPrintTitle);
     if (dialog.exec() != QDialog::Accepted) return PrintOutcome::NotChosen;
+    return printRecordListOn(printer, lines, font, progress);
+}
+
+PrintOutcome printRecordListOn(QPrinter& printer, const std::vector<std::string>& lines,
+                               const QFont& font, const PrintProgress& progress) {
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
         return printToPdfFile(printer, lines, font, progress);
     }

@@ -27,8 +27,8 @@ QFont printerFont(const QFont& screenFont, int dotsPerInch) {
 
 }  // namespace
 
-bool printRecordList(std::span<const std::string> lines, QPrinter& printer,
-                     const QFont& screenFont, const PrintProgress& progress) {
+bool printRecordList(std::span<const std::string> lines, QPrinter& printer, const QFont& screenFont,
+                     const PrintProgress& progress) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     painter.setFont(printerFont(screenFont, printer.resolution()));

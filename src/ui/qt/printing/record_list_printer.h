@@ -14,5 +14,5 @@ class QPrinter;
 // new page, no group of vertical sums split between pages, over-long lines wrapped. Each
 // finished page is reported to `progress`, which stops the printing by returning false. False
 // when the printer could not be started or the printing was stopped.
-bool printRecordList(std::span<const std::string> lines, QPrinter& printer,
-                     const QFont& screenFont, const PrintProgress& progress = {});
+bool printRecordList(std::span<const std::string> lines, QPrinter& printer, const QFont& screenFont,
+                     const PrintProgress& progress = {});
