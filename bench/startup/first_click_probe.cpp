@@ -79,10 +79,10 @@ class DeviceWatch {
     std::optional<Clock::time_point> heardAt_;
 };
 
-// Presses keypad key 0 as a click on it does and prints the delay to its first sample.
+// Presses keypad key 9 as a click on it does and prints the delay to its first sample.
 void pressAndReport(DesktopTrainer& trainer, DeviceWatch& device, const char* which) {
     device.pressed();
-    trainer.view().send(Event{EventKind::Click, "Command1(0)", -1, {}});
+    trainer.view().send(Event{EventKind::Click, "Command1(9)", -1, {}});
     std::printf("%s_click_ms=%.3f\n", which, device.millisecondsToFirstSample());
     std::fflush(stdout);
 }
