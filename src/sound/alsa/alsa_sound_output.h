@@ -16,8 +16,8 @@ class AlsaSoundOutput : public SoundOutput {
     // Plays on the ALSA device `deviceName`, the desktop's default output unless told otherwise.
     explicit AlsaSoundOutput(std::string deviceName = "default");
 
-    // Reads the sound settings and runs the decoder once, so that the first clip starts as
-    // quickly as later ones. Opens no device.
+    // Reads the sound settings now, so that the first clip starts as quickly as later ones.
+    // Opens no device.
     void prepare();
 
     // Plays the WAVE image to its end; never takes more than a quarter second past the clip.
