@@ -57,6 +57,7 @@ class DeviceWatch {
     }
 
   private:
+    // Counts the bytes coming out of the pipe and notes the moment a press's first sample came.
     void readForEver() {
         char buffer[4096];
         for (ssize_t n; pipe_ >= 0 && (n = read(pipe_, buffer, sizeof buffer)) > 0;) {
