@@ -5,6 +5,7 @@
 #include "history_opening.h"
 #include "ui/dispatch.h"
 #include "ui/qt/qt_font.h"
+#include "ui/qt/qt_translations.h"
 
 namespace {
 
@@ -25,7 +26,8 @@ DesktopTrainer::DesktopTrainer()
     menuWindows_.attach(view_, qtFont(window_.form.List1.font));
 }
 
-void DesktopTrainer::show() {
-    openHistoryAfterFirstPaint(view_.mainWindow(), history_, dialogs_);
-    view_.show();
+void DesktopTrainer::startAfterFirstPaint() {
+    sound_.startLoading();
+    installToolkitTranslations(*QCoreApplication::instance());
+    openHistoryInDataFolder(history_, dialogs_);
 }

@@ -2,9 +2,10 @@
 // The trainer as it runs on a desktop: the real services, the window model and its view.
 // Build it after the QApplication and the font substitutions.
 
+#include "after_first_paint.h"
 #include "engine/uniform_random.h"
 #include "history/history_store.h"
-#include "sound/alsa/alsa_sound_output.h"
+#include "module_sound_output.h"
 #include "sound/embedded_resources.h"
 #include "ui/qt/desktop_help_viewer.h"
 #include "ui/qt/paint_first_sound_output.h"
@@ -21,14 +22,19 @@ class DesktopTrainer {
     // before every clip.
     DesktopTrainer();
 
-    // Shows the main window centred on the screen; the history opens after its first paint.
-    void show();
+    // Shows the main window centred on the screen.
+    void show() { view_.show(); }
     TrainerView& view() { return view_; }
 
   private:
+    // Everything the first window does not need, started right after its first paint: the
+    // sound module, loaded off the user-interface thread, the toolkit's translations and the
+    // learner history.
+    void startAfterFirstPaint();
+
     UniformRandom random_;
     SystemClock clock_;
-    AlsaSoundOutput sound_;
+    ModuleSoundOutput sound_;
     PaintFirstSoundOutput paintFirstSound_{sound_};
     QtDialogs dialogs_;
     DesktopHelpViewer helpViewer_;
@@ -38,4 +44,5 @@ class DesktopTrainer {
     QtMenuWindows menuWindows_{history_};
     WindowContext window_;
     TrainerView view_;
+    AfterFirstPaint afterFirstPaint_{view_.mainWindow(), [this] { startAfterFirstPaint(); }};
 };
