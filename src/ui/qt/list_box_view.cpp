@@ -1,6 +1,8 @@
 #include "ui/qt/list_box_view.h"
 
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <algorithm>
 
 #include "ui/qt/record_list_menu.h"
 #include "ui/qt/twips.h"
@@ -14,21 +16,49 @@ ListBoxView::ListBoxView(QWidget* parent, std::string eventName, EventSink sink)
     setTextElideMode(Qt::ElideNone);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(this, &QListView::clicked, this, [name = std::move(eventName), sink = std::move(sink)] {
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    connect(this, &QListView::clicked, this, [name = eventName, sink] {
         sink(Event{EventKind::Click, name, -1, {}});
     });
+    // A person's scrolling tells the model which line is now on top.
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this, name = std::move(eventName), sink = std::move(sink)](int line) {
+                if (placing_) return;
+                topLine_ = line;
+                sink(Event{EventKind::Scroll, name, line, {}});
+            });
     attachRecordListMenu(*this, [this] { return rows_.lines(); });
 }
 
 void ListBoxView::sync(const Element& element) {
     basics_.sync(*this, element, pixelRect(element));
     if (colours_.changed(coloursOf(element))) colourTextBox(*this, coloursOf(element));
-    if (rows_.sync(element)) index_.forget();
+    if (rows_.sync(element)) {
+        index_.forget();
+        topIndex_.forget();
+    }
     if (index_.changed(element.listIndex)) {
         const QModelIndex row = rows_.index(element.listIndex);
         setCurrentIndex(row);
         if (row.isValid()) scrollTo(row);
+        topIndex_.forget();
     }
+    if (topIndex_.changed(element.topIndex)) placeTopLine(element.topIndex);
+}
+
+void ListBoxView::updateGeometries() {
+    placing_ = true;
+    QListView::updateGeometries();
+    placing_ = false;
+    placeTopLine(topLine_);
+}
+
+void ListBoxView::placeTopLine(int line) {
+    topLine_ = line;
+    placing_ = true;
+    verticalScrollBar()->setRange(0, std::max(0, rows_.rowCount() - 1));
+    verticalScrollBar()->setValue(line);
+    placing_ = false;
 }
 
 // A right-click only opens the menu; the highlighted line stays where the model has it.
