@@ -70,8 +70,10 @@ press Down Return
 sleep 0.5
 list="$(timeout 10 "$clipboard_text")"
 
-lines="$(printf '%s\n' "$list" | grep -c '')"
-[ "$lines" -eq 18 ] || fail "the record list holds $lines lines, not the header, 5 answers and 12 report lines"
+# The header, five question lines and the report's eleven written lines; its closing blank
+# line is not counted.
+lines="$(printf '%s\n' "$list" | grep -c .)"
+[ "$lines" -eq 17 ] || fail "the record list holds $lines written lines, not 17"
 printf '%s\n' "$list" | grep -q '^这是第1 次答题！由' || fail "the run's header line is missing"
 for answer in 13 4 5 8 2; do
     printf '%s\n' "$list" | grep -q "=${answer} " || fail "no question line answered $answer"

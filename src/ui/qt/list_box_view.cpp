@@ -16,7 +16,9 @@ ListBoxView::ListBoxView(QWidget* parent, std::string eventName, EventSink sink)
     setTextElideMode(Qt::ElideNone);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Any line may be on top, the last one included, so the scroll bar is always there.
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     connect(this, &QListView::clicked, this, [name = eventName, sink] {
         sink(Event{EventKind::Click, name, -1, {}});
     });
