@@ -1,6 +1,7 @@
 #include "ui/qt/list_box_view.h"
 
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <algorithm>
 
@@ -33,34 +34,33 @@ ListBoxView::ListBoxView(QWidget* parent, std::string eventName, EventSink sink)
 }
 
 void ListBoxView::sync(const Element& element) {
-    basics_.sync(*this, element, pixelRect(element));
-    if (colours_.changed(coloursOf(element))) colourTextBox(*this, coloursOf(element));
-    if (rows_.sync(element)) {
-        index_.forget();
-        topIndex_.forget();
-    }
-    if (index_.changed(element.listIndex)) {
-        const QModelIndex row = rows_.index(element.listIndex);
-        setCurrentIndex(row);
-        if (row.isValid()) scrollTo(row);
-        topIndex_.forget();
+    {
+        // Only a person's scrolling is reported; what the model changes moves the list silently.
+        const QScopedValueRollback<bool> silently(placing_, true);
+        basics_.sync(*this, element, pixelRect(element));
+        if (colours_.changed(coloursOf(element))) colourTextBox(*this, coloursOf(element));
+        if (rows_.sync(element)) {
+            index_.forget();
+            topIndex_.forget();
+        }
+        if (index_.changed(element.listIndex)) setCurrentIndex(rows_.index(element.listIndex));
     }
     if (topIndex_.changed(element.topIndex)) placeTopLine(element.topIndex);
 }
 
 void ListBoxView::updateGeometries() {
-    placing_ = true;
-    QListView::updateGeometries();
-    placing_ = false;
+    {
+        const QScopedValueRollback<bool> silently(placing_, true);
+        QListView::updateGeometries();
+    }
     placeTopLine(topLine_);
 }
 
 void ListBoxView::placeTopLine(int line) {
     topLine_ = line;
-    placing_ = true;
+    const QScopedValueRollback<bool> silently(placing_, true);
     verticalScrollBar()->setRange(0, std::max(0, rows_.rowCount() - 1));
     verticalScrollBar()->setValue(line);
-    placing_ = false;
 }
 
 // A right-click only opens the menu; the highlighted line stays where the model has it.
