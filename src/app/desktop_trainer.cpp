@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "ui/dispatch.h"
+#include "ui/qt/qt_translations.h"
 
 namespace {
 
@@ -19,4 +20,9 @@ DesktopTrainer::DesktopTrainer()
                        resources_, QCoreApplication::applicationDirPath().toStdString()}),
       view_(loaded(window_)) {
     paintFirstSound_.paintBeforeClips(view_);
+}
+
+void DesktopTrainer::startAfterFirstPaint() {
+    sound_.startLoading();
+    installToolkitTranslations(*QCoreApplication::instance());
 }
