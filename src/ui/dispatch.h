@@ -15,8 +15,9 @@ enum class EventKind {
     Close,   // the main window is asked to close
     Menu,    // an item of an element's right-click menu chosen (text: the item's caption)
     Pick,    // a learner picked from the learners list (text: the name)
-    Key,     // a key pressed on the keyboard in a window (element: the window; text: "0".."9",
-             // "Enter" or "Backspace")
+    Key,     // a key pressed on the keyboard in a window (element: the window; text: the key's
+             // name, "0".."9", "KP_0".."KP_9", "Return", "KP_Enter", "space", "BackSpace" ...)
+    Scroll,  // a person scrolled a list (value = the first line on view)
 };
 
 struct Event {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "input/keyboard.h"
 #include "ui/dispatch.h"
 #include "ui/qt/focus_follower.h"
 #include "ui/qt/window_icon.h"
@@ -34,6 +35,7 @@ TrainerView::TrainerView(WindowContext& window)
           window.form.elements(), "", [this](const Event& event) { send(event); },
           [this] { return mainWindowMayClose(); })) {
     main_->setWindowIcon(trainerIcon());
+    main_->takeEveryKeyWhile([this] { return keysWorkTheRun(window_); });
     sync();
 }
 
