@@ -33,7 +33,7 @@ using SteadyClock = std::chrono::steady_clock;
 struct ShownTrainer {
     ShownTrainer()
         : window(Services{random, services.clock, paintFirst, services.dialogs, services.helpViewer,
-                          metrics, services.resources, "/nonexistent-folder"}) {
+                          metrics, services.resources, services.screen, "/nonexistent-folder"}) {
         dispatch(window, Event{EventKind::Load, {}, -1, {}});
         view = std::make_unique<TrainerView>(window);
         paintFirst.paintBeforeClips(*view);

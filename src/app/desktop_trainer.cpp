@@ -16,7 +16,8 @@ WindowContext& loaded(WindowContext& window) {
 
 DesktopTrainer::DesktopTrainer()
     : window_(Services{random_, clock_, paintFirstSound_, dialogs_, helpViewer_, metrics_,
-                       resources_, QCoreApplication::applicationDirPath().toStdString()}),
+                       resources_, screen_, QCoreApplication::applicationDirPath().toStdString()}),
       view_(loaded(window_)) {
     paintFirstSound_.paintBeforeClips(view_);
+    screen_.follow(view_.mainWindow());
 }

@@ -8,6 +8,7 @@
 #include "ui/qt/desktop_help_viewer.h"
 #include "ui/qt/paint_first_sound_output.h"
 #include "ui/qt/qt_dialogs.h"
+#include "ui/qt/qt_screen.h"
 #include "ui/qt/qt_text_metrics.h"
 #include "ui/qt/system_clock.h"
 #include "ui/qt/trainer_view.h"
@@ -32,6 +33,7 @@ class DesktopTrainer {
     DesktopHelpViewer helpViewer_;
     QtTextMetrics metrics_;
     EmbeddedResources resources_;
+    QtScreen screen_;
     WindowContext window_;
     TrainerView view_;
 };

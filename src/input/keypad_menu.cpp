@@ -1,5 +1,8 @@
 #include "input/keypad_menu.h"
 
+#include "appearance/colour_scheme.h"
+#include "appearance/window_zoom.h"
+#include "demonstration/demonstration.h"
 #include "display/question_layout.h"
 #include "engine/settings_check.h"
 #include "engine/startup.h"
@@ -8,7 +11,10 @@
 
 namespace {
 
+constexpr int kColourKey = 4;
+constexpr int kZoomKey = 5;
 constexpr int kModeKey = 6;
+constexpr int kDemonstrationKey = 7;
 constexpr int kPaperKey = 8;
 constexpr int kRecordListKey = 9;
 constexpr char kExamWord[] = "考试";
@@ -86,6 +92,16 @@ void keypadMenuPress(WindowContext& window) {
             break;
         case kPaperKey:
             if (!requestTestPaper(window)) return;
+            break;
+        case kColourKey:
+            switchColourScheme(window);
+            break;
+        case kZoomKey:
+            stepZoom(window);
+            break;
+        case kDemonstrationKey:
+            if (form.List1.visible) toggleRecordList(window);
+            if (!startDemonstration(window)) return;
             break;
         default:
             break;

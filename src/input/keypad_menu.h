@@ -5,7 +5,8 @@
 
 // Handles a press of key pressedKey in the idle state, key click included: "考试"/"练习"
 // switches the mode and resets the window, "查看"/"返回" shows or hides the record list,
-// "出卷" writes a test paper once all four settings are chosen, and the other seven keys
-// only empty the question line. A missing setting or a refused paper ends the press
+// "出卷" writes a test paper once all four settings are chosen, "颜色" switches the colour
+// scheme, "字体" steps the zoom, "演示" demonstrates a sum on the board, and the other four
+// keys only empty the question line. A missing setting or a refused paper ends the press
 // without the click.
 void keypadMenuPress(WindowContext& window);
