@@ -1,5 +1,7 @@
-// Runs the widget tests inside a QApplication; without a display they use the offscreen
-// platform.
+// Runs the widget tests inside a QApplication on the offscreen platform, so each test process
+// has a screen of its own: a shared virtual X screen resets whenever its last client leaves,
+// which breaks the connection of a test starting beside it. QT_QPA_PLATFORM=xcb runs them on
+// the display instead.
 
 #include <gtest/gtest.h>
 
@@ -9,8 +11,7 @@
 #include "ui/qt/qt_font.h"
 
 int main(int argc, char** argv) {
-    const char* display = std::getenv("DISPLAY");
-    if (display == nullptr || *display == '\0') setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication application(argc, argv);
     installFontSubstitutions();
     testing::InitGoogleTest(&argc, argv);
