@@ -6,13 +6,13 @@
 #include "first_paint_probe.h"
 #include "private_runtime_folder.h"
 #include "ui/qt/qt_font.h"
-#include "ui/qt/qt_translations.h"
+#include "ui/qt/trainer_modules.h"
 
 int main(int argc, char** argv) {
     ensurePrivateRuntimeFolder();
     QApplication application(argc, argv);
     installFontSubstitutions();
-    installToolkitTranslations(application);
+    addTrainerModuleFolder(QStringLiteral(ABACUS_MODULE_BUILD_FOLDER));
     DesktopTrainer trainer;
     FirstPaintProbe probe(trainer.view().mainWindow());
     trainer.show();

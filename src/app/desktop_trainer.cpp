@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "ui/dispatch.h"
+#include "ui/qt/qt_translations.h"
 
 namespace {
 
@@ -20,4 +21,9 @@ DesktopTrainer::DesktopTrainer()
       view_(loaded(window_)) {
     paintFirstSound_.paintBeforeClips(view_);
     screen_.follow(view_.mainWindow());
+}
+
+void DesktopTrainer::startAfterFirstPaint() {
+    sound_.startLoading();
+    installToolkitTranslations(*QCoreApplication::instance());
 }

@@ -2,8 +2,9 @@
 // The trainer as it runs on a desktop: the real services, the window model and its view.
 // Build it after the QApplication and the font substitutions.
 
+#include "after_first_paint.h"
 #include "engine/uniform_random.h"
-#include "sound/alsa/alsa_sound_output.h"
+#include "module_sound_output.h"
 #include "sound/embedded_resources.h"
 #include "ui/qt/desktop_help_viewer.h"
 #include "ui/qt/paint_first_sound_output.h"
@@ -25,9 +26,13 @@ class DesktopTrainer {
     TrainerView& view() { return view_; }
 
   private:
+    // Everything the first window does not need, started right after its first paint: the
+    // sound module, loaded off the user-interface thread, and the toolkit's translations.
+    void startAfterFirstPaint();
+
     UniformRandom random_;
     SystemClock clock_;
-    AlsaSoundOutput sound_;
+    ModuleSoundOutput sound_;
     PaintFirstSoundOutput paintFirstSound_{sound_};
     QtDialogs dialogs_;
     DesktopHelpViewer helpViewer_;
@@ -36,4 +41,5 @@ class DesktopTrainer {
     QtScreen screen_;
     WindowContext window_;
     TrainerView view_;
+    AfterFirstPaint afterFirstPaint_{view_.mainWindow(), [this] { startAfterFirstPaint(); }};
 };

@@ -6,14 +6,12 @@
 #include "desktop_trainer.h"
 #include "private_runtime_folder.h"
 #include "ui/qt/qt_font.h"
-#include "ui/qt/qt_translations.h"
 
 int main(int argc, char** argv) {
     ensurePrivateRuntimeFolder();
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(ABACUS_APP_ID));
     installFontSubstitutions();
-    installToolkitTranslations(application);
     DesktopTrainer trainer;
     trainer.show();
     return QApplication::exec();

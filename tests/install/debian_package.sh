@@ -2,12 +2,13 @@
 # Builds the Debian package from the build tree and checks it: it holds exactly the
 # installed trainer's files, says what it is, and depends on real packages that bring every
 # library the program links and every runtime package the setup installs for its screen
-# and fonts.
-# Usage: debian_package.sh <build folder> <application id> <setup script>
+# and fonts, and every library its modules link.
+# Usage: debian_package.sh <build folder> <application id> <setup script> <module folder>
 set -u
 build="$1"
 id="$2"
 setup="$3"
+module_folder="$4"
 source "$(dirname "$0")/install_checks.sh"
 
 work="$(mktemp -d)"
@@ -25,7 +26,7 @@ fi
 deb="${debs[0]}"
 
 listed="$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sed 's|^\./usr/||' | sort)"
-unexpected="$(diff <(installed_files "$id") <(echo "$listed"))"
+unexpected="$(diff <(installed_files "$id" "$module_folder") <(echo "$listed"))"
 [ -z "$unexpected" ] || fail "packaged files differ from the expected ones:"$'\n'"$unexpected"
 
 field() { dpkg-deb -f "$deb" "$1"; }
@@ -58,22 +59,27 @@ owner_of() {
 }
 
 dpkg-deb -x "$deb" "$work/root"
-program="$work/root/usr/bin/abacus-trainer"
-for library in $(readelf -d "$program" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
-    path="$(ldd "$program" | awk -v name="$library" '$1 == name { print $3 }')"
-    if [ -z "$path" ]; then
-        fail "$library, which the program links, is not found on this machine"
-        continue
-    fi
-    package="$(owner_of "$path" | head -n 1 | cut -d: -f1)"
-    case "$package" in
-        libasan* | libubsan*) continue ;;  # sanitizer runtimes of a test build
-    esac
-    if [ -z "$package" ]; then
-        fail "no Debian package holds $library ($path)"
-    elif ! brought_in "$package"; then
-        fail "the program links $library from $package, which no dependency brings"
-    fi
+linked_files=("$work/root/usr/bin/abacus-trainer")
+for module in "${modules[@]}"; do
+    linked_files+=("$work/root/usr/$module_folder/$module")
+done
+for file in "${linked_files[@]}"; do
+    for library in $(readelf -d "$file" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
+        path="$(ldd "$file" | awk -v name="$library" '$1 == name { print $3 }')"
+        if [ -z "$path" ]; then
+            fail "$library, which ${file##*/} links, is not found on this machine"
+            continue
+        fi
+        package="$(owner_of "$path" | head -n 1 | cut -d: -f1)"
+        case "$package" in
+            libasan* | libubsan*) continue ;;  # sanitizer runtimes of a test build
+        esac
+        if [ -z "$package" ]; then
+            fail "no Debian package holds $library ($path)"
+        elif ! brought_in "$package"; then
+            fail "${file##*/} links $library from $package, which no dependency brings"
+        fi
+    done
 done
 
 for package in $(grep -oE '\b(fonts-[a-z0-9-]+|qt6-qpa-plugins)\b' "$setup" | sort -u); do

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Installs the build tree under /usr inside a scratch folder and checks what a desktop finds
-# there: exactly the program, its entry, its description and its icons; the entry and the
-# description pass the desktop's own validators; every icon has the size its folder names.
-# Usage: desktop_install.sh <build folder> <application id>
+# there: exactly the program, its modules, its entry, its description and its icons; the entry
+# and the description pass the desktop's own validators; every icon has the size its folder
+# names; the installed program starts without the sound and print libraries and loads its
+# sound module from its own folder once its window is painted.
+# Usage: desktop_install.sh <build folder> <application id> <module folder under /usr>
 set -u
 build="$1"
 id="$2"
+module_folder="$3"
 source "$(dirname "$0")/install_checks.sh"
 
 work="$(mktemp -d)"
@@ -17,9 +20,31 @@ if ! DESTDIR="$work/root" cmake --install "$build" --prefix /usr >"$work/install
 fi
 usr="$work/root/usr"
 
-unexpected="$(diff <(installed_files "$id") <(cd "$usr" && find . ! -type d | sed 's|^\./||' | sort))"
+unexpected="$(diff <(installed_files "$id" "$module_folder") <(cd "$usr" && find . ! -type d | sed 's|^\./||' | sort))"
 [ -z "$unexpected" ] || fail "installed files differ from the expected ones:"$'\n'"$unexpected"
 [ -x "$usr/bin/abacus-trainer" ] || fail "the installed trainer is not executable"
+
+# The libraries that only the modules may bring, as the dynamic linker names them.
+late_libraries='libsndfile|libasound|libQt6PrintSupport|libFLAC|libvorbis|libopus|libmpg123|libmp3lame'
+linked="$(readelf -d "$usr/bin/abacus-trainer" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')"
+grep -qE "$late_libraries" <<<"$linked" &&
+    fail "the program itself links $(grep -E "$late_libraries" <<<"$linked" | tr '\n' ' ')"
+
+# The installed program, started on a screen of its own, maps its sound module from the
+# installed folder soon after its first paint, and never a module of the build folder.
+QT_QPA_PLATFORM=offscreen "$usr/bin/abacus-trainer" >"$work/trainer.out" 2>&1 &
+trainer=$!
+sound_module="$usr/$module_folder/libabacus-sound.so"
+for _ in $(seq 100); do
+    grep -qF "$sound_module" "/proc/$trainer/maps" 2>/dev/null && break
+    sleep 0.1
+done
+maps="$(cat "/proc/$trainer/maps" 2>/dev/null)"
+kill "$trainer" 2>/dev/null
+wait "$trainer" 2>/dev/null
+grep -qF "$sound_module" <<<"$maps" ||
+    fail "the installed program did not load $sound_module within 10 s"
+grep -qF "$build" <<<"$maps" && fail "the installed program mapped a file of the build folder"
 
 entry="$usr/share/applications/$id.desktop"
 if [ -f "$entry" ]; then

@@ -23,8 +23,8 @@
 #include <vector>
 
 #include "qt_trainer.h"
+#include "ui/qt/printing/record_list_printer.h"
 #include "ui/qt/record_list_menu.h"
-#include "ui/qt/record_list_printer.h"
 
 namespace {
 

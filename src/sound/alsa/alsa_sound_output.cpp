@@ -33,6 +33,8 @@ AlsaSoundOutput::AlsaSoundOutput(std::string deviceName) : deviceName_(std::move
     snd_lib_error_set_handler(ignoreAlsaMessage);
 }
 
+void AlsaSoundOutput::prepare() { snd_config_update(); }
+
 void AlsaSoundOutput::play(std::int16_t, std::span<const std::uint8_t> wave) {
     const SteadyTime start = std::chrono::steady_clock::now();
     // A device still stuck with an earlier clip is busy: this clip is not played.

@@ -16,6 +16,10 @@ class AlsaSoundOutput : public SoundOutput {
     // Plays on the ALSA device `deviceName`, the desktop's default output unless told otherwise.
     explicit AlsaSoundOutput(std::string deviceName = "default");
 
+    // Reads the sound settings now, so that the first clip starts as quickly as later ones.
+    // Opens no device.
+    void prepare();
+
     // Plays the WAVE image to its end; never takes more than a quarter second past the clip.
     void play(std::int16_t clipId, std::span<const std::uint8_t> wave) override;
 

@@ -4,12 +4,14 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMenu>
-#include <QPrintDialog>
-#include <QPrinter>
+#include <optional>
 
+#include "ui/qt/file_type_icons.h"
+#include "ui/qt/printing/printing_module_entry.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/record_list_output.h"
-#include "ui/qt/record_list_printer.h"
+#include "ui/qt/trainer_modules.h"
+#include "ui/qt/work_progress.h"
 
 namespace {
 
@@ -19,9 +21,12 @@ const QString kSaveAs = QStringLiteral("另存为…");
 const QString kSaveTitle = QStringLiteral("另存为");
 const QString kDefaultFileName = QStringLiteral("记录.txt");
 const QString kTextFiles = QStringLiteral("文本文件 (*.txt);;所有文件 (*)");
-const QString kPrintTitle = QStringLiteral("打印记录");
-const QString kDocumentName = QStringLiteral("童趣星记录");
+const QString kPrintingModule = QStringLiteral("abacus-printing");
+const QString kSaving = QStringLiteral("正在保存记录…");
+const QString kPrinting = QStringLiteral("正在打印记录…");
 constexpr char kPrintFailed[] = "无法打印：打印机没有准备好。记录没有任何改变。";
+constexpr char kPrintingMissing[] =
+    "无法打印：找不到打印组件，请重新安装本程序。记录没有任何改变。";
 
 // The message shown when the file `path` could not be written.
 std::string saveFailedText(const QString& path) {
@@ -59,24 +64,53 @@ void attachRecordListMenu(QAbstractItemView& list, RecordLines lines) {
                      });
 }
 
-void saveRecordListAs(QWidget& parent, const std::vector<std::string>& lines) {
-    const QString path = QFileDialog::getSaveFileName(
-        &parent, kSaveTitle, QDir::home().filePath(kDefaultFileName), kTextFiles);
-    if (!path.isEmpty()) saveRecordListTo(lines, path);
+void prepareSaveDialog(QFileDialog& dialog, FileTypeIcons& icons) {
+    dialog.setWindowTitle(kSaveTitle);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(kTextFiles);
+    dialog.setDirectory(QDir::home());
+    dialog.selectFile(kDefaultFileName);
+    dialog.setIconProvider(&icons);
 }
 
-bool saveRecordListTo(const std::vector<std::string>& lines, const QString& path) {
-    if (saveRecordList(lines, path)) return true;
-    QtDialogs().inform(saveFailedText(path));
-    return false;
+void saveRecordListAs(QWidget& parent, const std::vector<std::string>& lines) {
+    FileTypeIcons icons;
+    QFileDialog dialog(&parent);
+    prepareSaveDialog(dialog, icons);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    saveRecordListTo(lines, dialog.selectedFiles().front(), &parent);
+}
+
+bool saveRecordListTo(const std::vector<std::string>& lines, const QString& path,
+                      QWidget* progressParent) {
+    bool cancelled = false;
+    SaveProgress progress;
+    std::optional<WorkProgress> dialog;
+    if (progressParent != nullptr) {
+        dialog.emplace(*progressParent, kSaving);
+        progress = [&](qint64 done, qint64 total) {
+            cancelled = !dialog->advance(done, total);
+            return !cancelled;
+        };
+    }
+    const bool saved = saveRecordList(lines, path, progress);
+    if (dialog) dialog->finish();
+    if (!saved && !cancelled) QtDialogs().inform(saveFailedText(path));
+    return saved;
 }
 
 void printRecordListWithDialog(QWidget& parent, const std::vector<std::string>& lines,
                                const QFont& font) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(kDocumentName);
-    QPrintDialog dialog(&printer, &parent);
-    dialog.setWindowTitle(kPrintTitle);
-    if (dialog.exec() != QDialog::Accepted) return;
-    if (!printRecordList(lines, printer, font)) QtDialogs().inform(kPrintFailed);
+    const auto print = reinterpret_cast<PrintRecordListWithDialog>(
+        trainerModuleFunction(kPrintingModule, kPrintWithDialogFunction));
+    if (print == nullptr) {
+        QtDialogs().inform(kPrintingMissing);
+        return;
+    }
+    WorkProgress progress(parent, kPrinting);
+    const PrintOutcome outcome = print(parent, lines, font, [&progress](int done, int total) {
+        return progress.advance(done, total);
+    });
+    progress.finish();
+    if (outcome == PrintOutcome::PrinterFailed) QtDialogs().inform(kPrintFailed);
 }

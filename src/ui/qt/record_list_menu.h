@@ -9,6 +9,8 @@
 #include <vector>
 
 class QAbstractItemView;
+class FileTypeIcons;
+class QFileDialog;
 class QFont;
 class QWidget;
 
@@ -18,11 +20,18 @@ using RecordLines = std::function<std::span<const std::string>()>;
 // Gives `list` the menu; its actions work on what `lines` returns when they are chosen.
 void attachRecordListMenu(QAbstractItemView& list, RecordLines lines);
 
+// Makes `dialog` the save dialog of "另存为…": titled, for text files, starting in the home
+// folder, with `icons`, which never open a file, so no typed or chosen path can freeze it.
+void prepareSaveDialog(QFileDialog& dialog, FileTypeIcons& icons);
+
 // Asks for a file name and saves `lines` there as UTF-8 text.
 void saveRecordListAs(QWidget& parent, const std::vector<std::string>& lines);
 
-// Saves `lines` to `path`; when that fails, says so in a message box and returns false.
-bool saveRecordListTo(const std::vector<std::string>& lines, const QString& path);
+// Saves `lines` to `path`, over `progressParent` with a cancellable progress dialog once it
+// takes half a second; when the saving fails, says so in a message box. False when nothing
+// was saved.
+bool saveRecordListTo(const std::vector<std::string>& lines, const QString& path,
+                      QWidget* progressParent = nullptr);
 
 // Prints `lines` in `font` through the print dialog, which also offers a PDF file.
 void printRecordListWithDialog(QWidget& parent, const std::vector<std::string>& lines,

@@ -1,4 +1,4 @@
-#include "ui/qt/record_list_printer.h"
+#include "ui/qt/printing/record_list_printer.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -27,8 +27,8 @@ QFont printerFont(const QFont& screenFont, int dotsPerInch) {
 
 }  // namespace
 
-bool printRecordList(std::span<const std::string> lines, QPrinter& printer,
-                     const QFont& screenFont) {
+bool printRecordList(std::span<const std::string> lines, QPrinter& printer, const QFont& screenFont,
+                     const PrintProgress& progress) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     painter.setFont(printerFont(screenFont, printer.resolution()));
@@ -39,14 +39,19 @@ bool printRecordList(std::span<const std::string> lines, QPrinter& printer,
     const int cellsPerRow =
         static_cast<int>(page.width() / metrics.horizontalAdvance(QLatin1Char('0')));
 
-    bool firstPage = true;
-    for (const auto& rows : printedPages(lines, rowsPerPage, cellsPerRow)) {
-        if (!firstPage) printer.newPage();
-        firstPage = false;
+    const auto pages = printedPages(lines, rowsPerPage, cellsPerRow);
+    const int pageCount = static_cast<int>(pages.size());
+    for (int page = 0; page < pageCount; ++page) {
+        if (page > 0) printer.newPage();
         double baseline = metrics.ascent();
-        for (const std::string& row : rows) {
+        for (const std::string& row : pages[static_cast<std::size_t>(page)]) {
             painter.drawText(QPointF(0, baseline), QString::fromStdString(row));
             baseline += rowHeight;
+        }
+        if (progress && !progress(page + 1, pageCount)) {
+            printer.abort();
+            painter.end();
+            return false;
         }
     }
     return painter.end();
