@@ -36,14 +36,6 @@ TEST(ClearScheme, AnyTextColourOnAnyLightenedBackgroundIsDarkenedToSevenToOne) {
     }
 }
 
-TEST_F(Appearance, KeyFourSwitchesTheSchemeAndTheModelKeepsTheDesignColours) {
-    trainer.click("Command1(4)");
-    EXPECT_EQ(state.colourScheme, "1");
-    EXPECT_EQ(*form.Text1.foreColor, (Rgb{255, 0, 255}));
-    trainer.click("Command1(4)");
-    EXPECT_EQ(state.colourScheme, "0");
-}
-
 TEST_F(Appearance, KeyFiveStepsThroughTheZoomsThatFitTheScreenThenBackToFull) {
     const auto zooms = [&](ScreenRoom room) {
         trainer.screen.room = room;

@@ -4,75 +4,64 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <random>
 #include <string>
 #include <vector>
 
 namespace {
 
-const std::array<std::string, 10> kWords = {"",   "一", "二", "三", "四",
-                                            "五", "六", "七", "八", "九"};
+const std::string kWords[] = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
 
 int digitAt(int value, int place) {
-    for (int i = 0; i < place; ++i) value /= 10;
+    for (; place > 0; --place) value /= 10;
     return value % 10;
 }
 
-// Reads the word at `at` if it is `word`, moving past it.
-bool take(const std::string& text, std::size_t& at, const std::string& word) {
-    if (text.compare(at, word.size(), word) != 0) return false;
-    at += word.size();
-    return true;
-}
-
-// Reads a digit word at `at`, moving past it; 0 when there is none.
-int takeDigit(const std::string& text, std::size_t& at) {
-    for (int digit = 1; digit <= 9; ++digit) {
-        if (take(text, at, kWords[digit])) return digit;
-    }
-    return 0;
-}
-
 // A rod's counted beads moved as a rhyme says: "上"/"还" n and "下五" put beads against the
-// beam, "去" n takes them away, "进一" carries and "退一" borrows. Every move must be one the
-// beads allow, so only the rhyme the bead counts call for passes.
-struct RodMoves {
-    int upper = 0, lower = 0, leading = 0, passed = 0;
+// beam, "去" n takes them away, "进一" carries and "退一" borrows. A move the beads cannot
+// make fails the rod, so only the rhyme the bead counts call for passes.
+struct Rod {
+    int upper, lower, leading = 0, passed = 0;
     bool possible = true;
 
-    void put(int count) {
-        if (count >= 5) possible = possible && upper++ == 0;
-        lower += count % 5;
-        possible = possible && lower <= 4;
-    }
-    void remove(int count) {
-        if (count >= 5) possible = possible && upper-- == 1;
-        lower -= count % 5;
-        possible = possible && lower >= 0;
-    }
-    RodMoves(int digit, const std::string& rhyme) : upper(digit / 5), lower(digit % 5) {
+    Rod(int digit, const std::string& rhyme) : upper(digit / 5), lower(digit % 5) {
         std::size_t at = 0;
-        leading = takeDigit(rhyme, at);
+        const auto take = [&](const std::string& word) {
+            if (rhyme.compare(at, word.size(), word) != 0) return false;
+            at += word.size();
+            return true;
+        };
+        const auto number = [&] {
+            for (int digit = 1; digit <= 9; ++digit) {
+                if (take(kWords[digit])) return digit;
+            }
+            return 0;
+        };
+        leading = number();
         while (at < rhyme.size() && possible) {
-            if (take(rhyme, at, "下五")) {
-                put(5);
-            } else if (take(rhyme, at, "上") || take(rhyme, at, "还")) {
-                put(takeDigit(rhyme, at));
-            } else if (take(rhyme, at, "去")) {
-                remove(takeDigit(rhyme, at));
-            } else if (take(rhyme, at, "进一")) {
+            if (take("下五")) {
+                move(+1, 5);
+            } else if (take("上") || take("还")) {
+                move(+1, number());
+            } else if (take("去")) {
+                move(-1, number());
+            } else if (take("进一")) {
                 passed = 1;
-            } else if (take(rhyme, at, "退一")) {
+            } else if (take("退一")) {
                 passed = -1;
             } else {
                 possible = false;
             }
         }
     }
+    void move(int sign, int count) {
+        if (count >= 5) upper += sign;
+        lower += sign * (count % 5);
+        possible = possible && upper >= 0 && upper <= 1 && lower >= 0 && lower <= 4;
+    }
 };
 
-// Checks every step of first ± second: each rhyme's bead moves can be made and change only the
+// Checks every step of first ± second: each rhyme's moves can be made and change only the
 // place it names, carries and borrows move one bead of the next place, the main steps follow
 // the second term's digits from its highest place, and the row ends on the answer.
 void checkSum(int first, bool subtract, int second) {
@@ -82,10 +71,9 @@ void checkSum(int first, bool subtract, int second) {
     std::vector<int> mainDigits, wanted;
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const BeadStep& step = steps[i];
-        const int before = digitAt(row, step.place);
-        const RodMoves rod(before, step.rhyme);
-        ASSERT_TRUE(rod.possible) << step.rhyme << " on " << before;
-        const int change = rod.upper * 5 + rod.lower - before;
+        const Rod rod(digitAt(row, step.place), step.rhyme);
+        ASSERT_TRUE(rod.possible) << step.rhyme << " on " << digitAt(row, step.place);
+        const int change = rod.upper * 5 + rod.lower - digitAt(row, step.place);
         int unit = 1;
         for (int p = 0; p < step.place; ++p) unit *= 10;
         ASSERT_EQ(step.rowValue, row + change * unit) << step.rhyme;
@@ -93,17 +81,14 @@ void checkSum(int first, bool subtract, int second) {
         ASSERT_EQ(change,
                   subtract ? (rod.passed < 0 ? 10 - d : -d) : (rod.passed > 0 ? d - 10 : d));
         ASSERT_NE(rod.passed, subtract ? 1 : -1) << step.rhyme;
-        const bool carried = i > 0 && steps[i - 1].rhyme.find("进一") != std::string::npos &&
-                             steps[i - 1].place + 1 == step.place;
-        const bool lent = i + 1 < steps.size() &&
-                          steps[i + 1].rhyme.find("退一") != std::string::npos &&
-                          steps[i + 1].place + 1 == step.place;
-        if (carried || lent) {
-            ASSERT_EQ(d, 1) << step.rhyme;
-        } else {
-            ASSERT_EQ(digitAt(second, step.place), d) << step.rhyme;
-            mainDigits.push_back(d);
-        }
+        const auto passes = [&](std::size_t j, const char* word) {
+            return steps[j].rhyme.find(word) != std::string::npos;
+        };
+        const bool carry = i > 0 && passes(i - 1, "进一") && steps[i - 1].place + 1 == step.place;
+        const bool lend =
+            i + 1 < steps.size() && passes(i + 1, "退一") && steps[i + 1].place + 1 == step.place;
+        ASSERT_EQ(d, carry || lend ? 1 : digitAt(second, step.place)) << step.rhyme;
+        if (!carry && !lend) mainDigits.push_back(d);
         row = step.rowValue;
     }
     EXPECT_EQ(row, subtract ? first - second : first + second);
