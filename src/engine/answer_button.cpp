@@ -74,6 +74,7 @@ void retryWrongPracticeEntry(WindowContext& window) {
                        form.Label11.caption() + form.Label12.caption() + form.Label13.caption() +
                        form.Label14.caption() + form.Label15.caption() + kAttemptGap +
                        state.lastVerdict);
+    form.List1.showLinesFrom(form.List1.items.size() - 1);
     form.moveFocus(form.Command3);
     restoreBlank(window);
     aaa(window);

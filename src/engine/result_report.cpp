@@ -124,9 +124,12 @@ void zz(WindowContext& window) {
     stopRun(window);
     const bool perfect = state.score == kPerfectScore && state.wrongCount == 0;
     if (perfect && soundCuesOn(window)) playClip(window, kPerfectRunClip);
+    const std::size_t reportStart = window.form.List1.items.size();
     writeReport(window);
     window.form.List1.visible = true;
+    window.form.List1.showLinesFrom(reportStart);
     returnToMenu(window);
+    window.form.moveFocus(window.form.List1);
     if (perfect) {
         window.services.dialogs.inform(shortened(state.learnerName, kLongestPraisedName) +
                                        "，你真棒！这次全部答对，得了100分！");

@@ -3,6 +3,7 @@
 
 #include "ui/window_context.h"
 
-// Stops the timers, moves the bead styles on, writes the report, shows the record list,
-// turns the keypad back into the menu and praises a perfect run.
+// Stops the timers, moves the bead styles on, writes the report, shows the record list with
+// the report in view and the keyboard focus, turns the keypad back into the menu and praises
+// a perfect run.
 void zz(WindowContext& window);

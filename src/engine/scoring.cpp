@@ -54,6 +54,7 @@ void appendRecordLine(WindowContext& window) {
         window.form.List1.addItem(" " + state.answeredText + ")" + state.correctionPrefix +
                                   question + state.logGap + state.lastVerdict +
                                   state.correctionText + state.practiceWrongTag);
+        window.form.List1.showLinesFrom(window.form.List1.items.size() - 1);
     }
     state.practiceWrongTag.clear();
     state.practiceWrongCount = 0;

@@ -51,7 +51,7 @@ struct TrainingState {
     std::string learnerName;
 
     // Run counters.
-    std::int16_t runNumber = 0;
+    std::int64_t runNumber = 0;  // runs and papers together; wide enough never to wrap
     std::string runStartDate;
     std::string runStartTime;
     std::int16_t answeredCount = 0;

@@ -6,7 +6,9 @@
 #include <string>
 
 #include "display/question_layout.h"
+#include "engine/question_display.h"
 #include "engine/text_number.h"
+#include "input/keypad.h"
 #include "input/keypad_keys.h"
 
 namespace {
@@ -44,6 +46,17 @@ void appendDigit(WindowContext& window) {
     for (Element* box : answerBoxes(window.form)) box->setCaption("");
 }
 
+// The answer as the right-to-left boxes read on screen, from the highest place to the units.
+void readBoxes(WindowContext& window) {
+    TrainingState& state = window.state;
+    const auto boxes = answerBoxes(window.form);
+    state.typedAnswer.clear();
+    for (auto box = boxes.rbegin(); box != boxes.rend(); ++box) {
+        state.typedAnswer += (*box)->caption();
+    }
+    state.typedValue = saturatedTo<std::int32_t>(integerValueOf(state.typedAnswer));
+}
+
 // Right-to-left entry: the n-th digit typed goes into the n-th box from the units, and the
 // answer is what the boxes read from left to right.
 void fillNextBox(WindowContext& window) {
@@ -53,11 +66,7 @@ void fillNextBox(WindowContext& window) {
         boxes[static_cast<std::size_t>(state.typedDigitCount - 1)]->setCaption(
             plainNumber(state.pressedKey));
     }
-    state.typedAnswer.clear();
-    for (auto box = boxes.rbegin(); box != boxes.rend(); ++box) {
-        state.typedAnswer += (*box)->caption();
-    }
-    state.typedValue = saturatedTo<std::int32_t>(integerValueOf(state.typedAnswer));
+    readBoxes(window);
 }
 
 // Writes the typed number into Label17 and the blank term; a vertical fill-in sum spaces it
@@ -98,4 +107,28 @@ void enterDigit(WindowContext& window) {
     showTypedValue(window);
     enableAllKeys(window.form, anotherDigitFits(state));
     aaa(window);
+}
+
+void takeBackDigit(WindowContext& window) {
+    TrainingState& state = window.state;
+    if (state.typedDigitCount <= 0) return;
+    if (state.directionMode == kLeftToRight) {
+        state.typedValue /= 10;
+    } else {
+        if (state.typedDigitCount <= kMostDigits) {
+            answerBoxes(window.form)[static_cast<std::size_t>(state.typedDigitCount - 1)]
+                ->setCaption("");
+        }
+        readBoxes(window);
+    }
+    --state.typedDigitCount;
+    if (state.typedDigitCount == 0) {
+        window.form.Label17.setCaption("");
+        restoreBlank(window);
+    } else {
+        showTypedValue(window);
+    }
+    enableAllKeys(window.form, anotherDigitFits(state));
+    aaa(window);
+    playKeyClick(window);
 }

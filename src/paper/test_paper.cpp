@@ -216,18 +216,21 @@ bool writeTestPaper(WindowContext& window) {
     TrainingState& state = window.state;
     prepareWindow(window);
     readSettings(window);
+    const std::size_t titleLine = form.List1.items.size() + 1;
     writeHeader(window);
     resetLayouts(state);
     window.services.random.randomize();
 
     for (int question = 0; question < state.questionTotal; ++question) {
         if (!writeQuestion(window)) {
+            form.List1.showLinesFrom(titleLine);
             refuseMixedVerticalPaper(window);
             return false;
         }
     }
     if (form.Command8.caption() == kDoubleColumn) finishDoubleColumn(window);
     writeAnswerSheet(window);
+    form.List1.showLinesFrom(titleLine);
 
     form.Command1[8].setCaption(plainNumber(state.runNumber));
     clearQuestionLine(form);

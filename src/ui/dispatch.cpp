@@ -14,6 +14,7 @@
 #include "engine/run_button.h"
 #include "engine/run_clock.h"
 #include "engine/startup.h"
+#include "input/digit_entry.h"
 #include "input/keyboard.h"
 #include "input/keypad.h"
 #include "sound/sound_button.h"
@@ -140,12 +141,15 @@ void typeText(Element& element, const std::string& text) {
     element.setCaption(text);
 }
 
-// A key press becomes a click on the element it presses, and goes the way of any click.
+// A key press becomes a click on the element it presses, and goes the way of any click;
+// BackSpace takes back a digit while "清  除" could be clicked.
 void pressKey(WindowContext& window, const Event& event) {
     const auto found = keyHandlers().find(event.element);
     if (found == keyHandlers().end()) return;
     if (const Element* pressed = found->second(window, event.text)) {
         dispatch(window, Event{EventKind::Click, pressed->name, -1, {}});
+    } else if (takesBackDigit(window, event.text) && isReachable(window, window.form.Command2)) {
+        takeBackDigit(window);
     }
 }
 
@@ -210,6 +214,9 @@ void dispatch(WindowContext& window, const Event& event) {
             break;
         case EventKind::Type:
             typeText(*element, event.text);
+            break;
+        case EventKind::Scroll:
+            if (element->kind == ElementKind::ListBox) element->scrollTo(event.value);
             break;
         default:
             break;

@@ -13,8 +13,9 @@ enum class EventKind {
     Type,    // text typed into the name box or a list's edit field (text)
     Tick,    // a timer's interval has passed
     Close,   // the main window is asked to close
-    Key,     // a key pressed on the keyboard in a window (element: the window; text: "0".."9",
-             // "Enter" or "Backspace")
+    Key,     // a key pressed on the keyboard in a window (element: the window; text: the key's
+             // name, "0".."9", "KP_0".."KP_9", "Return", "KP_Enter", "space", "BackSpace" ...)
+    Scroll,  // a person scrolled a list (value = the first line on view)
 };
 
 struct Event {

@@ -3,6 +3,7 @@
 // font, colours and list contents. No toolkit types here; the Qt view copies these onto
 // widgets after every event.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -85,6 +86,8 @@ class Element {
     std::vector<std::string> items;
     int listIndex = -1;
     std::uint64_t clearCount = 0;
+    // List boxes: the first line on view; any line may be on top, the last one included.
+    int topIndex = 0;
 
     int interval = 0;  // timers, in milliseconds
     // Timers: a counter bumped whenever a handler starts the count afresh.
@@ -101,6 +104,14 @@ class Element {
     void addItem(const std::string& line);
     // Removes every line of a list.
     void clearItems();
+    // List boxes: how many whole lines fit in the height, measured in the list's font (at
+    // least one).
+    int linesOnView() const;
+    // List boxes: shows the lines from `first` to the end: `first` on top when they all fit,
+    // else the last line at the bottom.
+    void showLinesFrom(std::size_t first);
+    // List boxes: puts line `line` on top, kept within the lines there are.
+    void scrollTo(int line);
     // Enables a timer with `milliseconds` between ticks and starts its count afresh, even when
     // it was already running.
     void startTimer(int milliseconds);

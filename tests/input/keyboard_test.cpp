@@ -1,6 +1,6 @@
-// The keyboard of the main window: during a run its digit keys, Enter and Backspace do
-// exactly what clicks on the keypad, "确定" and "清  除" do, and only when those could be
-// clicked; between runs it presses nothing.
+// The keyboard of the main window: during a run its digit keys, Enter and Space do exactly
+// what clicks on the keypad and "确定" do, and only when those could be clicked; Backspace
+// takes back one digit; between runs it presses nothing.
 
 #include <gtest/gtest.h>
 
@@ -32,16 +32,15 @@ TEST(Keyboard, DuringARunKeysGiveTheSameRunAsClicks) {
     KeyboardTrainer clicked;
     typed.click("Command4");
     clicked.click("Command4");
-    // Two digits, cleared, then an answer submitted; then a second question answered.
-    for (const char* key : {"4", "2", "Backspace", "7", "Enter", "1", "9", "Enter"}) {
+    // An answer from the main row submitted with Space; then one from the number pad with
+    // Enter.
+    for (const char* key : {"4", "7", "space", "KP_1", "KP_9", "KP_Enter"}) {
         typed.key(key);
         const std::string name = key;
-        if (name == "Backspace") {
-            clicked.click("Command2");
-        } else if (name == "Enter") {
+        if (name == "space" || name == "KP_Enter") {
             clicked.click("Command3");
         } else {
-            clicked.click("Command1(" + name + ")");
+            clicked.click("Command1(" + name.substr(name.size() - 1) + ")");
         }
         EXPECT_EQ(typed.form.Label17.caption(), clicked.form.Label17.caption()) << "after " << key;
         EXPECT_EQ(typed.state.typedValue, clicked.state.typedValue) << "after " << key;
@@ -56,7 +55,7 @@ TEST(Keyboard, DuringARunKeysGiveTheSameRunAsClicks) {
 TEST(Keyboard, DuringARunKeysPressOnlyWhatCouldBeClicked) {
     KeyboardTrainer trainer;
     trainer.click("Command4");
-    trainer.key("Enter");  // nothing typed yet: "确定" is disabled
+    trainer.key("Return");  // nothing typed yet: "确定" is disabled
     EXPECT_EQ(trainer.state.answeredCount, 0);
 
     // Two-digit questions take at most three digits; then the keypad is locked.
@@ -66,21 +65,23 @@ TEST(Keyboard, DuringARunKeysPressOnlyWhatCouldBeClicked) {
 
     // Keys without a button, keys of the about box and odd names press nothing.
     const auto sounds = trainer.sound.played.size();
-    for (const char* other : {"A", "10", "", " ", "Escape", "-1"}) trainer.key(other);
+    for (const char* other : {"A", "10", "", " ", "Escape", "Tab", "KP_", "-1"}) trainer.key(other);
     trainer.key("5", "help");
     EXPECT_EQ(trainer.state.typedValue, 123);
     EXPECT_EQ(trainer.sound.played.size(), sounds);
 
-    trainer.key("Backspace");
+    // Taking back the third digit unlocks the keypad for another.
+    trainer.key("BackSpace");
     trainer.key("8");
-    EXPECT_EQ(trainer.state.typedValue, 8);
+    EXPECT_EQ(trainer.state.typedValue, 128);
 }
 
 TEST(Keyboard, BetweenRunsNoKeyPressesAnything) {
     KeyboardTrainer trainer;
     trainer.form.List1.addItem("这是第1 次答题！由豆 豆完成！");
     trainer.form.Command2.enabled = true;  // as while the record list is on view
-    for (const char* key : {"0", "6", "8", "9", "Enter", "Backspace"}) trainer.key(key);
+    for (const char* key : {"0", "KP_6", "8", "9", "Return", "space", "BackSpace"})
+        trainer.key(key);
     EXPECT_TRUE(trainer.form.Label19.visible) << "no keypad key was pressed";
     EXPECT_TRUE(trainer.dialogs.shown.empty()) << "\"关闭\" was not pressed";
     EXPECT_FALSE(trainer.window.closed);
@@ -93,7 +94,8 @@ TEST(Keyboard, BetweenRunsNoKeyPressesAnything) {
     ASSERT_EQ(trainer.form.Command4.caption(), "出  题");
     const auto lines = trainer.form.List1.items.size();
     trainer.form.Label19.visible = true;
-    for (const char* key : {"3", "Enter", "Backspace"}) trainer.key(key);
+    EXPECT_EQ(trainer.form.focus, &trainer.form.List1) << "the arrow keys read the report";
+    for (const char* key : {"3", "Return", "space", "BackSpace"}) trainer.key(key);
     EXPECT_TRUE(trainer.form.Label19.visible);
     EXPECT_FALSE(trainer.window.closed);
     EXPECT_EQ(trainer.form.List1.items.size(), lines);

@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <numeric>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "paper_trainer.h"
@@ -146,6 +148,58 @@ TEST_P(PaperProperties, AnswerSheetHoldsTheValueOfEveryBlank) {
                         checkPaper(kind, seed);
                         if (HasFatalFailure()) return;
                     }
+                }
+            }
+        }
+    }
+}
+
+// The display column where the last question number of a paper line starts: a character
+// outside ASCII ("×", "÷", a Chinese character) takes two columns, as on screen and on paper.
+std::optional<int> lastNumberColumn(const std::string& line) {
+    std::optional<int> found;
+    int column = 0;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(line[i]);
+        if ((byte & 0xC0) == 0x80) continue;
+        const bool startsNumber = std::isdigit(byte) && (i == 0 || line[i - 1] == ' ');
+        if (startsNumber) {
+            std::size_t end = i;
+            while (end < line.size() && std::isdigit(static_cast<unsigned char>(line[end]))) ++end;
+            if (end < line.size() && line[end] == ')') found = column;
+        }
+        column += byte < 0x80 ? 1 : 2;
+    }
+    return found;
+}
+
+// In two columns, every right-column question starts in one display column, the one written
+// alone on the last line of a paper with an odd count included, in every kind of paper.
+TEST_P(PaperProperties, RightColumnStartsInOneColumnDownToALoneLastQuestion) {
+    const int mode = GetParam();
+    for (std::uint32_t seed = 1; seed <= kSeeds; ++seed) {
+        for (int digits = 0; digits < 4; ++digits) {
+            for (const bool fillIn : {false, true}) {
+                for (const bool childTitle : {false, true}) {
+                    const int countIndex = static_cast<int>((seed * 5 + digits * 2) % 20);
+                    const PaperKind kind{mode, digits, countIndex, "双  列", fillIn, childTitle};
+                    SCOPED_TRACE(describe(kind, seed));
+                    writePaper(kind, seed);
+                    const auto first = form.List1.items.begin() + static_cast<long>(paperStart);
+                    const auto rule = std::find_if(first, form.List1.items.end(), [](auto& line) {
+                        return line.find("-----") != std::string::npos;
+                    });
+                    ASSERT_NE(rule, form.List1.items.end());
+                    std::set<int> columns;
+                    int lines = 0;
+                    for (auto line = rule + 1; line->find(')') != std::string::npos; ++line) {
+                        const auto column = lastNumberColumn(*line);
+                        ASSERT_TRUE(column.has_value()) << *line;
+                        columns.insert(*column);
+                        ++lines;
+                    }
+                    EXPECT_EQ(lines, (state.questionTotal + 1) / 2);
+                    EXPECT_EQ(columns.size(), 1u) << "right-column numbers start in one column";
                 }
             }
         }

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QListView>
+#include <QScrollBar>
+#include <QTest>
 #include <string>
 
 #include "qt_trainer.h"
@@ -70,4 +72,34 @@ TEST(RecordListView, TheSelectedLineSurvivesARefillOfTheList) {
     records.listIndex = 1;
     trainer.view->sync();
     EXPECT_EQ(trainer.widget<QListView>("List1").currentIndex().row(), 1);
+}
+
+// The line on top follows the model, even a last line with nothing below it, and a person's
+// scrolling, by the scroll bar or the keys, writes the line now on top back into the model.
+TEST(RecordListView, TheTopLineIsKeptInStepBothWays) {
+    QtTrainer trainer;
+    Element& records = trainer.window.form.List1;
+    records.visible = true;
+    auto& list = trainer.widget<QListView>("List1");
+    for (int line = 0; line < 200; ++line) records.addItem("第" + std::to_string(line) + "行");
+    trainer.view->sync();
+    const auto onTop = [&list](int row) {
+        return list.visualRect(list.model()->index(row, 0)).top() == 0;
+    };
+
+    for (const int top : {199, 195, 120}) {
+        records.showLinesFrom(static_cast<std::size_t>(top));
+        trainer.view->sync();
+        EXPECT_TRUE(onTop(records.topIndex)) << "model top " << top;
+    }
+    EXPECT_EQ(records.topIndex, 200 - records.linesOnView());
+
+    list.verticalScrollBar()->setValue(10);
+    EXPECT_EQ(records.topIndex, 10);
+    EXPECT_TRUE(onTop(10));
+    list.setFocus();
+    list.setCurrentIndex(list.model()->index(10, 0));
+    QTest::keyClick(&list, Qt::Key_End);
+    EXPECT_GT(records.topIndex, 150);
+    EXPECT_TRUE(onTop(records.topIndex));
 }

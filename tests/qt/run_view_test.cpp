@@ -93,7 +93,7 @@ QTimer& timerOf(QtTrainer& trainer, const char* name) {
 
 }  // namespace
 
-TEST(RunKeyboard, DigitsEnterAndBackspaceWorkTheKeypadDuringARun) {
+TEST(RunKeyboard, DigitsEnterSpaceAndBackspaceWorkTheKeypadDuringARun) {
     QtTrainer trainer;
     QWidget& main = trainer.view->mainWindow();
     auto& startButton = trainer.widget<QPushButton>("Command4");
@@ -104,9 +104,16 @@ TEST(RunKeyboard, DigitsEnterAndBackspaceWorkTheKeypadDuringARun) {
     press(main, Qt::Key_4);
     press(main, Qt::Key_2, Qt::KeypadModifier);
     EXPECT_EQ(typed.text(), QStringLiteral("42"));
-    // Keys reach the window through a focused button that has no use for them.
+    // Keys reach the window, never the focused "中  止": Backspace takes back the 2, then the
+    // 4; Space with nothing typed neither stops the run nor answers, and Tab moves no focus.
+    press(startButton, Qt::Key_Backspace);
+    EXPECT_EQ(typed.text(), QStringLiteral("4"));
     press(startButton, Qt::Key_Backspace);
     EXPECT_EQ(typed.text(), QStringLiteral(""));
+    press(startButton, Qt::Key_Space);
+    press(startButton, Qt::Key_Tab);
+    EXPECT_EQ(startButton.text(), QStringLiteral("中  止"));
+    EXPECT_EQ(main.focusWidget(), &startButton);
 
     // A key held down presses once; with Ctrl or Alt it presses nothing.
     QKeyEvent held(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, "7", true);
@@ -121,7 +128,10 @@ TEST(RunKeyboard, DigitsEnterAndBackspaceWorkTheKeypadDuringARun) {
     press(main, Qt::Key_3);
     press(main, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(trainer.widget<LabelView>("Label32").text(), QStringLiteral("2"));
-    EXPECT_EQ(trainer.window.form.List1.items.size(), 3u);
+    press(main, Qt::Key_5);
+    press(startButton, Qt::Key_Space);
+    EXPECT_EQ(trainer.widget<LabelView>("Label32").text(), QStringLiteral("3"));
+    EXPECT_EQ(trainer.window.form.List1.items.size(), 4u);
 }
 
 TEST(RunKeyboard, BetweenRunsKeysPressNothingAndTheNameBoxTypes) {
@@ -134,6 +144,10 @@ TEST(RunKeyboard, BetweenRunsKeysPressNothingAndTheNameBoxTypes) {
     ASSERT_TRUE(list.isVisible());
     ASSERT_TRUE(trainer.widget("Command2").isEnabled());
     const int rows = list.model()->rowCount();
+    EXPECT_EQ(main.focusWidget(), &list) << "the arrow keys read the report";
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Delete}) {
+        press(trainer.widget("List1"), key);
+    }
 
     for (Qt::Key key : {Qt::Key_9, Qt::Key_6, Qt::Key_Backspace, Qt::Key_Return}) press(main, key);
     EXPECT_TRUE(list.isVisible()) << "key 9 of the menu was not pressed";

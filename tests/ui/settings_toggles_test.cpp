@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -95,6 +96,54 @@ TEST_F(SettingsToggles, ClearingDuringARunPutsTheBlankBackForTheNextTry) {
         EXPECT_EQ(form.Picture5.picture, clear.blank == 3 ? "A10" : "A12") << "board redrawn";
     }
     EXPECT_EQ(trainer.sound.played, (std::vector<std::int16_t>{103, 103, 103, 103}));
+}
+
+// Typing 7 shows " 7" in the entry, and " 7 " in the blank term of the record line, only for
+// fill-in questions in the vertical layout; the other three combinations show plain 7.
+TEST(SpacedNumberForm, OnlyFillInVerticalSumsSpaceTheTypedNumber) {
+    for (const bool fillIn : {false, true}) {
+        for (const bool vertical : {false, true}) {
+            SCOPED_TRACE(std::string(fillIn ? "填  空" : "正  常") +
+                         (vertical ? " 竖  式" : " 单  列"));
+            HeadlessWindow trainer;
+            trainer.load();
+            if (fillIn) trainer.click("Command6");
+            if (vertical) {
+                trainer.click("Command8");
+                trainer.click("Command8");
+            }
+            trainer.click("Command4");
+            trainer.click("Command1(7)");
+            const bool spaced = fillIn && vertical;
+            EXPECT_EQ(trainer.window.form.Label17.caption(), spaced ? " 7" : "7");
+            trainer.click("Command3");
+            const std::string blank = spaced ? " 7 " : "7";
+            const std::string& line = trainer.window.form.List1.items.back();
+            EXPECT_NE(line.find(fillIn ? "(" + blank + ")" : "=" + blank), std::string::npos)
+                << line;
+        }
+    }
+}
+
+// "填  空" clicked between runs makes the next run leave any of the three terms blank;
+// "正  常" clicked again leaves only the result blank.
+TEST(FillInButton, ClickedDecidesWhichTermsARunLeavesBlank) {
+    HeadlessWindow trainer;
+    trainer.load();
+    const TrainingState& state = trainer.window.state;
+    for (const bool fillIn : {true, false}) {
+        trainer.click("Command6");
+        trainer.click("Command4");
+        std::set<int> blanks;
+        while (state.appState == 0) {
+            blanks.insert(state.blankPosition);
+            trainer.click("Command1(1)");
+            trainer.click("Command3");
+        }
+        const std::set<int> expected = fillIn ? std::set<int>{1, 2, 3} : std::set<int>{1};
+        EXPECT_EQ(blanks, expected);
+        trainer.click("Command1(9)");  // back from the report, so that a run can start
+    }
 }
 
 }  // namespace

@@ -92,6 +92,8 @@ std::string describeElement(const std::string& name, const Element& element) {
                 " thickness=" + std::to_string(element.thickness);
     }
     if (element.foreColor) line += " forecolor=" + hexColour(*element.foreColor);
+    if (element.kind == ElementKind::ListBox)
+        line += " top_index=" + std::to_string(element.topIndex);
     return line + " caption=" + oneLine(element.caption());
 }
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <limits>
+#include <set>
 #include <utility>
 
 #include "replay_parsing.h"
@@ -12,6 +13,15 @@ namespace {
 
 // The most timer ticks one line may ask for.
 constexpr long long kMostTicks = 1'000'000;
+
+// True for the names of the keys `key` can press, as the window reports them.
+bool isPhysicalKeyName(std::string_view key) {
+    static const std::set<std::string_view> kNames = {
+        "0",    "1",    "2",      "3",        "4",     "5",         "6",      "7",    "8",
+        "9",    "KP_0", "KP_1",   "KP_2",     "KP_3",  "KP_4",      "KP_5",   "KP_6", "KP_7",
+        "KP_8", "KP_9", "Return", "KP_Enter", "space", "BackSpace", "Escape", "Tab"};
+    return kNames.contains(key);
+}
 
 // The folder of the running program, where the help file is looked for.
 std::string programFolder() {
@@ -117,6 +127,12 @@ std::optional<std::vector<std::string>> ReplaySession::run(const std::string& li
         for (long long i = 0; i < *times; ++i) {
             dispatch(window_, Event{EventKind::Tick, name, -1, {}});
         }
+    } else if (command == "key") {
+        const std::string_view key = words.next();
+        if (!words.atEnd()) return extraArgument();
+        if (!isPhysicalKeyName(key)) return badArguments();
+        dispatch(window_,
+                 Event{EventKind::Key, window_.form.Form1_main.name, -1, std::string(key)});
     } else if (command == "answer") {
         const std::string_view answer = words.next();
         if (!words.atEnd()) return extraArgument();

@@ -84,6 +84,13 @@ SoakAction SoakAction::close() {
     return action;
 }
 
+SoakAction SoakAction::key(std::string name) {
+    SoakAction action;
+    action.kind = Kind::Key;
+    action.element = std::move(name);
+    return action;
+}
+
 std::string replayLine(const SoakAction& action, long long ticksDone) {
     switch (action.kind) {
         case SoakAction::Kind::Click:
@@ -100,6 +107,8 @@ std::string replayLine(const SoakAction& action, long long ticksDone) {
             return "clock " + momentText(action.moment);
         case SoakAction::Kind::Answer:
             return std::string("answer ") + answerWord(action.answer);
+        case SoakAction::Kind::Key:
+            return "key " + action.element;
         case SoakAction::Kind::Close:
             break;
     }

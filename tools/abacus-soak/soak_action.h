@@ -7,7 +7,7 @@
 #include "ui/headless/scripted_dialogs.h"
 
 struct SoakAction {
-    enum class Kind { Click, Choose, Type, Tick, Advance, SetClock, Answer, Close };
+    enum class Kind { Click, Choose, Type, Tick, Advance, SetClock, Answer, Close, Key };
 
     static SoakAction click(std::string element);
     static SoakAction choose(std::string list, long long index);
@@ -17,9 +17,11 @@ struct SoakAction {
     static SoakAction setClock(const LocalDateTime& moment);
     static SoakAction answerWith(DialogAnswer answer);
     static SoakAction close();
+    // A physical key pressed in the main window, by its name ("KP_5", "space").
+    static SoakAction key(std::string name);
 
     Kind kind = Kind::Click;
-    std::string element;   // the element clicked, chosen in, typed into or ticked
+    std::string element;   // the element clicked, chosen in, typed into or ticked; the key
     long long number = 0;  // item index, tick count or seconds to advance
     std::string text;      // the text typed
     DialogAnswer answer = DialogAnswer::Ok;

@@ -12,6 +12,7 @@ namespace {
 // What the soak does next, before the details are drawn.
 enum class Choice {
     Key,
+    PhysicalKey,
     Confirm,
     RunButton,
     ClearButton,
@@ -38,23 +39,15 @@ struct WeightedChoice {
 
 // A stop during a run is rare, so that runs reach their report; between runs "出  题" is common.
 constexpr WeightedChoice kChoices[] = {
-    {Choice::Key, 380, 420},
-    {Choice::Confirm, 110, 130},
-    {Choice::RunButton, 45, 3},
-    {Choice::ClearButton, 25, 15},
-    {Choice::AnyElement, 90, 90},
-    {Choice::OpenAboutBox, 6, 6},
-    {Choice::AboutBoxElement, 25, 25},
-    {Choice::ChooseItem, 40, 40},
-    {Choice::TypeIntoList, 6, 6},
-    {Choice::TypeName, 15, 15},
-    {Choice::QuestionTimer, 30, 30},
-    {Choice::OtherTimer, 15, 15},
-    {Choice::SecondsPass, 30, 30},
-    {Choice::Advance, 15, 15},
-    {Choice::SetClock, 2, 2},
-    {Choice::Answer, 10, 10},
-    {Choice::Close, 3, 3},
+    {Choice::Key, 380, 420},       {Choice::PhysicalKey, 40, 120},
+    {Choice::Confirm, 110, 130},   {Choice::RunButton, 45, 3},
+    {Choice::ClearButton, 25, 15}, {Choice::AnyElement, 90, 90},
+    {Choice::OpenAboutBox, 6, 6},  {Choice::AboutBoxElement, 25, 25},
+    {Choice::ChooseItem, 40, 40},  {Choice::TypeIntoList, 6, 6},
+    {Choice::TypeName, 15, 15},    {Choice::QuestionTimer, 30, 30},
+    {Choice::OtherTimer, 15, 15},  {Choice::SecondsPass, 30, 30},
+    {Choice::Advance, 15, 15},     {Choice::SetClock, 2, 2},
+    {Choice::Answer, 10, 10},      {Choice::Close, 3, 3},
 };
 
 // Tick counts of one burst of the question timer: enough, now and then, to pass any limit.
@@ -68,6 +61,9 @@ constexpr LocalDateTime kMoments[] = {{2026, 9, 1, 8, 0, 0},     {2026, 12, 31, 
                                       {1, 1, 1, 0, 0, 0},        {2026, 9, 1, 11, 59, 59}};
 constexpr const char* kOtherTimers[] = {"Timer1", "Timer3", "Timer4"};
 constexpr const char* kLists[] = {"Combo1", "Combo2", "Combo3", "Combo4"};
+constexpr const char* kPhysicalKeys[] = {"0",         "5",         "9",      "KP_0",
+                                         "KP_7",      "Return",    "space",  "KP_Enter",
+                                         "BackSpace", "BackSpace", "Escape", "Tab"};
 constexpr int kRunInProgress = 0;
 
 // The weight of `choice` in the window's present state.
@@ -123,6 +119,8 @@ std::vector<SoakAction> nextActions(const WindowContext& window, SoakRandom& ran
     switch (drawChoice(window, random)) {
         case Choice::Key:
             return {SoakAction::click("Command1(" + std::to_string(random.below(10)) + ")")};
+        case Choice::PhysicalKey:
+            return {SoakAction::key(random.pick(kPhysicalKeys))};
         case Choice::Confirm:
             return {SoakAction::click("Command3")};
         case Choice::RunButton:

@@ -23,7 +23,7 @@ struct Counters {
     std::int16_t appState = 0;
     std::int16_t answeredCount = 0;
     std::int16_t questionTotal = 0;
-    std::int16_t runNumber = 0;
+    std::int64_t runNumber = 0;
     std::uint64_t clearCount = 0;
 };
 

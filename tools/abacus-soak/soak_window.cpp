@@ -47,6 +47,10 @@ bool SoakWindow::perform(const SoakAction& action) {
         case SoakAction::Kind::Close:
             dispatch(window_, Event{EventKind::Close, {}, -1, {}});
             break;
+        case SoakAction::Kind::Key:
+            dispatch(window_,
+                     Event{EventKind::Key, window_.form.Form1_main.name, -1, action.element});
+            break;
     }
     return true;
 }

@@ -19,9 +19,12 @@ ElementColours coloursOf(const Element& element) {
 void colourTextBox(QWidget& widget, const ElementColours& colours) {
     QPalette palette = QApplication::palette(&widget);
     if (!colours.system) {
-        palette.setColor(QPalette::Base, qtColour(colours.back));
-        palette.setColor(QPalette::Window, qtColour(colours.back));
-        if (colours.fore) palette.setColor(QPalette::Text, qtColour(*colours.fore));
+        // A disabled box keeps the toolkit's own greyed colours, so it looks disabled.
+        for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+            palette.setColor(group, QPalette::Base, qtColour(colours.back));
+            palette.setColor(group, QPalette::Window, qtColour(colours.back));
+            if (colours.fore) palette.setColor(group, QPalette::Text, qtColour(*colours.fore));
+        }
     }
     widget.setPalette(palette);
 }

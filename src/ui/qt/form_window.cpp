@@ -1,6 +1,7 @@
 #include "ui/qt/form_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <map>
 
@@ -10,19 +11,28 @@
 
 namespace {
 
-// The name the handlers know a key by ("0".."9" from the main row or the number pad,
-// "Enter", "Backspace"), or "" for any other key, a key held down or a key combined with
-// Ctrl, Alt or Meta.
+// The name the handlers know a key by: "0".."9" from the main row, "KP_0".."KP_9" from the
+// number pad, "Return", "KP_Enter", "space", "BackSpace", "Escape", "Tab"; "" for any other
+// key, a key held down or a key combined with Ctrl, Alt or Meta.
 std::string keyName(const QKeyEvent& event) {
     constexpr auto kCombining = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
     if (event.isAutoRepeat() || (event.modifiers() & kCombining)) return {};
     const int key = event.key();
     if (key >= Qt::Key_0 && key <= Qt::Key_9) {
-        return std::string(1, static_cast<char>('0' + key - Qt::Key_0));
+        const std::string digit(1, static_cast<char>('0' + key - Qt::Key_0));
+        return event.modifiers() & Qt::KeypadModifier ? "KP_" + digit : digit;
     }
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) return "Enter";
-    if (key == Qt::Key_Backspace) return "Backspace";
-    return {};
+    static const std::map<int, std::string> kNamedKeys = {
+        {Qt::Key_Return, "Return"},       {Qt::Key_Enter, "KP_Enter"}, {Qt::Key_Space, "space"},
+        {Qt::Key_Backspace, "BackSpace"}, {Qt::Key_Escape, "Escape"},  {Qt::Key_Tab, "Tab"},
+    };
+    const auto named = kNamedKeys.find(key);
+    return named != kNamedKeys.end() ? named->second : std::string();
+}
+
+// True for the key events a focused widget would act on.
+bool isKeyEvent(const QEvent& event) {
+    return event.type() == QEvent::KeyPress || event.type() == QEvent::KeyRelease;
 }
 
 }  // namespace
@@ -66,6 +76,21 @@ void FormWindow::closeEvent(QCloseEvent* event) {
     } else {
         event->ignore();
     }
+}
+
+void FormWindow::takeEveryKeyWhile(std::function<bool()> condition) {
+    takesEveryKey_ = std::move(condition);
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (!isKeyEvent(*event) || !takesEveryKey_ || !watched->isWidgetType()) return false;
+    if (static_cast<QWidget*>(watched)->window() != this || !takesEveryKey_()) return false;
+    if (event->type() == QEvent::KeyPress) {
+        const std::string key = keyName(*static_cast<QKeyEvent*>(event));
+        if (!key.empty()) sink_(Event{EventKind::Key, window_.name, -1, key});
+    }
+    return true;
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {

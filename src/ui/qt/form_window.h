@@ -28,16 +28,22 @@ class FormWindow : public ClickableWidget {
     // Copies whatever changed in the model onto the window and its widgets.
     void sync();
 
+    // While `condition` holds, every key pressed anywhere in this window is the window's own:
+    // it is reported as a key of the window and never reaches the widget with the focus.
+    void takeEveryKeyWhile(std::function<bool()> condition);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
-    // The digit keys, Enter and Backspace are reported as keys of this window; whether they
-    // press anything is for the handlers to say.
+    // Keys no widget took are reported as keys of this window; whether they press anything
+    // is for the handlers to say.
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     const Element& window_;
     EventSink sink_;
     CloseRequest closeRequest_;
+    std::function<bool()> takesEveryKey_;
     std::vector<std::pair<const Element*, ElementView*>> views_;
     Remembered<std::string> title_;
     Remembered<ElementColours> colours_;

@@ -19,10 +19,18 @@ class ListBoxView : public QListView, public ElementView {
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    // Lets the list scroll until its last line is on top, and keeps the line the model has on
+    // top there whenever the toolkit lays the list out again.
+    void updateGeometries() override;
 
   private:
+    void placeTopLine(int line);
+
     RecordListModel rows_;
     WidgetBasics basics_;
     Remembered<ElementColours> colours_;
     Remembered<int> index_;
+    Remembered<int> topIndex_;
+    int topLine_ = 0;
+    bool placing_ = false;  // the view itself is moving the scroll bar
 };

@@ -6,6 +6,7 @@
 
 #include "appearance/colour_scheme.h"
 #include "appearance/window_zoom.h"
+#include "input/keyboard.h"
 #include "ui/dispatch.h"
 #include "ui/qt/focus_follower.h"
 #include "ui/qt/view_appearance.h"
@@ -38,6 +39,7 @@ TrainerView::TrainerView(WindowContext& window)
           window.form.elements(), "", [this](const Event& event) { send(event); },
           [this] { return mainWindowMayClose(); })) {
     main_->setWindowIcon(trainerIcon());
+    main_->takeEveryKeyWhile([this] { return keysWorkTheRun(window_); });
     sync();
 }
 
