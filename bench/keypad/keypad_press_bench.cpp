@@ -33,8 +33,8 @@ using SteadyClock = std::chrono::steady_clock;
 struct ShownTrainer {
     ShownTrainer()
         : window(Services{random, services.clock, paintFirst, services.dialogs, services.helpViewer,
-                          metrics, services.resources, "/nonexistent-folder", services.history,
-                          services.menuWindows}) {
+                          metrics, services.resources, services.screen, "/nonexistent-folder",
+                          services.history, services.menuWindows}) {
         dispatch(window, Event{EventKind::Load, {}, -1, {}});
         view = std::make_unique<TrainerView>(window);
         paintFirst.paintBeforeClips(*view);

@@ -19,10 +19,11 @@ WindowContext& loaded(WindowContext& window) {
 
 DesktopTrainer::DesktopTrainer()
     : window_(Services{random_, clock_, paintFirstSound_, dialogs_, helpViewer_, metrics_,
-                       resources_, QCoreApplication::applicationDirPath().toStdString(), history_,
-                       menuWindows_}),
+                       resources_, screen_, QCoreApplication::applicationDirPath().toStdString(),
+                       history_, menuWindows_}),
       view_(loaded(window_)) {
     paintFirstSound_.paintBeforeClips(view_);
+    screen_.follow(view_.mainWindow());
     menuWindows_.attach(view_, qtFont(window_.form.List1.font));
 }
 

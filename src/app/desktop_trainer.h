@@ -11,6 +11,7 @@
 #include "ui/qt/paint_first_sound_output.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_menu_windows.h"
+#include "ui/qt/qt_screen.h"
 #include "ui/qt/qt_text_metrics.h"
 #include "ui/qt/system_clock.h"
 #include "ui/qt/trainer_view.h"
@@ -40,6 +41,7 @@ class DesktopTrainer {
     DesktopHelpViewer helpViewer_;
     QtTextMetrics metrics_;
     EmbeddedResources resources_;
+    QtScreen screen_;
     HistoryStoreSlot history_;
     QtMenuWindows menuWindows_{history_};
     WindowContext window_;

@@ -285,3 +285,10 @@ void aaa(WindowContext& window) {
     layOutDigitBoxes(form);
     zmt(window);
 }
+
+void layOutBoardAboveRow(WindowContext& window) {
+    MainForm& form = window.form;
+    form.List1.visible = false;
+    layOutBoardAndNumberRow(form, Blank{}, kRightArrow, 0);
+    show({&form.Label18, &form.Labe1, &form.Labe2, &form.Labe3, &form.Labe4, &form.Labe5}, false);
+}

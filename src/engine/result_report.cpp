@@ -119,7 +119,9 @@ void returnToMenu(WindowContext& window) {
 }  // namespace
 
 void zz(WindowContext& window) {
-    const TrainingState& state = window.state;
+    TrainingState& state = window.state;
+    state.lastRunOperator = state.currentOperator;
+    state.lastRunQuestion = {state.operandA, state.operandB, state.operandC};
     stopRun(window);
     const bool perfect = state.score == kPerfectScore && state.wrongCount == 0;
     if (perfect && soundCuesOn(window)) playClip(window, kPerfectRunClip);

@@ -158,4 +158,13 @@ struct TrainingState {
     std::int16_t timeLimitReachedCount = 0;
     std::string practiceWrongNote;
     std::int16_t reportShown = 0;
+
+    // Demonstration: the question the last run ended on, and the bead steps shown so far.
+    std::string lastRunOperator;
+    QuestionHistorySlot lastRunQuestion;
+    std::int16_t demonstrationStep = 0;
+
+    // Appearance: "0" the design's colours, "1" the clear scheme; the window's zoom.
+    std::string colourScheme = "0";
+    std::int16_t zoomPercent = 100;
 };

@@ -1,5 +1,8 @@
 #include "input/keypad_menu.h"
 
+#include "appearance/colour_scheme.h"
+#include "appearance/window_zoom.h"
+#include "demonstration/demonstration.h"
 #include "display/question_layout.h"
 #include "engine/settings_check.h"
 #include "engine/startup.h"
@@ -14,7 +17,10 @@ constexpr int kCalendarKey = 0;
 constexpr int kLearnersKey = 1;
 constexpr int kSaveKey = 2;
 constexpr int kHistoryKey = 3;
+constexpr int kColourKey = 4;
+constexpr int kZoomKey = 5;
 constexpr int kModeKey = 6;
+constexpr int kDemonstrationKey = 7;
 constexpr int kPaperKey = 8;
 constexpr int kRecordListKey = 9;
 constexpr char kExamWord[] = "考试";
@@ -115,6 +121,16 @@ void keypadMenuPress(WindowContext& window) {
             break;
         case kPaperKey:
             if (!requestTestPaper(window)) return;
+            break;
+        case kColourKey:
+            switchColourScheme(window);
+            break;
+        case kZoomKey:
+            stepZoom(window);
+            break;
+        case kDemonstrationKey:
+            if (form.List1.visible) toggleRecordList(window);
+            if (!startDemonstration(window)) return;
             break;
         default:
             break;

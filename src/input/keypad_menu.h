@@ -6,7 +6,8 @@
 // Handles a press of key pressedKey in the idle state, key click included: "考试"/"练习"
 // switches the mode and resets the window, "查看"/"返回" shows or hides the record list,
 // "出卷" writes a test paper once all four settings are chosen and keeps it in the history,
-// "日历", "打开", "保存" and "记录" open their window after the click, and the other three
-// keys only empty the question line. A missing setting or a refused paper ends the press
+// "颜色" switches the colour scheme, "字体" steps the zoom, "演示" demonstrates a sum on the
+// board, and "日历", "打开", "保存" and "记录" open their window after the click; every key
+// first empties the question line. A missing setting or a refused paper ends the press
 // without the click.
 void keypadMenuPress(WindowContext& window);

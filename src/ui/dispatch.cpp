@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 
+#include "demonstration/demonstration.h"
 #include "display/bead_styles.h"
 #include "display/display_mode.h"
 #include "display/rod_family.h"
@@ -76,6 +77,7 @@ const std::map<std::string, Handler>& tickHandlers() {
         {"Timer1", Timer1_Timer},
         {"Timer2", Timer2_Timer},
         {"Timer3", Timer3_Timer},
+        {"Timer4", Timer4_Timer},
     };
     return handlers;
 }
@@ -182,6 +184,7 @@ void dispatch(WindowContext& window, const Event& event) {
         return;
     }
     if (event.kind == EventKind::Close) {
+        stopDemonstration(window);
         closeMainWindow(window);
         return;
     }
@@ -202,6 +205,7 @@ void dispatch(WindowContext& window, const Event& event) {
         return;
     }
     if (!isReachable(window, *element)) return;
+    if (endsDemonstration(element->name)) stopDemonstration(window);
     switch (event.kind) {
         case EventKind::Click:
             if (element->container == "help" || element == &window.help.help) {

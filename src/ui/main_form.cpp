@@ -35,7 +35,7 @@ MainForm::MainForm() {
     for (Element& key : Command1) add(key);
     for (Element* element :
          {&Command3, &Command4, &Command2, &Command5, &Command6, &Command8, &Timer1, &Timer2,
-          &Timer3, &Text2, &Text7, &Text9, &Text10, &Filename, &List2}) {
+          &Timer3, &Timer4, &Text2, &Text7, &Text9, &Text10, &Filename, &List2}) {
         add(*element);
     }
 }

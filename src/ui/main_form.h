@@ -45,7 +45,7 @@ struct MainForm {
     Element Shape1, Shape2, Label8;
 
     // Record list and timers.
-    Element List1, Timer1, Timer2, Timer3;
+    Element List1, Timer1, Timer2, Timer3, Timer4;
 
     // Spare elements outside the visible area.
     Element Text2, Text7, Text9, Text10, Filename, List2;

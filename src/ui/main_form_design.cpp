@@ -300,6 +300,9 @@ void MainForm::designTimeBarAndList() {
     Timer2.interval = 0;
     place(Timer3, "Timer3", ElementKind::Timer, "Form1_main", 0, 0, 0, 0);
     Timer3.interval = 500;
+    place(Timer4, "Timer4", ElementKind::Timer, "Form1_main", 0, 0, 0, 0);
+    Timer4.interval = 1000;
+    Timer4.enabled = false;
 }
 
 void MainForm::designSpares() {

@@ -69,6 +69,19 @@ class Resources {
     virtual std::span<const std::uint8_t> clip(std::int16_t id) const = 0;
 };
 
+// The room a screen leaves for the main window's client area, in logical pixels.
+struct ScreenRoom {
+    int width = 0;
+    int height = 0;
+};
+
+// The screen the main window is on.
+class Screen {
+  public:
+    virtual ~Screen() = default;
+    virtual ScreenRoom availableRoom() const = 0;
+};
+
 // The windows the menu keys open beside the main window.
 enum class MenuWindow {
     History,         // the learner's runs, score plot and wrong-question book
@@ -94,6 +107,7 @@ struct Services {
     HelpViewer& helpViewer;
     const TextMetrics& metrics;
     const Resources& resources;
+    const Screen& screen;
     std::string programFolder;  // where the help file is looked for
     HistoryStore& history;
     MenuWindows& menuWindows;

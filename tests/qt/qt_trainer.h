@@ -28,7 +28,7 @@ struct QtTrainer : RecordingServices {
     explicit QtTrainer(SoundOutput* clipOutput = nullptr)
         : paintFirst(clipOutput != nullptr ? *clipOutput : sound),
           window(Services{random, clock, paintFirst, dialogs, helpViewer, metrics, resources,
-                          "/nonexistent-folder", history, menuWindows}) {
+                          screen, "/nonexistent-folder", history, menuWindows}) {
         dispatch(window, Event{EventKind::Load, {}, -1, {}});
         view = std::make_unique<TrainerView>(window);
         paintFirst.paintBeforeClips(*view);

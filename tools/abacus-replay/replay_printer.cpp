@@ -215,6 +215,11 @@ std::vector<std::string> describeState(const TrainingState& s) {
         {"timeLimitReachedCount", std::to_string(s.timeLimitReachedCount)},
         {"practiceWrongNote", s.practiceWrongNote},
         {"reportShown", std::to_string(s.reportShown)},
+        {"lastRunOperator", s.lastRunOperator},
+        {"lastRunQuestion", historySlot(s.lastRunQuestion)},
+        {"demonstrationStep", std::to_string(s.demonstrationStep)},
+        {"colourScheme", s.colourScheme},
+        {"zoomPercent", std::to_string(s.zoomPercent)},
     };
     std::vector<std::string> lines{"state " + std::to_string(fields.size())};
     for (const auto& [name, value] : fields)

@@ -59,7 +59,7 @@ constexpr long long kAdvances[] = {1, 1, 1, 2, 59, 61, 3600, 86399, -1, -60, -36
 constexpr LocalDateTime kMoments[] = {{2026, 9, 1, 8, 0, 0},     {2026, 12, 31, 23, 59, 58},
                                       {2028, 2, 28, 23, 59, 55}, {9999, 12, 31, 23, 59, 50},
                                       {1, 1, 1, 0, 0, 0},        {2026, 9, 1, 11, 59, 59}};
-constexpr const char* kOtherTimers[] = {"Timer1", "Timer3"};
+constexpr const char* kOtherTimers[] = {"Timer1", "Timer3", "Timer4"};
 constexpr const char* kLists[] = {"Combo1", "Combo2", "Combo3", "Combo4"};
 constexpr const char* kPhysicalKeys[] = {"0",         "5",         "9",      "KP_0",
                                          "KP_7",      "Return",    "space",  "KP_Enter",

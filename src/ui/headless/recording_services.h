@@ -1,13 +1,14 @@
 #pragma once
 // The services of a window without a desktop: a settable clock, recorded sound, scripted
-// message boxes, a recording help viewer, the built-in clips, a history that keeps nothing
-// until a file is opened into it, and recorded menu windows. The random numbers and the
-// text metrics are the caller's choice.
+// message boxes, a recording help viewer, the built-in clips, a screen of fixed size, a history
+// that keeps nothing until a file is opened into it, and recorded menu windows. The random
+// numbers and the text metrics are the caller's choice.
 
 #include <string>
 #include <utility>
 
 #include "sound/embedded_resources.h"
+#include "ui/headless/fixed_screen.h"
 #include "ui/headless/recording_help_viewer.h"
 #include "ui/headless/recording_menu_windows.h"
 #include "ui/headless/recording_sound_output.h"
@@ -18,9 +19,10 @@ struct RecordingServices {
     // The services for a window drawing from `random`, measuring with `metrics` and looking
     // for its help file in `programFolder`.
     Services bind(RandomSource& random, const TextMetrics& metrics, std::string programFolder) {
-        return Services{random,     clock,      sound,     dialogs,
-                        helpViewer, metrics,    resources, std::move(programFolder),
-                        history,    menuWindows};
+        return Services{random,    clock,      sound,
+                        dialogs,   helpViewer, metrics,
+                        resources, screen,     std::move(programFolder),
+                        history,   menuWindows};
     }
 
     SettableClock clock;
@@ -28,6 +30,7 @@ struct RecordingServices {
     ScriptedDialogs dialogs;
     RecordingHelpViewer helpViewer;
     EmbeddedResources resources;
+    FixedScreen screen;
     HistoryStoreSlot history;  // keeps nothing until a history file is opened into it
     RecordingMenuWindows menuWindows;
 };

@@ -4,10 +4,16 @@
 #include <QPalette>
 #include <QWidget>
 
+#include "appearance/colour_scheme.h"
 #include "ui/qt/twips.h"
 
 ElementColours coloursOf(const Element& element) {
-    return {element.backColor, element.foreColor, element.fillColor, element.useSystemColours};
+    ElementColours colours{element.backColor, element.foreColor, element.fillColor,
+                           element.useSystemColours};
+    if (!viewAppearance().clearColours || colours.system) return colours;
+    colours.back = clearBackground(colours.back);
+    if (colours.fore) colours.fore = clearText(*colours.fore, colours.back);
+    return colours;
 }
 
 void colourTextBox(QWidget& widget, const ElementColours& colours) {

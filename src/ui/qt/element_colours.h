@@ -15,6 +15,7 @@ struct ElementColours {
     bool operator==(const ElementColours&) const = default;
 };
 
+// The colours the element shows: the design's, or the clear scheme's when that is on.
 ElementColours coloursOf(const Element& element);
 // An edit field or list: back colour behind the text, fore colour for the text.
 void colourTextBox(QWidget& widget, const ElementColours& colours);

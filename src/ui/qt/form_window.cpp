@@ -64,9 +64,8 @@ void FormWindow::sync() {
     if (title_.changed(window_.caption())) {
         setWindowTitle(QString::fromStdString(window_.caption()));
     }
-    if (size_.changed(QSize(window_.width, window_.height))) {
-        setFixedSize(pixelsOf(window_.width), pixelsOf(window_.height));
-    }
+    const QSize size(pixelsOf(window_.width), pixelsOf(window_.height));
+    if (size_.changed(size)) setFixedSize(size);
     if (colours_.changed(coloursOf(window_))) colourBackground(*this, coloursOf(window_));
     for (const auto& [element, view] : views_) view->sync(*element);
 }

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "ui/qt/qt_font.h"
 #include "ui/qt/twips.h"
 
 LabelView::LabelView(QWidget* parent, std::string eventName, EventSink sink)
@@ -11,6 +12,7 @@ LabelView::LabelView(QWidget* parent, std::string eventName, EventSink sink)
 void LabelView::sync(const Element& element) {
     basics_.sync(*this, element, pixelRect(element));
     bool repaint = basics_.fontChanged();
+    fontSpec_ = element.font;
     if (caption_.changed(element.caption())) {
         text_ = QString::fromStdString(element.caption());
         repaint = true;
@@ -40,10 +42,17 @@ void LabelView::paintEvent(QPaintEvent*) {
                                                                     : colours.color(QPalette::Text);
     if (!isEnabled()) textColour = colours.color(QPalette::Disabled, QPalette::WindowText);
 
-    const std::vector<CaptionLine> lines = layoutCaption(text_, font(), width(), styleValue_);
+    // The caption is laid out at the design size and drawn scaled, so that a zoomed caption
+    // keeps the proportions its label was measured for.
+    const double zoom = zoomFactor();
+    const QFont designFont = qtFont(fontSpec_);
+    painter.scale(zoom, zoom);
+    painter.setFont(designFont);
+    const std::vector<CaptionLine> lines =
+        layoutCaption(text_, designFont, width() / zoom, styleValue_);
     if (hollowValue_) {
         QPainterPath outline;
-        for (const CaptionLine& line : lines) outline.addText(line.baseline, font(), line.text);
+        for (const CaptionLine& line : lines) outline.addText(line.baseline, designFont, line.text);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.strokePath(outline, QPen(textColour, 1));
     } else {

@@ -31,6 +31,7 @@ class LabelView : public ClickableWidget, public ElementView {
     Remembered<CaptionStyle> style_;
     Remembered<bool> hollow_;
     QString text_;
+    FontSpec fontSpec_;
     ElementColours colourValues_;
     CaptionStyle styleValue_;
     bool hollowValue_ = false;

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "ui/qt/twips.h"
 
@@ -12,7 +13,8 @@ LineView::LineView(QWidget* parent) : QWidget(parent) {
 void LineView::sync(const Element& element) {
     const QPoint from(pixelsOf(element.x1), pixelsOf(element.y1));
     const QPoint to(pixelsOf(element.x2), pixelsOf(element.y2));
-    const int thickness = std::max(1, element.thickness);
+    const int thickness =
+        std::max(1, static_cast<int>(std::lround(element.thickness * zoomFactor())));
     const QRect box =
         QRect(from, to).normalized().adjusted(-thickness, -thickness, thickness, thickness);
     basics_.sync(*this, element, box);

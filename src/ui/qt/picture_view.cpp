@@ -18,12 +18,15 @@ void PictureView::sync(const Element& element) {
     }
 }
 
-// Fetches the picture for the screen the box is on when it is first painted there.
+// Fetches the picture painted afresh for the screen the box is on and the view's zoom when it
+// is first painted there, and shows it at the zoomed size pixel for pixel.
 void PictureView::paintEvent(QPaintEvent*) {
-    const double ratio = devicePixelRatio();
+    const double zoom = zoomFactor();
+    const double ratio = devicePixelRatio() * zoom;
     if (picture_.isNull() || picture_.devicePixelRatio() != ratio)
         picture_ = pictureNamed(pictureName_, ratio);
     if (picture_.isNull()) return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, picture_);
+    const QSizeF designSize = picture_.deviceIndependentSize();
+    painter.drawPixmap(QRectF(QPointF(0, 0), designSize * zoom), picture_, QRectF(picture_.rect()));
 }

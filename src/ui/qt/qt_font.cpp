@@ -9,11 +9,11 @@ constexpr double kScreenDotsPerInch = 96.0;
 constexpr double kPointsPerInch = 72.0;
 }  // namespace
 
-QFont qtFont(const FontSpec& designFont) {
+QFont qtFont(const FontSpec& designFont, double zoom) {
     QFont font(QString::fromStdString(designFont.family));
     font.setPixelSize(std::max(
-        1,
-        static_cast<int>(std::lround(designFont.pointSize * kScreenDotsPerInch / kPointsPerInch))));
+        1, static_cast<int>(
+               std::lround(designFont.pointSize * zoom * kScreenDotsPerInch / kPointsPerInch))));
     font.setBold(designFont.bold);
     font.setItalic(designFont.italic);
     return font;

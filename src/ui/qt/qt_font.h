@@ -5,7 +5,8 @@
 
 #include "ui/element.h"
 
-// The Qt font for a design font: same family name, pixel size = points x 96 / 72.
-QFont qtFont(const FontSpec& designFont);
+// The Qt font for a design font: same family name, pixel size = points x 96 / 72, times
+// `zoom` when the window is zoomed.
+QFont qtFont(const FontSpec& designFont, double zoom = 1.0);
 // Maps the design's font names onto the installed CJK faces; call once after QApplication.
 void installFontSubstitutions();

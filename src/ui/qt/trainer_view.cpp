@@ -2,10 +2,14 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <algorithm>
 
+#include "appearance/colour_scheme.h"
+#include "appearance/window_zoom.h"
 #include "input/keyboard.h"
 #include "ui/dispatch.h"
 #include "ui/qt/focus_follower.h"
+#include "ui/qt/view_appearance.h"
 #include "ui/qt/window_icon.h"
 
 namespace {
@@ -56,7 +60,9 @@ void TrainerView::send(const Event& event) {
 }
 
 void TrainerView::sync() {
+    const bool zoomed = takeAppearance();
     main_->sync();
+    if (zoomed && main_->isVisible()) centreOnScreen(*main_);
     followFocus(window_.form, *main_, focusMovesSeen_);
     syncAboutBox();
 }
@@ -65,6 +71,17 @@ void TrainerView::paintNow() {
     sync();
     paintWaitingParts(*main_);
     if (about_) paintWaitingParts(*about_);
+}
+
+bool TrainerView::takeAppearance() {
+    const TrainingState& state = window_.state;
+    const bool known =
+        std::find(kZoomSteps.begin(), kZoomSteps.end(), state.zoomPercent) != kZoomSteps.end();
+    const ViewAppearance appearance{known ? state.zoomPercent : kZoomSteps.front(),
+                                    clearColoursChosen(state)};
+    const bool zoomed = appearance.zoomPercent != viewAppearance().zoomPercent;
+    setViewAppearance(appearance);
+    return zoomed;
 }
 
 bool TrainerView::mainWindowMayClose() {

@@ -35,6 +35,9 @@ class TrainerView {
     QWidget* aboutBox() const { return about_; }
 
   private:
+    // Takes the zoom and colour scheme of the training state for the view; true when the zoom
+    // changed. A zoom the trainer does not offer shows the window at its design size.
+    bool takeAppearance();
     bool mainWindowMayClose();
     bool aboutBoxMayClose();
     void syncAboutBox();

@@ -6,12 +6,13 @@
 #include <cmath>
 
 #include "ui/element.h"
+#include "ui/qt/view_appearance.h"
 
 inline constexpr int kTwipsPerPixel = 15;
 
-// A length in twips as logical pixels.
+// A length in twips as logical pixels at the view's zoom.
 inline int pixelsOf(int twips) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
+    return static_cast<int>(std::lround(twips * zoomFactor() / kTwipsPerPixel));
 }
 
 // The element's rectangle inside its container, in logical pixels.

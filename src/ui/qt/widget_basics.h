@@ -1,8 +1,10 @@
 #pragma once
-// The part of a sync every element widget shares: shown, enabled, place, tooltip and font.
+// The part of a sync every element widget shares: shown, enabled, place, tooltip and font at
+// the view's zoom.
 
 #include <QRect>
 #include <string>
+#include <utility>
 
 #include "ui/element.h"
 #include "ui/qt/remembered.h"
@@ -21,6 +23,6 @@ class WidgetBasics {
     Remembered<bool> enabled_;
     Remembered<QRect> rect_;
     Remembered<std::string> tooltip_;
-    Remembered<FontSpec> font_;
+    Remembered<std::pair<FontSpec, double>> font_;
     bool fontChanged_ = false;
 };

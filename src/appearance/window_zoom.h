@@ -1,0 +1,14 @@
+#pragma once
+// 字体: the zoom of the whole window, stepped through the sizes that fit the screen.
+
+#include <array>
+#include <cstdint>
+
+#include "ui/window_context.h"
+
+// The zooms the window steps through, in per cent.
+inline constexpr std::array<std::int16_t, 4> kZoomSteps{100, 125, 150, 200};
+
+// Steps zoomPercent to the next larger zoom at which the main window fits the room the
+// screen leaves, or back to 100 when none does (keypad key 5 between runs).
+void stepZoom(WindowContext& window);
