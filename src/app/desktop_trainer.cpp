@@ -31,4 +31,5 @@ void DesktopTrainer::startAfterFirstPaint() {
     sound_.startLoading();
     installToolkitTranslations(*QCoreApplication::instance());
     openHistoryInDataFolder(history_, dialogs_);
+    view_.send(Event{EventKind::HistoryOpened, {}, -1, {}});
 }

@@ -13,6 +13,10 @@ bool fitsRoom(const Element& mainWindow, const ScreenRoom& room, int percent) {
 
 }  // namespace
 
+bool zoomFits(const WindowContext& window, int percent) {
+    return fitsRoom(window.form.Form1_main, window.services.screen.availableRoom(), percent);
+}
+
 void stepZoom(WindowContext& window) {
     TrainingState& state = window.state;
     const ScreenRoom room = window.services.screen.availableRoom();

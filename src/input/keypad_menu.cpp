@@ -1,6 +1,7 @@
 #include "input/keypad_menu.h"
 
 #include "appearance/colour_scheme.h"
+#include "appearance/kept_appearance.h"
 #include "appearance/window_zoom.h"
 #include "demonstration/demonstration.h"
 #include "display/question_layout.h"
@@ -124,9 +125,11 @@ void keypadMenuPress(WindowContext& window) {
             break;
         case kColourKey:
             switchColourScheme(window);
+            keepAppearance(window);
             break;
         case kZoomKey:
             stepZoom(window);
+            keepAppearance(window);
             break;
         case kDemonstrationKey:
             if (form.List1.visible) toggleRecordList(window);

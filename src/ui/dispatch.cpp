@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 
+#include "appearance/kept_appearance.h"
 #include "demonstration/demonstration.h"
 #include "display/bead_styles.h"
 #include "display/display_mode.h"
@@ -194,6 +195,10 @@ void dispatch(WindowContext& window, const Event& event) {
     }
     if (event.kind == EventKind::Pick) {
         learnerPicked(window, event.text);
+        return;
+    }
+    if (event.kind == EventKind::HistoryOpened) {
+        restoreAppearance(window);
         return;
     }
     Element* element = findElement(window, event.element);

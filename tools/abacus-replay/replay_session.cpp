@@ -167,6 +167,7 @@ std::optional<std::vector<std::string>> ReplaySession::run(const std::string& li
         } else {
             services_.history.open(std::make_unique<NullHistoryStore>());
         }
+        dispatch(window_, Event{EventKind::HistoryOpened, {}, -1, {}});
     } else if (command == "close") {
         if (!words.atEnd()) return extraArgument();
         dispatch(window_, Event{EventKind::Close, {}, -1, {}});
