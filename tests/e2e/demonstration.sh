@@ -8,13 +8,7 @@ keep="${2:-}"
 source "$(dirname "$0")/own_screen.sh"
 source "$(dirname "$0")/trainer_process.sh"
 
-main="$(timeout 20 xdotool search --sync --onlyvisible --name '^童趣星V1.0简化绿色版$' | head -n 1)"
-if [ -z "$main" ]; then
-    echo "FAIL: no visible window titled 童趣星V1.0简化绿色版 within 20 s"
-    cat "$work/trainer.err"
-    exit 1
-fi
-sleep 1
+find_main_window
 
 # Clicks the middle of a twips rectangle of the main window.
 click_twips() {
@@ -53,9 +47,4 @@ done_row="$(colours_at "$work/demonstration_done.png" 4730 1440 1815 1095)"
 [ "$done_row" -gt "$bare" ] || fail "no beads on the result row ($bare colours, then $done_row)"
 
 kill -0 "$pid" 2>/dev/null || fail "the trainer ended by itself"
-[ -n "$keep" ] && cp "$work"/*.png "$keep"/
-if [ ${#failures[@]} -gt 0 ]; then
-    printf 'FAIL: %s\n' "${failures[@]}"
-    exit 1
-fi
-echo "a demonstration played on the board with its rhymes and result"
+end_check "a demonstration played on the board with its rhymes and result"

@@ -11,18 +11,11 @@ keep="${2:-}"
 
 source "$(dirname "$0")/own_screen.sh"
 
-main_title='^童趣星V1.0简化绿色版$'
 list_colour='rgb(255,192,192)'  # the record list's back colour
 
 source "$(dirname "$0")/trainer_process.sh"
 
-main="$(timeout 20 xdotool search --sync --onlyvisible --name "$main_title" 2>/dev/null | head -n 1)"
-if [ -z "$main" ]; then
-    echo "FAIL: no visible window titled 童趣星V1.0简化绿色版 within 20 s"
-    cat "$work/trainer.err"
-    exit 1
-fi
-sleep 1
+find_main_window
 
 # Clicks the middle of an element given by its twips rectangle inside the main window.
 click_twips() {
@@ -79,12 +72,4 @@ history="$work/data/abacus-trainer/history.sqlite3"
     fail "no history file of mode 0600 at $history after the run"
 grep -qaF "豆 豆" "$history" "$history-wal" 2>/dev/null ||
     fail "the run of 豆 豆 is not in the history file"
-if [ -n "$keep" ]; then
-    cp "$work"/*.png "$keep"/
-fi
-
-if [ ${#failures[@]} -gt 0 ]; then
-    printf 'FAIL: %s\n' "${failures[@]}"
-    exit 1
-fi
-echo "exam run of five questions played and its report shown"
+end_check "exam run of five questions played and its report shown"

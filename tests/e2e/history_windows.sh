@@ -11,24 +11,12 @@ keep="${2:-}"
 
 source "$(dirname "$0")/own_screen.sh"
 
-main_title='^童趣星V1.0简化绿色版$'
 history_title='^学习记录 — 豆 豆$'
 learners_title='^选择学习者$'
 
 source "$(dirname "$0")/trainer_process.sh"
 
-# Waits for a visible window with an exact title and prints its id.
-wait_for_window() {
-    timeout 20 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1
-}
-
-main="$(wait_for_window "$main_title")"
-if [ -z "$main" ]; then
-    echo "FAIL: no visible window titled 童趣星V1.0简化绿色版 within 20 s"
-    cat "$work/trainer.err"
-    exit 1
-fi
-sleep 1
+find_main_window
 
 history="$work/data/abacus-trainer/history.sqlite3"
 [ "$(stat -c %a "$history" 2>/dev/null)" = "600" ] ||
@@ -80,12 +68,4 @@ sleep 0.5
 import -window root "$work/learners-empty.png"
 
 kill -0 "$pid" 2>/dev/null || fail "the trainer ended by itself"
-if [ -n "$keep" ]; then
-    cp "$work"/*.png "$keep"/
-fi
-
-if [ ${#failures[@]} -gt 0 ]; then
-    printf 'FAIL: %s\n' "${failures[@]}"
-    exit 1
-fi
-echo "history file made after the first paint and the history windows opened from the menus"
+end_check "history file made after the first paint and the history windows opened from the menus"

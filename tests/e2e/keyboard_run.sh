@@ -13,17 +13,10 @@ keep="${3:-}"
 
 source "$(dirname "$0")/own_screen.sh"
 
-main_title='^童趣星V1.0简化绿色版$'
 
 source "$(dirname "$0")/trainer_process.sh"
 
-main="$(timeout 20 xdotool search --sync --onlyvisible --name "$main_title" 2>/dev/null | head -n 1)"
-if [ -z "$main" ]; then
-    echo "FAIL: no visible window titled 童趣星V1.0简化绿色版 within 20 s"
-    cat "$work/trainer.err"
-    exit 1
-fi
-sleep 1
+find_main_window
 
 # Clicks the middle of an element given by its twips rectangle inside the main window.
 click_twips() {

@@ -13,3 +13,32 @@ finish() {
     rm -rf "$work"
 }
 trap finish EXIT
+
+# Waits for a visible window with an exact title and prints its id.
+wait_for_window() {
+    timeout 20 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1
+}
+
+# Sets $main to the trainer's main window, or ends the check when none is shown within 20 s.
+find_main_window() {
+    main="$(wait_for_window '^童趣星V1.0简化绿色版$')"
+    if [ -z "$main" ]; then
+        echo "FAIL: no visible window titled 童趣星V1.0简化绿色版 within 20 s"
+        cat "$work/trainer.err"
+        exit 1
+    fi
+    sleep 1
+}
+
+# Keeps the screenshots where asked, then ends the check with its failures, or with the
+# message `$1` when there are none.
+end_check() {
+    if [ -n "$keep" ]; then
+        cp "$work"/*.png "$keep"/
+    fi
+    if [ ${#failures[@]} -gt 0 ]; then
+        printf 'FAIL: %s\n' "${failures[@]}"
+        exit 1
+    fi
+    echo "$1"
+}

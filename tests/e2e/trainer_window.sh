@@ -10,7 +10,6 @@ keep="${2:-}"
 
 source "$(dirname "$0")/own_screen.sh"
 
-main_title='^童趣星V1.0简化绿色版$'
 about_title='^欢迎使用$'
 min_colours=100  # a drawn window has anti-aliased text; an empty one a handful of colours
 
@@ -24,18 +23,7 @@ colours_in() {
     convert "$shot" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -format %k info:
 }
 
-# Waits for a visible window with an exact title and prints its id.
-wait_for_window() {
-    timeout 20 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1
-}
-
-main="$(wait_for_window "$main_title")"
-if [ -z "$main" ]; then
-    echo "FAIL: no visible window titled 童趣星V1.0简化绿色版 within 20 s"
-    cat "$work/trainer.err"
-    exit 1
-fi
-sleep 1
+find_main_window
 
 eval "$(xdotool getwindowgeometry --shell "$main")"
 [ "$WIDTH" = 579 ] && [ "$HEIGHT" = 487 ] || fail "main window is ${WIDTH}x${HEIGHT}, not 579x487"
@@ -58,12 +46,4 @@ else
 fi
 
 kill -0 "$pid" 2>/dev/null || fail "the trainer ended by itself"
-if [ -n "$keep" ]; then
-    cp "$work"/*.png "$keep"/
-fi
-
-if [ ${#failures[@]} -gt 0 ]; then
-    printf 'FAIL: %s\n' "${failures[@]}"
-    exit 1
-fi
-echo "trainer window and about box checked"
+end_check "trainer window and about box checked"
