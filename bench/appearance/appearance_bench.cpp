@@ -7,11 +7,11 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <chrono>
 #include <cstdlib>
 #include <memory>
 
 #include "engine/uniform_random.h"
+#include "frame_share.h"
 #include "private_runtime_folder.h"
 #include "ui/dispatch.h"
 #include "ui/headless/recording_services.h"
@@ -20,8 +20,6 @@
 #include "ui/qt/trainer_view.h"
 
 namespace {
-
-constexpr double kFrameSeconds = 1.0 / 60;
 
 // The trainer after start-up, shown, with every menu key lit as after a completed run.
 struct ShownTrainer {
@@ -41,16 +39,6 @@ struct ShownTrainer {
 };
 
 ShownTrainer* shown = nullptr;
-
-// Runs `step` once per iteration and reports its mean wall time as a per-cent of a frame.
-template <typename Step>
-void timeAsFrameShare(benchmark::State& state, Step step) {
-    const auto start = std::chrono::steady_clock::now();
-    for (auto _ : state) step();
-    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    state.counters["frame_share_%"] =
-        100 * elapsed.count() / static_cast<double>(state.iterations()) / kFrameSeconds;
-}
 
 // Sends one event through the view, then repaints the whole window or only what changed.
 void send(const Event& event, bool wholeWindow) {

@@ -7,13 +7,13 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <chrono>
 #include <cstdlib>
 #include <memory>
 
 #include "display/abacus_board.h"
 #include "display/question_layout.h"
 #include "engine/uniform_random.h"
+#include "frame_share.h"
 #include "private_runtime_folder.h"
 #include "ui/dispatch.h"
 #include "ui/headless/recording_services.h"
@@ -22,8 +22,6 @@
 #include "ui/qt/trainer_view.h"
 
 namespace {
-
-constexpr double kFrameSeconds = 1.0 / 60;
 
 // The trainer after start-up with a four-digit question on the line and the board shown.
 struct ShownQuestion {
@@ -51,16 +49,6 @@ struct ShownQuestion {
 };
 
 ShownQuestion* shown = nullptr;
-
-// Runs `step` once per iteration and reports its mean wall time as a per-cent of a frame.
-template <typename Step>
-void timeAsFrameShare(benchmark::State& state, Step step) {
-    const auto start = std::chrono::steady_clock::now();
-    for (auto _ : state) step();
-    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    state.counters["frame_share_%"] =
-        100 * elapsed.count() / static_cast<double>(state.iterations()) / kFrameSeconds;
-}
 
 // Sends one event through the view (dispatch, then sync) and lets the event loop paint
 // what changed.
