@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Plays a five-question run in the real trainer and presses "演示": mid-way a rhyme is written
-# under the board and the result row is bare; at the end it shows beads. Own virtual screen.
+# Plays a five-question run in the real trainer and presses "演示": the result row starts
+# bare, a rhyme is written under the board mid-way, and at the end the row shows beads.
+# Runs on a virtual screen of its own.
 # Usage: demonstration.sh <abacus-trainer> [folder to keep the screenshots in]
 set -u
 trainer="$1"
@@ -35,12 +36,15 @@ for _ in 1 2 3 4 5; do
 done
 sleep 1
 click_twips 3000 6000 1095 615  # key 7, "演示"
-sleep 1.5
+# Right after the press, before the first one-second step, the board is up with its result
+# row Picture3 (4730,1440) bare; the last step comes no sooner than two seconds in.
+import -window root "$work/demonstration_start.png"
+bare="$(colours_at "$work/demonstration_start.png" 4730 1440 1815 1095)"
+sleep 1.2
 import -window root "$work/demonstration_midway.png"
-# The rhyme under the board at 1000,3700; the result row Picture3 at 4730,1440.
+# From the first step on, its rhyme stands under the board at 1000,3700.
 rhyme="$(colours_at "$work/demonstration_midway.png" 1000 3700 2600 420)"
 [ "$rhyme" -ge 8 ] || fail "no rhyme written under the board mid-way ($rhyme colours)"
-bare="$(colours_at "$work/demonstration_midway.png" 4730 1440 1815 1095)"
 sleep 7
 import -window root "$work/demonstration_done.png"
 done_row="$(colours_at "$work/demonstration_done.png" 4730 1440 1815 1095)"
