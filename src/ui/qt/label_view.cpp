@@ -38,6 +38,8 @@ void LabelView::paintEvent(QPaintEvent*) {
     const QPalette& colours = palette();
     painter.fillRect(rect(), colourValues_.system ? colours.color(QPalette::Base)
                                                   : qtColour(colourValues_.back));
+    // An empty caption draws nothing; laying it out would still load its font.
+    if (text_.isEmpty()) return;
     QColor textColour = colourValues_.fore && !colourValues_.system ? qtColour(*colourValues_.fore)
                                                                     : colours.color(QPalette::Text);
     if (!isEnabled()) textColour = colours.color(QPalette::Disabled, QPalette::WindowText);
