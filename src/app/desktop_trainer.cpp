@@ -29,6 +29,7 @@ DesktopTrainer::DesktopTrainer()
 
 void DesktopTrainer::startAfterFirstPaint() {
     sound_.startLoading();
+    view_.showWindowIcon();
     installToolkitTranslations(*QCoreApplication::instance());
     openHistoryInDataFolder(history_, dialogs_);
     view_.send(Event{EventKind::HistoryOpened, {}, -1, {}});

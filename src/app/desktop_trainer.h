@@ -29,8 +29,8 @@ class DesktopTrainer {
 
   private:
     // Everything the first window does not need, started right after its first paint: the
-    // sound module, loaded off the user-interface thread, the toolkit's translations and the
-    // learner history.
+    // sound module, loaded off the user-interface thread, the window icon, the toolkit's
+    // translations and the learner history.
     void startAfterFirstPaint();
 
     UniformRandom random_;

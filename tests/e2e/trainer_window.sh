@@ -31,6 +31,9 @@ import -window root "$work/trainer.png"
 colours="$(colours_in "$work/trainer.png" "$main")"
 [ "$colours" -ge "$min_colours" ] || fail "main window shows only $colours colours"
 
+# The icon is painted after the first paint; the window manager must have it by now.
+xprop -id "$main" _NET_WM_ICON | grep -q "Icon (32 x 32)" || fail "the main window has no 32x32 icon"
+
 # "说明" is Label31 at 8270,360, size 345x615 twips, inside Frame2 at 0,0.
 xdotool mousemove --window "$main" $(((8270 + 345 / 2) / 15)) $(((360 + 615 / 2) / 15)) click 1
 about="$(wait_for_window "$about_title")"

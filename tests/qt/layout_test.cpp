@@ -22,6 +22,7 @@ bool isOnTopAt(const QtTrainer& trainer, QPoint point, const QWidget& expected) 
 
 TEST(MainWindowLayout, WindowHasTheDesignSizeTitleBackgroundAndIcon) {
     QtTrainer trainer;
+    trainer.view->showWindowIcon();
     const QWidget& main = trainer.view->mainWindow();
     EXPECT_EQ(main.size(), QSize(579, 487));
     EXPECT_EQ(main.windowTitle(), QStringLiteral("童趣星V1.0简化绿色版"));

@@ -38,12 +38,13 @@ TrainerView::TrainerView(WindowContext& window)
       main_(std::make_unique<FormWindow>(
           window.form.elements(), "", [this](const Event& event) { send(event); },
           [this] { return mainWindowMayClose(); })) {
-    main_->setWindowIcon(trainerIcon());
     main_->takeEveryKeyWhile([this] { return keysWorkTheRun(window_); });
     sync();
 }
 
 TrainerView::~TrainerView() = default;
+
+void TrainerView::showWindowIcon() { main_->setWindowIcon(trainerIcon()); }
 
 void TrainerView::show() {
     centreOnScreen(*main_);

@@ -20,6 +20,9 @@ class TrainerView {
 
     // Shows the main window centred on the screen.
     void show();
+    // Gives the main window its painted icon; no paint of the window itself needs it, so the
+    // program does it after the first paint.
+    void showWindowIcon();
     // Hands `event` to dispatch, then brings the widgets up to date; ends the program once
     // the model says the main window has closed.
     void send(const Event& event);
