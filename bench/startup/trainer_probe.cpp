@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "desktop_trainer.h"
+#include "font_configuration_warm_up.h"
 #include "first_paint_probe.h"
 #include "private_runtime_folder.h"
 #include "ui/qt/qt_font.h"
@@ -10,9 +11,11 @@
 
 int main(int argc, char** argv) {
     ensurePrivateRuntimeFolder();
+    FontConfigurationWarmUp fontConfiguration;
     QApplication application(argc, argv);
     installFontSubstitutions();
     addTrainerModuleFolder(QStringLiteral(ABACUS_MODULE_BUILD_FOLDER));
+    fontConfiguration.wait();
     DesktopTrainer trainer;
     FirstPaintProbe probe(trainer.view().mainWindow());
     trainer.show();

@@ -4,14 +4,17 @@
 #include <QApplication>
 
 #include "desktop_trainer.h"
+#include "font_configuration_warm_up.h"
 #include "private_runtime_folder.h"
 #include "ui/qt/qt_font.h"
 
 int main(int argc, char** argv) {
     ensurePrivateRuntimeFolder();
+    FontConfigurationWarmUp fontConfiguration;
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(ABACUS_APP_ID));
     installFontSubstitutions();
+    fontConfiguration.wait();
     DesktopTrainer trainer;
     trainer.show();
     return QApplication::exec();
