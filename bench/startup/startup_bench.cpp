@@ -36,7 +36,7 @@ long long monotonicNanoseconds() {
 }
 
 constexpr int kDefaultRuns = 21;
-constexpr int kClickRuns = 7;
+constexpr int kClickRuns = 15;
 // How long after the first paint the first press comes: at once, and as a quick child would.
 constexpr int kFirstPressDelays[] = {0, 300};
 
