@@ -5,14 +5,12 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <vector>
 
+#include "bench_application.h"
 #include "engine/uniform_random.h"
-#include "private_runtime_folder.h"
 #include "ui/dispatch.h"
 #include "ui/headless/recording_services.h"
-#include "ui/qt/qt_font.h"
 #include "ui/qt/qt_text_metrics.h"
 #include "ui/qt/trainer_view.h"
 
@@ -54,10 +52,7 @@ void report(const char* what, const Figures& figures) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (std::getenv("DISPLAY") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    ensurePrivateRuntimeFolder();
-    QApplication application(argc, argv);
-    installFontSubstitutions();
+    const BenchApplication application(argc, argv);
 
     UniformRandom random{1};
     RecordingServices services;

@@ -7,17 +7,15 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <cstdlib>
 #include <memory>
 
+#include "bench_application.h"
 #include "display/abacus_board.h"
 #include "display/question_layout.h"
 #include "engine/uniform_random.h"
 #include "frame_share.h"
-#include "private_runtime_folder.h"
 #include "ui/dispatch.h"
 #include "ui/headless/recording_services.h"
-#include "ui/qt/qt_font.h"
 #include "ui/qt/qt_text_metrics.h"
 #include "ui/qt/trainer_view.h"
 
@@ -102,10 +100,7 @@ BENCHMARK(BoardAlone)->UseRealTime();
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (std::getenv("DISPLAY") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    ensurePrivateRuntimeFolder();
-    QApplication application(argc, argv);
-    installFontSubstitutions();
+    const BenchApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     ShownQuestion question;
     shown = &question;

@@ -8,17 +8,15 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "bench_application.h"
 #include "engine/uniform_random.h"
-#include "private_runtime_folder.h"
 #include "ui/dispatch.h"
 #include "ui/headless/recording_services.h"
 #include "ui/qt/paint_first_sound_output.h"
-#include "ui/qt/qt_font.h"
 #include "ui/qt/qt_text_metrics.h"
 #include "ui/qt/trainer_view.h"
 
@@ -112,10 +110,7 @@ std::string keyOf(int i) { return "Command1(" + std::to_string(i % 10) + ")"; }
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (std::getenv("DISPLAY") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    ensurePrivateRuntimeFolder();
-    QApplication application(argc, argv);
-    installFontSubstitutions();
+    const BenchApplication application(argc, argv);
     std::printf("platform %s\n", qPrintable(QGuiApplication::platformName()));
 
     ShownTrainer trainer;

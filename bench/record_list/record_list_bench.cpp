@@ -9,15 +9,13 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <functional>
 #include <vector>
 
+#include "bench_application.h"
 #include "engine/uniform_random.h"
-#include "private_runtime_folder.h"
 #include "ui/dispatch.h"
 #include "ui/headless/recording_services.h"
-#include "ui/qt/qt_font.h"
 #include "ui/qt/qt_text_metrics.h"
 #include "ui/qt/record_list_output.h"
 #include "ui/qt/trainer_view.h"
@@ -150,10 +148,7 @@ void timeAHundredThousandLines() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (std::getenv("DISPLAY") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    ensurePrivateRuntimeFolder();
-    QApplication application(argc, argv);
-    installFontSubstitutions();
+    const BenchApplication application(argc, argv);
     timePapersInEachLayout();
     timeAHundredThousandLines();
     return 0;

@@ -18,11 +18,7 @@
 #include <thread>
 
 #include "after_first_paint.h"
-#include "desktop_trainer.h"
-#include "font_configuration_warm_up.h"
-#include "private_runtime_folder.h"
-#include "ui/qt/qt_font.h"
-#include "ui/qt/trainer_modules.h"
+#include "probed_trainer.h"
 
 namespace {
 
@@ -98,13 +94,8 @@ int main(int argc, char** argv) {
     }
     DeviceWatch device(argv[1]);
     const int firstPressAfter = std::atoi(argv[2]);
-    ensurePrivateRuntimeFolder();
-    FontConfigurationWarmUp fontConfiguration;
-    QApplication application(argc, argv);
-    installFontSubstitutions();
-    addTrainerModuleFolder(QStringLiteral(ABACUS_MODULE_BUILD_FOLDER));
-    fontConfiguration.wait();
-    DesktopTrainer trainer;
+    ProbedTrainer probed(argc, argv);
+    DesktopTrainer& trainer = probed.trainer();
     AfterFirstPaint presses(trainer.view().mainWindow(), [&] {
         QTimer::singleShot(firstPressAfter, [&] {
             pressAndReport(trainer, device, "first");
