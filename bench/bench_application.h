@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <cstdlib>
 
+#include "desktop/widgets/qt_font.h"
 #include "private_runtime_folder.h"
-#include "ui/qt/qt_font.h"
 
 // What the environment needs before the toolkit starts: the offscreen platform when there is
 // no display, and a private runtime folder.

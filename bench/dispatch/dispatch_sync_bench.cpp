@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "bench_application.h"
+#include "desktop/form/trainer_view.h"
+#include "desktop/services/qt_text_metrics.h"
 #include "engine/uniform_random.h"
+#include "headless/recording_services.h"
 #include "ui/dispatch.h"
-#include "ui/headless/recording_services.h"
-#include "ui/qt/qt_text_metrics.h"
-#include "ui/qt/trainer_view.h"
 
 namespace {
 

@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
+#include "desktop/windows/calendar_window.h"
+#include "desktop/windows/history_window.h"
 #include "history/history_views.h"
 #include "history/sqlite/history_file.h"
-#include "ui/qt/calendar_window.h"
-#include "ui/qt/history_window.h"
 
 namespace {
 

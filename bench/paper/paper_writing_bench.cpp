@@ -7,9 +7,9 @@
 #include <string>
 
 #include "engine/uniform_random.h"
+#include "headless/fixed_width_metrics.h"
+#include "headless/recording_services.h"
 #include "ui/dispatch.h"
-#include "ui/headless/fixed_width_metrics.h"
-#include "ui/headless/recording_services.h"
 
 namespace {
 

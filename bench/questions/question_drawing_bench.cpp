@@ -8,9 +8,9 @@
 
 #include "engine/question_generator.h"
 #include "engine/uniform_random.h"
-#include "ui/headless/fixed_width_metrics.h"
-#include "ui/headless/recording_services.h"
-#include "ui/window_context.h"
+#include "headless/fixed_width_metrics.h"
+#include "headless/recording_services.h"
+#include "model/window_context.h"
 
 namespace {
 

@@ -13,12 +13,12 @@
 #include <vector>
 
 #include "bench_application.h"
+#include "desktop/form/trainer_view.h"
+#include "desktop/record_list/record_list_output.h"
+#include "desktop/services/qt_text_metrics.h"
 #include "engine/uniform_random.h"
+#include "headless/recording_services.h"
 #include "ui/dispatch.h"
-#include "ui/headless/recording_services.h"
-#include "ui/qt/qt_text_metrics.h"
-#include "ui/qt/record_list_output.h"
-#include "ui/qt/trainer_view.h"
 #include "ui/record_list_pages.h"
 
 namespace {

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "desktop/widgets/picture_lookup.h"
 #include "private_runtime_folder.h"
 #include "rod_pictures.h"
-#include "ui/qt/picture_lookup.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include <map>
 #include <string>
 
+#include "desktop/widgets/qt_font.h"
 #include "first_paint_probe.h"
-#include "ui/main_form.h"
-#include "ui/qt/qt_font.h"
+#include "model/main_form.h"
 
 namespace {
 

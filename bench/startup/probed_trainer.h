@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "bench_application.h"
+#include "desktop/services/trainer_modules.h"
 #include "desktop_trainer.h"
 #include "font_configuration_warm_up.h"
-#include "ui/qt/trainer_modules.h"
 
 class ProbedTrainer : private BenchEnvironment {
   public:

@@ -7,8 +7,8 @@
 #include <QStringList>
 #include <cstdio>
 
+#include "desktop/form/window_icon.h"
 #include "private_runtime_folder.h"
-#include "ui/qt/window_icon.h"
 
 int main(int argc, char** argv) {
     if (argc < 4) {

@@ -2,10 +2,10 @@
 
 #include <QCoreApplication>
 
+#include "desktop/services/qt_translations.h"
+#include "desktop/widgets/qt_font.h"
 #include "history_opening.h"
 #include "ui/dispatch.h"
-#include "ui/qt/qt_font.h"
-#include "ui/qt/qt_translations.h"
 
 namespace {
 

@@ -3,19 +3,19 @@
 // Build it after the QApplication and the font substitutions.
 
 #include "after_first_paint.h"
+#include "desktop/form/trainer_view.h"
+#include "desktop/services/desktop_help_viewer.h"
+#include "desktop/services/paint_first_sound_output.h"
+#include "desktop/services/qt_dialogs.h"
+#include "desktop/services/qt_screen.h"
+#include "desktop/services/qt_text_metrics.h"
+#include "desktop/services/system_clock.h"
+#include "desktop/windows/qt_menu_windows.h"
 #include "engine/uniform_random.h"
-#include "history/history_store.h"
+#include "headless/embedded_resources.h"
+#include "model/history_store.h"
+#include "model/window_context.h"
 #include "module_sound_output.h"
-#include "sound/embedded_resources.h"
-#include "ui/qt/desktop_help_viewer.h"
-#include "ui/qt/paint_first_sound_output.h"
-#include "ui/qt/qt_dialogs.h"
-#include "ui/qt/qt_menu_windows.h"
-#include "ui/qt/qt_screen.h"
-#include "ui/qt/qt_text_metrics.h"
-#include "ui/qt/system_clock.h"
-#include "ui/qt/trainer_view.h"
-#include "ui/window_context.h"
 
 class DesktopTrainer {
   public:

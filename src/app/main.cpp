@@ -3,10 +3,10 @@
 
 #include <QApplication>
 
+#include "desktop/widgets/qt_font.h"
 #include "desktop_trainer.h"
 #include "font_configuration_warm_up.h"
 #include "private_runtime_folder.h"
-#include "ui/qt/qt_font.h"
 
 int main(int argc, char** argv) {
     ensurePrivateRuntimeFolder();

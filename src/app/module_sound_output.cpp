@@ -1,7 +1,7 @@
 #include "module_sound_output.h"
 
+#include "desktop/services/trainer_modules.h"
 #include "sound/alsa/sound_module_entry.h"
-#include "ui/qt/trainer_modules.h"
 
 namespace {
 

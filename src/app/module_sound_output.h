@@ -6,7 +6,7 @@
 #include <future>
 #include <memory>
 
-#include "ui/services.h"
+#include "model/services.h"
 
 class ModuleSoundOutput : public SoundOutput {
   public:

@@ -2,7 +2,7 @@
 // 颜色: the design's colours or a clear scheme in which every text stands out from its
 // background. The model keeps the design's colours; the view shows them through the scheme.
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 inline constexpr char kDesignColours[] = "0";
 inline constexpr char kClearColours[] = "1";

@@ -2,7 +2,7 @@
 // The colour scheme and the zoom are the choices of the person at the desktop: kept in the
 // learner history when they change and brought back once the history has been opened.
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // Keeps colourScheme and zoomPercent in the history; without a usable history nothing is kept
 // and the choices last until the window closes.

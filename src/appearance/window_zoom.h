@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // The zooms the window steps through, in per cent.
 inline constexpr std::array<std::int16_t, 4> kZoomSteps{100, 125, 150, 200};

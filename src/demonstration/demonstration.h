@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // Starts demonstrating the sum the last run ended on, or a new addition or subtraction for
 // the chosen digits (keypad key 7 between runs). False when no digit count is chosen: the

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // Sets the picture of all fifteen rods from the captions of Label11, Label13 and Label15,
 // the picture family and the three bead styles. A number outside 0..99999 shows the lowest

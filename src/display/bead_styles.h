@@ -2,7 +2,7 @@
 // Bead styles: each board row's style steps forward or backward, or copies row 3's, when
 // one of its rods is clicked.
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // Steps beadStyleWork forward by one, 20 wrapping to 1; empty becomes "1".
 void zmbh1(WindowContext& window);

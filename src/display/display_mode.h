@@ -1,7 +1,7 @@
 #pragma once
 // The display-mode label `Label16`: abacus pictures, numbers, or both.
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // Advances the display mode 珠心算 → 心算 → 珠算 → 珠心算, keeps the status line unbroken
 // and lays the question out again.

@@ -1,7 +1,7 @@
 #pragma once
 // Arranging the question on the window for the chosen layout and display mode.
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // Shows, hides and places the question line, the board rows, the rule, the typed answer,
 // the direction arrow and the digit boxes, then redraws the board. Writes no caption.

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "ui/services.h"
+#include "model/services.h"
 
 // The date as "2026-12-7".
 std::string dateText(const LocalDateTime& moment);

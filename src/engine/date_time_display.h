@@ -1,7 +1,7 @@
 #pragma once
 // The date-and-time label that ticks from start-up on.
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // Shows today's date and the current time in the clock label.
 void Timer3_Timer(WindowContext& window);

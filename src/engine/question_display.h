@@ -2,7 +2,7 @@
 // Writing the current question into the question line: the given terms in the button-text
 // colour, the blank term in cyan.
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // Sets blankText and fills Label11, Label13 and Label15 for the layout and the blank term.
 void showQuestion(WindowContext& window);

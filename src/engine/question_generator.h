@@ -2,7 +2,7 @@
 // Choosing what the next question asks: operator, digit counts, blank term and blank text,
 // and the whole drawing sequence the run start and the next-question step use.
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // Chooses the operator of the next question from the mode chosen in Combo1.
 void ysfh(WindowContext& window);

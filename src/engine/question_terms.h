@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // The term of a question a drawn number becomes.
 enum class Term { A, B, C };

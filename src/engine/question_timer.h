@@ -1,7 +1,7 @@
 #pragma once
 // The question timer: the time bar, the time limit and the overtime warnings.
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // Counts one second on the current question and grows the bar. At the limit an exam
 // question is closed as it stands; a practice question runs over into blinking warnings,

@@ -1,7 +1,7 @@
 #pragma once
 // The run clock in Label27: the time a run has lasted.
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // Moves the run clock one second on whenever the wall clock's second has changed since the
 // last counted tick, so ticks lost while a clip plays cost no time.

@@ -2,7 +2,7 @@
 // What follows a verdict when a question is closed: the score, the record line and the
 // verdict clip, called in that order right after pddc.
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // Sets the per-cent score over the run's whole question total and shows it in Label26.
 void updateScore(WindowContext& window);

@@ -1,7 +1,7 @@
 #pragma once
 // The check that the four settings lists each have a choice before a run or a paper.
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // True when mode, digits, count and speed are all chosen. Otherwise the first list without
 // a choice is named in a prompt after clip 106, gets the focus, and the answer is false.

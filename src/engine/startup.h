@@ -1,10 +1,8 @@
 #pragma once
-// Start-up, the return to the idle menu state and the quit question.
+// The return to the idle menu state and the quit question.
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
-// Sets the start-up defaults when the main window is created.
-void Form_Load(WindowContext& window);
 // Returns the window to the idle state with the keypad as the menu.
 void qs(WindowContext& window);
 // Asks whether to quit; sets `cancel` when the answer is No.

@@ -2,7 +2,7 @@
 // The question timer and its time bar: one tick a second, the bar as wide as the window less
 // a margin.
 
-#include "ui/main_form.h"
+#include "model/main_form.h"
 
 // Milliseconds between two ticks of the question timer Timer2.
 inline constexpr int kQuestionTimerInterval = 1000;

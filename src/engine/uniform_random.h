@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "ui/services.h"
+#include "model/services.h"
 
 class UniformRandom : public RandomSource {
   public:

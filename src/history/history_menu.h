@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // Opens `which` for the learner whose name is in the name box.
 void openMenuWindow(WindowContext& window, MenuWindow which);

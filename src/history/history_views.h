@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "history/history_records.h"
+#include "model/history_records.h"
 
 // One row of the runs table, every cell as shown.
 struct HistoryTableRow {

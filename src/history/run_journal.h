@@ -2,7 +2,7 @@
 // Follows a run as it happens and hands it to the history when its report is written; a
 // written paper is handed over at once.
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // Starts the journal of a run whose settings have just been read.
 void beginRunJournal(WindowContext& window);

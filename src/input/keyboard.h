@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // True while a run is in progress, when every key pressed in the main window is the window's
 // own and none reaches the element with the focus.

@@ -2,7 +2,7 @@
 // Captions and enabled states of the ten keypad keys, which are digits during a run and the
 // menu between runs.
 
-#include "ui/main_form.h"
+#include "model/main_form.h"
 
 // Key i shows the digit i.
 void showDigitCaptions(MainForm& form);

@@ -1,7 +1,7 @@
 #pragma once
 // The keypad between runs: the ten keys are the program's menu.
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // Handles a press of key pressedKey in the idle state, key click included: "考试"/"练习"
 // switches the mode and resets the window, "查看"/"返回" shows or hides the record list,

@@ -1,7 +1,7 @@
 #pragma once
 // The answer sheets of a test paper: five answers a line.
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // Writes the ordinary answer sheet: numbers row by row after vertical sums, down the five
 // columns after the other layouts.

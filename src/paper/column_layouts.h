@@ -1,7 +1,7 @@
 #pragma once
 // The single-column and double-column layouts of a test paper.
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // Numbers the question, records its answer and writes its line.
 void writeSingleColumnQuestion(WindowContext& window);

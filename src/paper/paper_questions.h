@@ -3,7 +3,7 @@
 // questions, with the digit counts of multiplication and division swapped, and with a
 // remainder on a remainder paper.
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // True when the paper being written gives remainders: the name box holds exactly the
 // learner title "小朋友", questions are normal and the mode is "÷" alone.

@@ -1,7 +1,7 @@
 #pragma once
 // The record of a paper's answers and remainders, by the printed number of each question.
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // Records paperAnswer and paperRemainder under paperQuestionNumber.
 void dddd(WindowContext& window);

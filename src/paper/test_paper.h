@@ -1,7 +1,7 @@
 #pragma once
 // Writing a numbered test paper and its answer sheet into the record list.
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // Writes a test paper with the four chosen settings in the layout Command8 shows, then its
 // answer sheet, and leaves the keypad as the menu with the record list on view, the paper's

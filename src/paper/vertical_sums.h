@@ -1,7 +1,7 @@
 #pragma once
 // The vertical layout of a test paper: groups of five sums side by side.
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // Numbers the question and records its answer, then places it in the current group and
 // writes the group once it is full or the paper's last question is placed. Returns false,

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // True while sound cues are switched on.
 bool soundCuesOn(const WindowContext& window);

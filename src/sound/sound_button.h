@@ -1,7 +1,7 @@
 #pragma once
 // The button that switches sound cues on and off.
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // Switches sound cues off, or on again with a confirming clip.
 void Command5_Click(WindowContext& window);

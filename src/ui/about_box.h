@@ -1,7 +1,7 @@
 #pragma once
 // The about box: opening it, its load step, closing it and the help file.
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // The "说明" label: shows the about box, or brings the open one to the front.
 void Label31_Click(WindowContext& window);

@@ -1,7 +1,7 @@
 #pragma once
 // The clear button `Command2`: the typed answer during a run, the record list between runs.
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // During a run puts the blank back and lets the learner type again; between runs empties
 // the record list and starts the run numbering afresh.

@@ -22,6 +22,7 @@
 #include "sound/sound_button.h"
 #include "ui/about_box.h"
 #include "ui/clear_button.h"
+#include "ui/form_load.h"
 #include "ui/name_box.h"
 #include "ui/settings_lists.h"
 #include "ui/settings_toggles.h"

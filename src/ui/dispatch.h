@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 enum class EventKind {
     Load,    // the main window is created

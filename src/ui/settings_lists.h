@@ -1,7 +1,7 @@
 #pragma once
 // The change handlers of the four settings lists.
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // Mode list: records the mode and keeps the vertical layout out of the four-operation mode.
 void Combo1_Click(WindowContext& window);

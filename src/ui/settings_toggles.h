@@ -2,7 +2,7 @@
 // The toggles beside the settings lists: normal or fill-in questions, the layout, the
 // answer direction and the decorative arrow.
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // Switches between normal and fill-in-the-blank questions from the next question on.
 void Command6_Click(WindowContext& window);

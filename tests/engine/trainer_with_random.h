@@ -9,9 +9,9 @@
 #include <initializer_list>
 
 #include "engine/uniform_random.h"
+#include "headless/fixed_width_metrics.h"
+#include "headless/recording_services.h"
 #include "ui/dispatch.h"
-#include "ui/headless/fixed_width_metrics.h"
-#include "ui/headless/recording_services.h"
 
 // Hands out scripted values in order and counts the seedings from the clock.
 class ScriptedRandom : public RandomSource {

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "headless/settable_clock.h"
 #include "replay_printer.h"
-#include "ui/headless/settable_clock.h"
 
 namespace {
 

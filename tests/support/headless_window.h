@@ -4,9 +4,9 @@
 #include <string>
 
 #include "engine/uniform_random.h"
+#include "headless/fixed_width_metrics.h"
+#include "headless/recording_services.h"
 #include "ui/dispatch.h"
-#include "ui/headless/fixed_width_metrics.h"
-#include "ui/headless/recording_services.h"
 
 struct HeadlessWindow : RecordingServices {
     explicit HeadlessWindow(std::string programFolder = "/nonexistent-folder")

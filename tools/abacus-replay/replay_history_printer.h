@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "history/history_store.h"
-#include "ui/services.h"
+#include "model/history_store.h"
+#include "model/services.h"
 
 // "history N", then one line per stored run in the order stored, its fields joined by tabs.
 std::vector<std::string> describeHistory(HistoryStore& store);

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/services.h"
+#include "model/services.h"
 
 // Hands out a script line by line; a line feed, a carriage return, or a carriage return
 // followed by a line feed each end one line. Never reads past the end of a line, so a

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 // "NAME visible=1 enabled=1 left=.. top=.. width=.. height=.. [...] caption=..."
 std::string describeElement(const std::string& name, const Element& element);

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "engine/uniform_random.h"
-#include "ui/headless/fixed_width_metrics.h"
-#include "ui/headless/recording_services.h"
-#include "ui/window_context.h"
+#include "headless/fixed_width_metrics.h"
+#include "headless/recording_services.h"
+#include "model/window_context.h"
 
 // Random numbers that follow the clock until a script seeds them; once seeded, seeding
 // from the clock changes nothing, so a script's questions are the same on every run.

@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "ui/headless/scripted_dialogs.h"
+#include "headless/scripted_dialogs.h"
 
 struct SoakAction {
     enum class Kind { Click, Choose, Type, Tick, Advance, SetClock, Answer, Close, Key };

@@ -4,9 +4,9 @@
 
 #include <vector>
 
+#include "model/window_context.h"
 #include "soak_action.h"
 #include "soak_random.h"
-#include "ui/window_context.h"
 
 // The next few actions for `window`: one, or several when a second of time passes.
 std::vector<SoakAction> nextActions(const WindowContext& window, SoakRandom& random);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/window_context.h"
+#include "model/window_context.h"
 
 class InvariantChecker {
   public:

@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "model/element.h"
 #include "soak_random.h"
-#include "ui/element.h"
 
 // A learner's name of one of the awkward kinds.
 std::string randomName(SoakRandom& random);

@@ -4,11 +4,11 @@
 
 #include <cstdint>
 
+#include "headless/fixed_width_metrics.h"
+#include "headless/recording_services.h"
+#include "model/window_context.h"
 #include "replay_session.h"
 #include "soak_action.h"
-#include "ui/headless/fixed_width_metrics.h"
-#include "ui/headless/recording_services.h"
-#include "ui/window_context.h"
 
 class SoakWindow {
   public:

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "history/history_store.h"
+#include "model/history_store.h"
 
 struct HistoryOpening {
     std::unique_ptr<HistoryStore> store;  // nullptr when no record can be kept this time

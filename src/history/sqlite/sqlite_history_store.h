@@ -6,8 +6,8 @@
 
 #include <memory>
 
-#include "history/history_store.h"
 #include "history/sqlite/sqlite_statement.h"
+#include "model/history_store.h"
 
 class SqliteHistoryStore : public HistoryStore {
   public:

@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
+#include "model/services.h"
 #include "sound/alsa/detached_job.h"
-#include "ui/services.h"
 
 class AlsaSoundOutput : public SoundOutput {
   public:

@@ -2,7 +2,7 @@
 // The one function of the sound module, which the program finds by name once the module is
 // loaded.
 
-#include "ui/services.h"
+#include "model/services.h"
 
 // The name under which the program looks the function up.
 inline constexpr char kMakeSoundOutputFunction[] = "abacusMakeSoundOutput";

@@ -1,0 +1,51 @@
+#pragma once
+// A top-level window of the model (the main window or the about box) with one view per
+// element at its design place; it copies the model onto its widgets on every sync.
+
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "desktop/widgets/clickable_widget.h"
+#include "desktop/widgets/element_colours.h"
+#include "desktop/widgets/element_view.h"
+#include "desktop/widgets/remembered.h"
+
+class FormWindow : public ClickableWidget {
+    Q_OBJECT
+
+  public:
+    // Asked when the window manager wants the window closed; true lets it close.
+    using CloseRequest = std::function<bool()>;
+
+    // `elements` starts with the window itself; the others are reported to `sink` as
+    // `eventPrefix` + their name, the window under its own name.
+    FormWindow(const std::vector<Element*>& elements, const std::string& eventPrefix,
+               EventSink sink, CloseRequest closeRequest, QWidget* parent = nullptr);
+
+    // Copies whatever changed in the model onto the window and its widgets.
+    void sync();
+
+    // While `condition` holds, every key pressed anywhere in this window is the window's own:
+    // it is reported as a key of the window and never reaches the widget with the focus.
+    void takeEveryKeyWhile(std::function<bool()> condition);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    // Keys no widget took are reported as keys of this window; whether they press anything
+    // is for the handlers to say.
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    const Element& window_;
+    EventSink sink_;
+    CloseRequest closeRequest_;
+    std::function<bool()> takesEveryKey_;
+    std::vector<std::pair<const Element*, ElementView*>> views_;
+    Remembered<std::string> title_;
+    Remembered<ElementColours> colours_;
+    Remembered<QSize> size_;
+};

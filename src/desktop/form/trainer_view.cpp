@@ -1,0 +1,128 @@
+#include "desktop/form/trainer_view.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <algorithm>
+
+#include "appearance/colour_scheme.h"
+#include "appearance/window_zoom.h"
+#include "desktop/form/focus_follower.h"
+#include "desktop/form/view_appearance.h"
+#include "desktop/form/window_icon.h"
+#include "input/keyboard.h"
+#include "ui/dispatch.h"
+
+namespace {
+
+constexpr char kAboutBoxPrefix[] = "help.";
+
+// Puts a top-level window in the middle of the screen it is on.
+void centreOnScreen(QWidget& window) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
+}
+
+// Paints the parts of a top-level window that are waiting to be painted and puts them on
+// screen; only paint requests are handled, no input and no timer.
+void paintWaitingParts(QWidget& window) {
+    QCoreApplication::sendPostedEvents(&window, QEvent::UpdateRequest);
+}
+
+}  // namespace
+
+TrainerView::TrainerView(WindowContext& window)
+    : window_(window),
+      main_(std::make_unique<FormWindow>(
+          window.form.elements(), "", [this](const Event& event) { send(event); },
+          [this] { return mainWindowMayClose(); })) {
+    main_->takeEveryKeyWhile([this] { return keysWorkTheRun(window_); });
+    sync();
+}
+
+TrainerView::~TrainerView() = default;
+
+void TrainerView::showWindowIcon() { main_->setWindowIcon(trainerIcon()); }
+
+void TrainerView::show() {
+    centreOnScreen(*main_);
+    main_->show();
+}
+
+void TrainerView::send(const Event& event) {
+    dispatch(window_, event);
+    sync();
+    if (window_.closed) {
+        main_->hide();
+        QCoreApplication::exit(0);
+    }
+}
+
+void TrainerView::sync() {
+    const bool zoomed = takeAppearance();
+    main_->sync();
+    if (zoomed && main_->isVisible()) centreOnScreen(*main_);
+    followFocus(window_.form, *main_, focusMovesSeen_);
+    syncAboutBox();
+}
+
+void TrainerView::paintNow() {
+    sync();
+    paintWaitingParts(*main_);
+    if (about_) paintWaitingParts(*about_);
+}
+
+bool TrainerView::takeAppearance() {
+    const TrainingState& state = window_.state;
+    const bool known =
+        std::find(kZoomSteps.begin(), kZoomSteps.end(), state.zoomPercent) != kZoomSteps.end();
+    const ViewAppearance appearance{known ? state.zoomPercent : kZoomSteps.front(),
+                                    clearColoursChosen(state)};
+    const bool zoomed = appearance.zoomPercent != viewAppearance().zoomPercent;
+    setViewAppearance(appearance);
+    return zoomed;
+}
+
+bool TrainerView::mainWindowMayClose() {
+    send(Event{EventKind::Close, {}, -1, {}});
+    return window_.closed;
+}
+
+bool TrainerView::aboutBoxMayClose() {
+    send(Event{EventKind::Click, window_.help.help.name, -1, {}});
+    return !window_.help.help.visible;
+}
+
+void TrainerView::syncAboutBox() {
+    const HelpForm& help = window_.help;
+    if (!help.help.visible) {
+        if (about_) {
+            about_->hide();
+            about_->deleteLater();
+            about_ = nullptr;
+        }
+        return;
+    }
+    if (!about_) {
+        openAboutBox();
+        return;
+    }
+    about_->sync();
+    if (help.raiseRequests != raiseRequestsSeen_) {
+        raiseRequestsSeen_ = help.raiseRequests;
+        about_->raise();
+        about_->activateWindow();
+    }
+}
+
+void TrainerView::openAboutBox() {
+    about_ = new FormWindow(
+        window_.help.elements(), kAboutBoxPrefix, [this](const Event& event) { send(event); },
+        [this] { return aboutBoxMayClose(); }, main_.get());
+    raiseRequestsSeen_ = window_.help.raiseRequests;
+    about_->sync();
+    centreOnScreen(*about_);
+    about_->show();
+}

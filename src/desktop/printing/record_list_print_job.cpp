@@ -1,0 +1,82 @@
+#include "desktop/printing/record_list_print_job.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTemporaryFile>
+#include <cstdio>
+
+#include "desktop/printing/record_list_printer.h"
+
+namespace {
+
+const QString kPrintTitle = QStringLiteral("打印记录");
+const QString kDocumentName = QStringLiteral("童趣星记录");
+
+// The permissions the finished PDF file gets: those of the file it replaces, else the usual
+// ones of a document.
+QFileDevice::Permissions documentPermissions(const QString& path) {
+    if (QFileInfo::exists(path)) return QFile::permissions(path);
+    return QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+           QFileDevice::ReadOther;
+}
+
+// Prints into a new file beside the chosen PDF file and puts it in that file's place only
+// once every page is written, so a stopped print leaves the folder as it was.
+PrintOutcome printToPdfFile(QPrinter& printer, const std::vector<std::string>& lines,
+                            const QFont& font, const PrintProgress& progress) {
+    const QString target = printer.outputFileName();
+    const QFileInfo info(target);
+    QTemporaryFile partial(info.dir().filePath(QStringLiteral(".%1.XXXXXX").arg(info.fileName())));
+    if (!partial.open()) return PrintOutcome::PrinterFailed;
+    partial.close();
+    printer.setOutputFileName(partial.fileName());
+    bool stopped = false;
+    const PrintProgress watched = [&](int done, int total) {
+        stopped = progress && !progress(done, total);
+        return !stopped;
+    };
+    const bool printed = printRecordList(lines, printer, font, watched);
+    printer.setOutputFileName(target);
+    if (!printed) return stopped ? PrintOutcome::Cancelled : PrintOutcome::PrinterFailed;
+    partial.setPermissions(documentPermissions(target));
+    if (std::rename(QFile::encodeName(partial.fileName()).constData(),
+                    QFile::encodeName(target).constData()) != 0) {
+        return PrintOutcome::PrinterFailed;
+    }
+    partial.setAutoRemove(false);
+    return PrintOutcome::Printed;
+}
+
+// Prints on the chosen printer.
+PrintOutcome printOnPrinter(QPrinter& printer, const std::vector<std::string>& lines,
+                            const QFont& font, const PrintProgress& progress) {
+    bool stopped = false;
+    const PrintProgress watched = [&](int done, int total) {
+        stopped = progress && !progress(done, total);
+        return !stopped;
+    };
+    if (printRecordList(lines, printer, font, watched)) return PrintOutcome::Printed;
+    return stopped ? PrintOutcome::Cancelled : PrintOutcome::PrinterFailed;
+}
+
+}  // namespace
+
+PrintOutcome printRecordListWithDialog(QWidget& parent, const std::vector<std::string>& lines,
+                                       const QFont& font, const PrintProgress& progress) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(kDocumentName);
+    QPrintDialog dialog(&printer, &parent);
+    dialog.setWindowTitle(kPrintTitle);
+    if (dialog.exec() != QDialog::Accepted) return PrintOutcome::NotChosen;
+    return printRecordListOn(printer, lines, font, progress);
+}
+
+PrintOutcome printRecordListOn(QPrinter& printer, const std::vector<std::string>& lines,
+                               const QFont& font, const PrintProgress& progress) {
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        return printToPdfFile(printer, lines, font, progress);
+    }
+    return printOnPrinter(printer, lines, font, progress);
+}

@@ -1,0 +1,67 @@
+#include "desktop/widgets/caption_layout.h"
+
+#include <QFontMetricsF>
+#include <QStringList>
+#include <QTextLayout>
+
+namespace {
+
+// The caption with a line break after every character, for a vertical column.
+QString oneCharacterPerLine(const QString& caption) {
+    QStringList characters;
+    for (const char32_t character : caption.toUcs4()) {
+        if (character != U'\n') characters << QString::fromUcs4(&character, 1);
+    }
+    return characters.join(QLatin1Char('\n'));
+}
+
+// Distance from the box's left edge to a line of `lineWidth` pixels.
+qreal indentFor(Alignment alignment, qreal boxWidth, qreal lineWidth) {
+    switch (alignment) {
+        case Alignment::Right:
+            return boxWidth - lineWidth;
+        case Alignment::Centre:
+            return (boxWidth - lineWidth) / 2;
+        case Alignment::Left:
+            break;
+    }
+    return 0;
+}
+
+// The width a line takes for its alignment: blanks at its end that would push it past the
+// box are not counted, as a label that breaks lines drops them at the break.
+qreal alignedWidth(const QString& lineText, const QFont& font, qreal naturalWidth, qreal boxWidth) {
+    if (naturalWidth <= boxWidth) return naturalWidth;
+    qsizetype end = lineText.size();
+    while (end > 0 && lineText.at(end - 1).isSpace()) --end;
+    if (end == lineText.size()) return naturalWidth;
+    return QFontMetricsF(font).horizontalAdvance(lineText.left(end));
+}
+
+}  // namespace
+
+std::vector<CaptionLine> layoutCaption(const QString& caption, const QFont& font, qreal width,
+                                       const CaptionStyle& style) {
+    const QString text = style.oneCharacterPerLine ? oneCharacterPerLine(caption) : caption;
+    QTextOption option;
+    option.setWrapMode(style.wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere
+                                  : QTextOption::NoWrap);
+
+    std::vector<CaptionLine> lines;
+    qreal top = 0;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        QTextLayout layout(paragraph, font);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            const QString lineText = paragraph.mid(line.textStart(), line.textLength());
+            const qreal lineWidth = alignedWidth(lineText, font, line.naturalTextWidth(), width);
+            lines.push_back({lineText, QPointF(indentFor(style.alignment, width, lineWidth),
+                                               top + line.ascent())});
+            top += line.height();
+        }
+        layout.endLayout();
+    }
+    return lines;
+}

@@ -1,0 +1,26 @@
+#pragma once
+// Where each line of a label's caption goes: hard line breaks, word wrap when the label
+// asks for it, one character per line for a vertical column, and the label's alignment.
+
+#include <QFont>
+#include <QPointF>
+#include <QString>
+#include <vector>
+
+#include "model/element.h"
+
+struct CaptionLine {
+    QString text;
+    QPointF baseline;  // where the line's text starts on its baseline
+};
+
+struct CaptionStyle {
+    Alignment alignment = Alignment::Left;
+    bool wrap = false;
+    bool oneCharacterPerLine = false;
+    bool operator==(const CaptionStyle&) const = default;
+};
+
+// Lays `caption` out from the top of a box `width` pixels wide.
+std::vector<CaptionLine> layoutCaption(const QString& caption, const QFont& font, qreal width,
+                                       const CaptionStyle& style);

@@ -1,0 +1,64 @@
+#include "desktop/widgets/label_view.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include "desktop/widgets/qt_font.h"
+#include "desktop/widgets/twips.h"
+
+LabelView::LabelView(QWidget* parent, std::string eventName, EventSink sink)
+    : ClickableWidget(parent, std::move(eventName), std::move(sink)) {}
+
+void LabelView::sync(const Element& element) {
+    basics_.sync(*this, element, pixelRect(element));
+    bool repaint = basics_.fontChanged();
+    fontSpec_ = element.font;
+    if (caption_.changed(element.caption())) {
+        text_ = QString::fromStdString(element.caption());
+        repaint = true;
+    }
+    if (colours_.changed(coloursOf(element))) {
+        colourValues_ = coloursOf(element);
+        repaint = true;
+    }
+    const CaptionStyle style{element.alignment, element.multiLine, element.verticalText};
+    if (style_.changed(style)) {
+        styleValue_ = style;
+        repaint = true;
+    }
+    if (hollow_.changed(element.hollowText)) {
+        hollowValue_ = element.hollowText;
+        repaint = true;
+    }
+    if (repaint) update();
+}
+
+void LabelView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QPalette& colours = palette();
+    painter.fillRect(rect(), colourValues_.system ? colours.color(QPalette::Base)
+                                                  : qtColour(colourValues_.back));
+    // An empty caption draws nothing; laying it out would still load its font.
+    if (text_.isEmpty()) return;
+    QColor textColour = colourValues_.fore && !colourValues_.system ? qtColour(*colourValues_.fore)
+                                                                    : colours.color(QPalette::Text);
+    if (!isEnabled()) textColour = colours.color(QPalette::Disabled, QPalette::WindowText);
+
+    // The caption is laid out at the design size and drawn scaled, so that a zoomed caption
+    // keeps the proportions its label was measured for.
+    const double zoom = zoomFactor();
+    const QFont designFont = qtFont(fontSpec_);
+    painter.scale(zoom, zoom);
+    painter.setFont(designFont);
+    const std::vector<CaptionLine> lines =
+        layoutCaption(text_, designFont, width() / zoom, styleValue_);
+    if (hollowValue_) {
+        QPainterPath outline;
+        for (const CaptionLine& line : lines) outline.addText(line.baseline, designFont, line.text);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.strokePath(outline, QPen(textColour, 1));
+    } else {
+        painter.setPen(textColour);
+        for (const CaptionLine& line : lines) painter.drawText(line.baseline, line.text);
+    }
+}

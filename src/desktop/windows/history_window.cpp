@@ -1,0 +1,107 @@
+#include "desktop/windows/history_window.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "desktop/record_list/record_list_menu.h"
+#include "desktop/record_list/record_list_output.h"
+#include "desktop/windows/runs_table_model.h"
+#include "desktop/windows/score_plot.h"
+#include "history/history_views.h"
+
+namespace {
+
+constexpr char kWrongQuestionsTab[] = "错题本";
+constexpr char kNoRuns[] = "还没有保存的答题记录。";
+constexpr char kNoWrongQuestions[] = "没有答错的题目。";
+
+// The table of runs, one row each, newest first, its columns as wide as their widest text.
+QTableView* runsTable(const std::vector<StoredRun>& runs, QWidget* parent) {
+    auto* table = new QTableView(parent);
+    table->setModel(new RunsTableModel(historyTableRows(runs), table));
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->setVisible(false);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    int column = 0;
+    for (const char* widest : {"2026-12-08 09:05", "+-×÷", "位数", "题数", "得分"}) {
+        table->setColumnWidth(column++, table->fontMetrics().horizontalAdvance(widest) + 16);
+    }
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+// The first page: the runs and the plot, or a line saying there are none.
+QWidget* runsPage(const std::vector<StoredRun>& runs, QWidget* parent) {
+    auto* page = new QWidget(parent);
+    auto* layout = new QVBoxLayout(page);
+    if (runs.empty()) {
+        layout->addWidget(new QLabel(QString::fromUtf8(kNoRuns), page));
+        layout->addStretch();
+        return page;
+    }
+    layout->addWidget(runsTable(runs, page), 1);
+    layout->addWidget(new ScorePlot(scoreLines(runs), page), 1);
+    return page;
+}
+
+// The second page: the wrong-question book with its copy and print buttons.
+QWidget* wrongQuestionsPage(const std::vector<WrongQuestion>& wrong, QWidget* parent) {
+    auto* page = new QWidget(parent);
+    auto* layout = new QVBoxLayout(page);
+    const std::vector<std::string> lines = wrongQuestionBook(wrong);
+    auto* text = new QPlainTextEdit(page);
+    text->setReadOnly(true);
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    std::string shown;
+    for (const std::string& line : lines) shown += line + '\n';
+    text->setPlainText(lines.empty() ? QString::fromUtf8(kNoWrongQuestions)
+                                     : QString::fromStdString(shown));
+    layout->addWidget(text, 1);
+    auto* buttons = new QHBoxLayout;
+    auto* copy = new QPushButton(QStringLiteral("复制全部"), page);
+    auto* print = new QPushButton(QStringLiteral("打印…"), page);
+    copy->setEnabled(!lines.empty());
+    print->setEnabled(!lines.empty());
+    QObject::connect(copy, &QPushButton::clicked, page, [lines] { copyRecordList(lines); });
+    QObject::connect(print, &QPushButton::clicked, page, [page, lines] {
+        printRecordListWithDialog(*page->window(), lines, page->font());
+    });
+    buttons->addStretch();
+    buttons->addWidget(copy);
+    buttons->addWidget(print);
+    layout->addLayout(buttons);
+    return page;
+}
+
+}  // namespace
+
+HistoryWindow::HistoryWindow(const std::string& learner, const std::vector<StoredRun>& runs,
+                             WrongQuestionsSource wrongQuestions, const QFont& font,
+                             QWidget* parent)
+    : QDialog(parent) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(font);
+    setWindowTitle(QStringLiteral("学习记录 — %1").arg(QString::fromStdString(learner).left(30)));
+    auto* layout = new QVBoxLayout(this);
+    auto* pages = new QTabWidget(this);
+    pages->addTab(runsPage(runs, pages), QStringLiteral("答题记录"));
+    pages->addTab(new QWidget(pages), QString::fromUtf8(kWrongQuestionsTab));
+    connect(pages, &QTabWidget::currentChanged, this,
+            [pages, wrongQuestions = std::move(wrongQuestions)](int index) {
+                if (index != 1 || pages->widget(1)->layout() != nullptr) return;
+                QWidget* placeholder = pages->widget(1);
+                pages->removeTab(1);
+                pages->insertTab(1, wrongQuestionsPage(wrongQuestions(), pages),
+                                 QString::fromUtf8(kWrongQuestionsTab));
+                placeholder->deleteLater();
+                pages->setCurrentIndex(1);
+            });
+    layout->addWidget(pages);
+    resize(720, 560);
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The history of one learner: a table of runs newest first with a plot of the scores over
+// the days, and a second page with the wrong-question book, which can be copied and printed;
+// the book is read when its page is first chosen.
+
+#include <QDialog>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "model/history_records.h"
+
+// Reads the learner's wrong questions when the book is first shown.
+using WrongQuestionsSource = std::function<std::vector<WrongQuestion>()>;
+
+class HistoryWindow : public QDialog {
+  public:
+    HistoryWindow(const std::string& learner, const std::vector<StoredRun>& runs,
+                  WrongQuestionsSource wrongQuestions, const QFont& font, QWidget* parent);
+};

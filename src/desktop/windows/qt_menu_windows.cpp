@@ -1,0 +1,80 @@
+#include "desktop/windows/qt_menu_windows.h"
+
+#include <QDate>
+#include <QTimer>
+
+#include "desktop/form/trainer_view.h"
+#include "desktop/record_list/record_list_menu.h"
+#include "desktop/windows/calendar_window.h"
+#include "desktop/windows/history_window.h"
+#include "desktop/windows/learner_chooser.h"
+#include "ui/dispatch.h"
+
+namespace {
+
+// Shows a new window in place of the one of its kind still open.
+void replaceWindow(QPointer<QWidget>& slot, QWidget* window) {
+    if (slot) slot->close();
+    slot = window;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
+
+void QtMenuWindows::attach(TrainerView& view, const QFont& font) {
+    view_ = &view;
+    font_ = font;
+}
+
+void QtMenuWindows::open(MenuWindow which, const std::string& learner,
+                         const std::vector<std::string>& lines) {
+    QTimer::singleShot(0, &context_,
+                       [this, which, learner, lines] { show(which, learner, lines); });
+}
+
+QWidget* QtMenuWindows::shown(MenuWindow which) const {
+    switch (which) {
+        case MenuWindow::History:
+            return history_;
+        case MenuWindow::Calendar:
+            return calendar_;
+        case MenuWindow::Learners:
+            return learners_;
+        case MenuWindow::SaveRecordList:
+            break;
+    }
+    return nullptr;
+}
+
+// Builds the window asked for from what the history holds now.
+void QtMenuWindows::show(MenuWindow which, const std::string& learner,
+                         const std::vector<std::string>& lines) {
+    if (view_ == nullptr) return;
+    QWidget& main = view_->mainWindow();
+    switch (which) {
+        case MenuWindow::History:
+            replaceWindow(
+                history_,
+                new HistoryWindow(
+                    learner, store_.runsOf(learner),
+                    [this, learner] { return store_.wrongQuestionsOf(learner); }, font_, &main));
+            break;
+        case MenuWindow::Calendar:
+            replaceWindow(calendar_, new CalendarWindow(learner, store_.runsOf(learner),
+                                                        QDate::currentDate(), font_, &main));
+            break;
+        case MenuWindow::Learners:
+            replaceWindow(learners_, new LearnerChooser(
+                                         store_.learners(),
+                                         [view = view_](const std::string& name) {
+                                             view->send(Event{EventKind::Pick, {}, -1, name});
+                                         },
+                                         font_, &main));
+            break;
+        case MenuWindow::SaveRecordList:
+            saveRecordListAs(main, lines);
+            break;
+    }
+}

@@ -1,0 +1,36 @@
+#pragma once
+// The menu keys' windows on the desktop: the history, the calendar and the learners list,
+// each opened once the handler that asked has finished, and the record list saved as text.
+
+#include <QFont>
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include "model/services.h"
+
+class TrainerView;
+
+class QtMenuWindows : public MenuWindows {
+  public:
+    explicit QtMenuWindows(HistoryStore& store) : store_(store) {}
+
+    // The view whose main window the windows belong to and whose model a chosen learner
+    // goes into; its windows show their texts in `font`.
+    void attach(TrainerView& view, const QFont& font);
+    void open(MenuWindow which, const std::string& learner,
+              const std::vector<std::string>& lines) override;
+    // The window of that kind while it is open, else nullptr.
+    QWidget* shown(MenuWindow which) const;
+
+  private:
+    void show(MenuWindow which, const std::string& learner, const std::vector<std::string>& lines);
+
+    HistoryStore& store_;
+    TrainerView* view_ = nullptr;
+    QFont font_;
+    QObject context_;
+    QPointer<QWidget> history_;
+    QPointer<QWidget> calendar_;
+    QPointer<QWidget> learners_;
+};

@@ -1,0 +1,98 @@
+#pragma once
+// The learner history behind a small interface: the program and the replay keep it in one
+// SQLite file, and a null store keeps nothing when no file is usable.
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/history_records.h"
+
+enum class StoreOutcome {
+    Stored,   // written and committed
+    NotKept,  // there is no usable store this time, as the trainer already said
+    Failed,   // the write failed (a full disk); the file is as it was before
+};
+
+class HistoryStore {
+  public:
+    virtual ~HistoryStore() = default;
+    virtual StoreOutcome storeRun(const StoredRun& run) = 0;
+    virtual StoreOutcome storePaper(const StoredPaper& paper) = 0;
+    // The runs of one learner, newest first, without their questions.
+    virtual std::vector<StoredRun> runsOf(const std::string& learner) = 0;
+    // The questions one learner answered wrong, newest run first.
+    virtual std::vector<WrongQuestion> wrongQuestionsOf(const std::string& learner) = 0;
+    // Every stored run in the order stored, without their questions.
+    virtual std::vector<StoredRun> allRuns() = 0;
+    // The closed questions of the run numbered `runId`, in the order asked.
+    virtual std::vector<StoredQuestion> questionsOf(long long runId) = 0;
+    // Every stored paper in the order stored.
+    virtual std::vector<StoredPaper> allPapers() = 0;
+    // Every learner with a stored run, the one practised last first.
+    virtual std::vector<LearnerSummary> learners() = 0;
+    // A learner's own setting, such as a colour scheme; nullopt when never set.
+    virtual std::optional<std::string> setting(const std::string& learner,
+                                               const std::string& key) = 0;
+    virtual StoreOutcome setSetting(const std::string& learner, const std::string& key,
+                                    const std::string& value) = 0;
+};
+
+// Keeps nothing and knows nothing.
+class NullHistoryStore : public HistoryStore {
+  public:
+    StoreOutcome storeRun(const StoredRun&) override { return StoreOutcome::NotKept; }
+    StoreOutcome storePaper(const StoredPaper&) override { return StoreOutcome::NotKept; }
+    std::vector<StoredRun> runsOf(const std::string&) override { return {}; }
+    std::vector<WrongQuestion> wrongQuestionsOf(const std::string&) override { return {}; }
+    std::vector<StoredRun> allRuns() override { return {}; }
+    std::vector<StoredQuestion> questionsOf(long long) override { return {}; }
+    std::vector<StoredPaper> allPapers() override { return {}; }
+    std::vector<LearnerSummary> learners() override { return {}; }
+    std::optional<std::string> setting(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    StoreOutcome setSetting(const std::string&, const std::string&, const std::string&) override {
+        return StoreOutcome::NotKept;
+    }
+};
+
+// The store the handlers reach: a null store until a real one is opened into it, which the
+// program does once its window has been painted.
+class HistoryStoreSlot : public HistoryStore {
+  public:
+    void open(std::unique_ptr<HistoryStore> store) { store_ = std::move(store); }
+    bool isOpen() const { return store_ != nullptr; }
+
+    StoreOutcome storeRun(const StoredRun& run) override { return current().storeRun(run); }
+    StoreOutcome storePaper(const StoredPaper& paper) override {
+        return current().storePaper(paper);
+    }
+    std::vector<StoredRun> runsOf(const std::string& learner) override {
+        return current().runsOf(learner);
+    }
+    std::vector<WrongQuestion> wrongQuestionsOf(const std::string& learner) override {
+        return current().wrongQuestionsOf(learner);
+    }
+    std::vector<StoredRun> allRuns() override { return current().allRuns(); }
+    std::vector<StoredQuestion> questionsOf(long long runId) override {
+        return current().questionsOf(runId);
+    }
+    std::vector<StoredPaper> allPapers() override { return current().allPapers(); }
+    std::vector<LearnerSummary> learners() override { return current().learners(); }
+    std::optional<std::string> setting(const std::string& learner,
+                                       const std::string& key) override {
+        return current().setting(learner, key);
+    }
+    StoreOutcome setSetting(const std::string& learner, const std::string& key,
+                            const std::string& value) override {
+        return current().setSetting(learner, key, value);
+    }
+
+  private:
+    HistoryStore& current() { return store_ ? *store_ : null_; }
+
+    std::unique_ptr<HistoryStore> store_;
+    NullHistoryStore null_;
+};

@@ -1,7 +1,0 @@
-#include "sound/embedded_resources.h"
-
-#include "clip_data.h"
-
-std::span<const std::uint8_t> EmbeddedResources::clip(std::int16_t id) const {
-    return embeddedClip(id);
-}

@@ -1,9 +1,0 @@
-#pragma once
-// Opens the help file with whatever viewer the desktop has for its kind of file.
-
-#include "ui/services.h"
-
-class DesktopHelpViewer : public HelpViewer {
-  public:
-    HelpOpenResult open(const std::string& path) override;
-};

@@ -1,9 +1,0 @@
-#include "ui/qt/printing/printing_module_entry.h"
-#include "ui/qt/printing/record_list_print_job.h"
-
-// Asks for a printer or a PDF file and prints there; the program finds it by name.
-extern "C" __attribute__((visibility("default"))) PrintOutcome abacusPrintRecordListWithDialog(
-    QWidget& parent, const std::vector<std::string>& lines, const QFont& font,
-    const PrintProgress& progress) {
-    return printRecordListWithDialog(parent, lines, font, progress);
-}

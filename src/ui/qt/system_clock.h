@@ -1,9 +1,0 @@
-#pragma once
-// The desktop's local date and time.
-
-#include "ui/services.h"
-
-class SystemClock : public Clock {
-  public:
-    LocalDateTime now() const override;
-};
