@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "ui/services.h"
+#include "model/services.h"
 
 // One question, first + second or first − second, with its answer.
 struct BeadQuestion {
