@@ -7,8 +7,9 @@
 #include <vector>
 
 #include "model/element.h"
+#include "model/keyboard_focus.h"
 
-struct MainForm {
+struct MainForm : KeyboardFocus {
     MainForm();
     MainForm(const MainForm&) = delete;
     MainForm& operator=(const MainForm&) = delete;
@@ -49,16 +50,6 @@ struct MainForm {
 
     // Spare elements outside the visible area.
     Element Text2, Text7, Text9, Text10, Filename, List2;
-
-    // The element holding the keyboard focus; none until a handler moves it.
-    const Element* focus = nullptr;
-    // Counts the handlers' focus moves, so the view also repeats a move to the same element.
-    std::uint64_t focusMoves = 0;
-    // Gives `element` the keyboard focus.
-    void moveFocus(const Element& element) {
-        focus = &element;
-        ++focusMoves;
-    }
 
     // Every element, bottom of the stack first (containers before what they hold).
     const std::vector<Element*>& elements() const { return elements_; }
