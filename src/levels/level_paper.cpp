@@ -34,11 +34,11 @@ void shuffle(RandomSource& random, std::vector<Item>& items) {
 }
 
 // The unsigned terms of one question, as many of each length as the table gives.
-std::vector<std::int32_t> drawTerms(RandomSource& random, const LevelSpec& spec) {
+std::vector<std::int32_t> drawTerms(RandomSource& random, const LevelRow& row) {
     std::vector<std::int32_t> terms;
     for (int index = 0; index < kLongestTerm; ++index) {
         const int digits = kLongestTerm - index;
-        for (int count = 0; count < spec.termsByDigits[static_cast<std::size_t>(index)]; ++count) {
+        for (int count = 0; count < row.termsByDigits[static_cast<std::size_t>(index)]; ++count) {
             terms.push_back(numberWithDigits(random, digits));
         }
     }
@@ -89,8 +89,8 @@ std::vector<std::int32_t> orderTerms(RandomSource& random, std::vector<std::int3
 }
 
 // One column sum of the level with `subtracted` subtracted rows.
-SumQuestion sumQuestion(RandomSource& random, const LevelSpec& spec, int subtracted) {
-    std::vector<std::int32_t> terms = drawTerms(random, spec);
+SumQuestion sumQuestion(RandomSource& random, const LevelRow& row, int subtracted) {
+    std::vector<std::int32_t> terms = drawTerms(random, row);
     chooseSubtractedTerms(random, terms, subtracted);
     SumQuestion question{orderTerms(random, std::move(terms)), 0};
     question.answer = std::accumulate(question.terms.begin(), question.terms.end(), 0);
@@ -98,9 +98,9 @@ SumQuestion sumQuestion(RandomSource& random, const LevelSpec& spec, int subtrac
 }
 
 // The ten multiplications of the level's shapes, in a shuffled order.
-std::vector<ProductQuestion> productQuestions(RandomSource& random, const LevelSpec& spec) {
+std::vector<ProductQuestion> productQuestions(RandomSource& random, const LevelRow& row) {
     std::vector<ProductQuestion> questions;
-    for (const MultiplicationShape& shape : spec.multiplication) {
+    for (const MultiplicationShape& shape : row.multiplication) {
         for (int count = 0; count < shape.count; ++count) {
             const std::int32_t first = numberWithDigits(random, shape.firstDigits);
             const std::int32_t second = numberWithDigits(random, shape.secondDigits);
@@ -114,13 +114,13 @@ std::vector<ProductQuestion> productQuestions(RandomSource& random, const LevelS
 }  // namespace
 
 LevelPaper levelPaper(int level, std::uint32_t seed) {
-    const LevelSpec& spec = levelSpec(level);
+    const LevelRow& row = levelRow(level);
     UniformRandom random(seed);
     LevelPaper paper{level, {}, {}};
     for (int number = 0; number < kQuestionsPerItem; ++number) {
-        const int subtracted = number < kAdditionOnlyQuestions ? 0 : spec.subtractedRows;
-        paper.additionItem.push_back(sumQuestion(random, spec, subtracted));
+        const int subtracted = number < kAdditionOnlyQuestions ? 0 : row.subtractedRows;
+        paper.additionItem.push_back(sumQuestion(random, row, subtracted));
     }
-    paper.multiplicationItem = productQuestions(random, spec);
+    paper.multiplicationItem = productQuestions(random, row);
     return paper;
 }

@@ -5,7 +5,7 @@
 namespace {
 
 // The published grading table, in whole numbers only.
-const std::array<LevelSpec, kLevelCount> kLevels = {{
+const std::array<LevelRow, kLevelCount> kLevels = {{
     {"十级", 3, 3, {0, 0, 0, 3}, 1, {}},
     {"九级", 4, 5, {0, 0, 1, 3}, 1, {}},
     {"八级", 5, 7, {0, 0, 2, 3}, 2, {}},
@@ -20,9 +20,9 @@ const std::array<LevelSpec, kLevelCount> kLevels = {{
 
 }  // namespace
 
-const LevelSpec& levelSpec(int level) { return kLevels.at(static_cast<std::size_t>(level)); }
+const LevelRow& levelRow(int level) { return kLevels.at(static_cast<std::size_t>(level)); }
 
-int levelItemCount(int level) { return levelSpec(level).multiplication.empty() ? 1 : 2; }
+int levelItemCount(int level) { return levelRow(level).multiplication.empty() ? 1 : 2; }
 
 bool levelPassed(int level, const std::vector<int>& rightPerItem) {
     const auto items = static_cast<std::size_t>(levelItemCount(level));

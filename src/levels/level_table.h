@@ -26,7 +26,7 @@ struct MultiplicationShape {
 };
 
 // One row of the level table.
-struct LevelSpec {
+struct LevelRow {
     std::string caption;
     int rows = 0;
     int digitsPerQuestion = 0;
@@ -39,7 +39,7 @@ struct LevelSpec {
 };
 
 // The table row of `level` (0 = 十级 .. 9 = 一级); throws std::out_of_range for any other.
-const LevelSpec& levelSpec(int level);
+const LevelRow& levelRow(int level);
 
 // The items of a level's paper: 1 (加减算) up to 七级, 2 (加减算 and 乘算) from 六级.
 int levelItemCount(int level);

@@ -96,12 +96,12 @@ void checkProducts(const std::vector<ProductQuestion>& questions, const Expected
 
 TEST(LevelTable, CaptionsRunFromTenthToFirstLevel) {
     for (int level = 0; level < kLevelCount; ++level) {
-        EXPECT_EQ(levelSpec(level).caption, kTable[static_cast<std::size_t>(level)].caption);
+        EXPECT_EQ(levelRow(level).caption, kTable[static_cast<std::size_t>(level)].caption);
         EXPECT_EQ(levelItemCount(level),
                   kTable[static_cast<std::size_t>(level)].products.empty() ? 1 : 2);
     }
-    EXPECT_THROW(levelSpec(-1), std::out_of_range);
-    EXPECT_THROW(levelSpec(kLevelCount), std::out_of_range);
+    EXPECT_THROW(levelRow(-1), std::out_of_range);
+    EXPECT_THROW(levelRow(kLevelCount), std::out_of_range);
 }
 
 TEST(LevelPaper, EveryLevelFollowsTheTableOverManySeeds) {
