@@ -32,7 +32,9 @@ EOF
 exec 3<>"$work/device.fifo"
 export ALSA_CONFIG_PATH="$work/asound.conf"
 
-"$trainer" >"$work/trainer.out" 2>"$work/trainer.err" 3>&- &
+# A history and settings of its own, so that no learner's records on this machine take part.
+XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" \
+    "$trainer" >"$work/trainer.out" 2>"$work/trainer.err" 3>&- &
 pid=$!
 finish() {
     kill -9 "$pid" 2>/dev/null
@@ -45,6 +47,14 @@ trap finish EXIT
 # Waits for a visible window with an exact title and prints its id.
 wait_for_window() {
     timeout 20 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1
+}
+
+# The titles of the visible windows, for a failure message.
+window_titles() {
+    local window
+    for window in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+        printf '[%s] ' "$(xdotool getwindowname "$window")"
+    done
 }
 
 # Clicks the middle of a rectangle given in twips inside the main window.
@@ -84,8 +94,9 @@ if ! kill -0 "$pid" 2>/dev/null; then
     cat "$work/trainer.err"
     exit 1
 fi
-grep -qs pipe_write /proc/"$pid"/task/*/wchan ||
-    fail "no thread of the trainer is held writing to the sound pipe"
+# Kernels name the wait of a blocked pipe write anon_pipe_write, pipe_write or pipe_wait.
+grep -qs 'pipe_w' /proc/"$pid"/task/*/wchan ||
+    fail "no thread of the trainer is held writing to the sound pipe; windows: $(window_titles)"
 
 shoot_clock "$work/clock-before.png"
 sleep 2.5
@@ -106,11 +117,11 @@ else
         sleep 0.1
     done
     if kill -0 "$pid" 2>/dev/null; then
-        fail "the trainer still runs 5 s after the quit question was answered"
+        fail "the trainer still runs 5 s after the quit question was answered; windows: $(window_titles)"
     else
         wait "$pid"
         status=$?
-        [ "$status" = 0 ] || fail "the trainer ended with status $status"
+        [ "$status" = 0 ] || fail "the trainer ended with status $status: $(head -c 600 "$work/trainer.err")"
     fi
 fi
 
