@@ -1,5 +1,5 @@
 #pragma once
-// The text forms of print history, print papers and print windows.
+// The text forms of print history, print papers, print drills and print windows.
 
 #include <string>
 #include <utility>
@@ -12,6 +12,8 @@
 std::vector<std::string> describeHistory(HistoryStore& store);
 // "papers N", then one line per stored paper, its fields joined by tabs.
 std::vector<std::string> describePapers(HistoryStore& store);
+// "drills N", then one line per stored drill chain, its fields joined by tabs.
+std::vector<std::string> describeDrills(HistoryStore& store);
 // One line for a menu window asked for: "calendar 豆 豆", "save 12" (lines handed over).
 std::string describeMenuWindow(MenuWindow which, const std::string& learner,
                                std::size_t savedLines);

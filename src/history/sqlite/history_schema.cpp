@@ -61,8 +61,30 @@ CREATE TABLE learner_settings (
 ) WITHOUT ROWID;
 )";
 
+// Version 2: the chains of the practice room's drills.
+constexpr char kVersion2[] = R"(
+CREATE TABLE drills (
+    id INTEGER PRIMARY KEY,
+    learner TEXT NOT NULL,
+    date TEXT NOT NULL,
+    time TEXT NOT NULL,
+    kind TEXT NOT NULL,
+    digits INTEGER NOT NULL,
+    terms INTEGER NOT NULL,
+    seconds_per_number TEXT NOT NULL,
+    mix TEXT NOT NULL,
+    view TEXT NOT NULL,
+    chain TEXT NOT NULL,
+    answer TEXT NOT NULL,
+    right INTEGER NOT NULL,
+    stopped INTEGER NOT NULL,
+    seconds_used INTEGER NOT NULL
+);
+CREATE INDEX drills_by_learner ON drills (learner, date, time);
+)";
+
 // The step from version i to version i + 1 is kSteps[i].
-constexpr const char* kSteps[] = {kVersion1};
+constexpr const char* kSteps[] = {kVersion1, kVersion2};
 constexpr int kStepCount = static_cast<int>(sizeof kSteps / sizeof kSteps[0]);
 
 // The result for a failed statement's code.
