@@ -51,6 +51,11 @@ StoreOutcome HistoryWriter::storePaper(const StoredPaper& paper) {
                    [paper](HistoryStore& store) { return store.storePaper(paper); });
 }
 
+StoreOutcome HistoryWriter::storeDrill(const StoredDrill& drill) {
+    return enqueue(WriteKind::Drill,
+                   [drill](HistoryStore& store) { return store.storeDrill(drill); });
+}
+
 StoreOutcome HistoryWriter::setSetting(const std::string& learner, const std::string& key,
                                        const std::string& value) {
     return enqueue(WriteKind::Setting, [learner, key, value](HistoryStore& store) {
@@ -86,6 +91,10 @@ std::vector<StoredQuestion> HistoryWriter::questionsOf(long long runId) {
 
 std::vector<StoredPaper> HistoryWriter::allPapers() {
     return afterQueuedWrites([](HistoryStore& store) { return store.allPapers(); });
+}
+
+std::vector<StoredDrill> HistoryWriter::allDrills() {
+    return afterQueuedWrites([](HistoryStore& store) { return store.allDrills(); });
 }
 
 std::vector<LearnerSummary> HistoryWriter::learners() {

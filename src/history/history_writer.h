@@ -1,6 +1,6 @@
 #pragma once
-// Stores runs, papers and settings on a thread of its own, so the window never waits for the
-// file: writes are queued in the order made and kept in memory until stored. While another
+// Stores runs, papers, drill chains and settings on a thread of its own, so the window never waits
+// for the file: writes are queued in the order made and kept in memory until stored. While another
 // trainer holds the file the writer tries again for as long as the program runs; at exit it
 // stores what is queued. A read first waits until the writes before it are stored.
 
@@ -14,7 +14,7 @@
 
 #include "model/history_store.h"
 
-enum class WriteKind { Run, Paper, Setting };
+enum class WriteKind { Run, Paper, Drill, Setting };
 
 // A queued write that could not be stored, and why.
 struct LateOutcome {
@@ -36,6 +36,8 @@ class HistoryWriter : public HistoryStore {
 
     StoreOutcome storeRun(const StoredRun& run) override;
     StoreOutcome storePaper(const StoredPaper& paper) override;
+    StoreOutcome storeDrill(const StoredDrill& drill) override;
+    std::vector<StoredDrill> allDrills() override;
     StoreOutcome setSetting(const std::string& learner, const std::string& key,
                             const std::string& value) override;
     std::vector<StoredRun> runsOf(const std::string& learner) override;

@@ -18,6 +18,8 @@ constexpr char kRunNotKept[] = "这次的答题记录没能保存";
 constexpr char kRunStillShown[] = "，记录仍显示在屏幕上，已有的学习记录没有改变。";
 constexpr char kPaperNotKept[] = "这份试卷的记录没能保存";
 constexpr char kPaperStillShown[] = "，试卷仍显示在屏幕上，已有的学习记录没有改变。";
+constexpr char kDrillNotKept[] = "这一题的练习记录没能保存";
+constexpr char kDrillStillKept[] = "，已有的学习记录没有改变。";
 constexpr char kDiskFull[] = "（磁盘已满）";
 constexpr char kFileHeld[] = "（另一个童趣星一直在使用学习记录文件）";
 constexpr char kWriteFailed[] = "（无法写入学习记录文件）";
@@ -139,6 +141,8 @@ std::string notKeptText(WriteKind kind, StoreOutcome outcome) {
             return kRunNotKept + causeOf(outcome) + kRunStillShown;
         case WriteKind::Paper:
             return kPaperNotKept + causeOf(outcome) + kPaperStillShown;
+        case WriteKind::Drill:
+            return kDrillNotKept + causeOf(outcome) + kDrillStillKept;
         case WriteKind::Setting:
             break;
     }
