@@ -4,6 +4,7 @@
 
 #include "desktop/services/qt_translations.h"
 #include "desktop/widgets/qt_font.h"
+#include "history/run_journal.h"
 #include "history_opening.h"
 #include "ui/dispatch.h"
 
@@ -27,10 +28,25 @@ DesktopTrainer::DesktopTrainer()
     menuWindows_.attach(view_, qtFont(window_.form.List1.font));
 }
 
+DesktopTrainer::~DesktopTrainer() {
+    historyWriter_ = nullptr;
+    history_.open(nullptr);
+}
+
 void DesktopTrainer::startAfterFirstPaint() {
     sound_.startLoading();
     view_.showWindowIcon();
     installToolkitTranslations(*QCoreApplication::instance());
-    openHistoryInDataFolder(history_, dialogs_);
+    historyWriter_ = openHistoryInDataFolder(history_, dialogs_, [this] {
+        QMetaObject::invokeMethod(
+            &view_.mainWindow(), [this] { tellLateWrites(); }, Qt::QueuedConnection);
+    });
     view_.send(Event{EventKind::HistoryOpened, {}, -1, {}});
+}
+
+void DesktopTrainer::tellLateWrites() {
+    if (historyWriter_ == nullptr) return;
+    for (const LateOutcome& late : historyWriter_->takeFailures()) {
+        reportLateOutcome(window_, late);
+    }
 }

@@ -13,6 +13,7 @@
 #include "desktop/windows/qt_menu_windows.h"
 #include "engine/uniform_random.h"
 #include "headless/embedded_resources.h"
+#include "history/history_writer.h"
 #include "model/history_store.h"
 #include "model/window_context.h"
 #include "module_sound_output.h"
@@ -22,6 +23,10 @@ class DesktopTrainer {
     // Creates the main window with its start-up defaults and builds its view, which is painted
     // before every clip.
     DesktopTrainer();
+    // Stores the history's queued writes while the window can still be told of a failure.
+    ~DesktopTrainer();
+    DesktopTrainer(const DesktopTrainer&) = delete;
+    DesktopTrainer& operator=(const DesktopTrainer&) = delete;
 
     // Shows the main window centred on the screen.
     void show() { view_.show(); }
@@ -32,6 +37,8 @@ class DesktopTrainer {
     // sound module, loaded off the user-interface thread, the window icon, the toolkit's
     // translations and the learner history.
     void startAfterFirstPaint();
+    // Says which runs or papers the history's writer could not store.
+    void tellLateWrites();
 
     UniformRandom random_;
     SystemClock clock_;
@@ -43,6 +50,7 @@ class DesktopTrainer {
     EmbeddedResources resources_;
     QtScreen screen_;
     HistoryStoreSlot history_;
+    HistoryWriter* historyWriter_ = nullptr;  // owned by history_ once the file is open
     QtMenuWindows menuWindows_{history_};
     WindowContext window_;
     TrainerView view_;

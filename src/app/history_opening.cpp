@@ -1,12 +1,22 @@
 #include "history_opening.h"
 
-#include <QStandardPaths>
+#include <QDir>
+#include <cstdlib>
 
 #include "history/sqlite/history_file.h"
+#include "history/sqlite/history_folder.h"
 
-void openHistoryInDataFolder(HistoryStoreSlot& slot, Dialogs& dialogs) {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    HistoryOpening opening = openHistoryFile(historyFileIn(folder.toStdString()));
-    if (opening.store) slot.open(std::move(opening.store));
+HistoryWriter* openHistoryInDataFolder(HistoryStoreSlot& slot, Dialogs& dialogs,
+                                       std::function<void()> failed) {
+    const std::string folder =
+        historyDataFolder(std::getenv("XDG_DATA_HOME"), QDir::homePath().toStdString());
+    HistoryOpening opening = openHistoryFile(historyFileIn(folder));
     if (!opening.message.empty()) dialogs.inform(opening.message);
+    if (!opening.store) return nullptr;
+    auto writer = std::make_unique<HistoryWriter>(
+        std::move(opening.store), std::chrono::milliseconds(kHistoryBusyMilliseconds),
+        std::move(failed));
+    HistoryWriter* opened = writer.get();
+    slot.open(std::move(writer));
+    return opened;
 }

@@ -14,10 +14,15 @@ constexpr char kFillIn[] = "填  空";
 constexpr char kRightVerdict[] = "√";
 constexpr std::int16_t kResultBlank = 1;
 constexpr std::int16_t kSecondTermBlank = 2;
-constexpr char kRunNotKept[] =
-    "这次的答题记录没能保存（磁盘可能已满），记录仍显示在屏幕上，已有的学习记录没有改变。";
-constexpr char kPaperNotKept[] =
-    "这份试卷的记录没能保存（磁盘可能已满），试卷仍显示在屏幕上，已有的学习记录没有改变。";
+constexpr char kRunNotKept[] = "这次的答题记录没能保存";
+constexpr char kRunStillShown[] = "，记录仍显示在屏幕上，已有的学习记录没有改变。";
+constexpr char kPaperNotKept[] = "这份试卷的记录没能保存";
+constexpr char kPaperStillShown[] = "，试卷仍显示在屏幕上，已有的学习记录没有改变。";
+constexpr char kDrillNotKept[] = "这一题的练习记录没能保存";
+constexpr char kDrillStillKept[] = "，已有的学习记录没有改变。";
+constexpr char kDiskFull[] = "（磁盘已满）";
+constexpr char kFileHeld[] = "（另一个童趣星一直在使用学习记录文件）";
+constexpr char kWriteFailed[] = "（无法写入学习记录文件）";
 
 // The text without the blanks around it.
 std::string trimmed(const std::string& text) {
@@ -38,9 +43,28 @@ const std::string& judgedBlank(const TrainingState& state) {
     }
 }
 
-// Says that a write failed; a missing store was already explained when it could not open.
-void reportOutcome(WindowContext& window, StoreOutcome outcome, const char* failedText) {
-    if (outcome == StoreOutcome::Failed) window.services.dialogs.inform(failedText);
+// The cause of a failed write in brackets.
+std::string causeOf(StoreOutcome outcome) {
+    switch (outcome) {
+        case StoreOutcome::Full:
+            return kDiskFull;
+        case StoreOutcome::Busy:
+            return kFileHeld;
+        default:
+            return kWriteFailed;
+    }
+}
+
+// True for the outcomes of a write that failed; a missing store was already explained when
+// it could not open, and a queued write is told of later.
+bool isFailure(StoreOutcome outcome) {
+    return outcome == StoreOutcome::Busy || outcome == StoreOutcome::Full ||
+           outcome == StoreOutcome::Failed;
+}
+
+// Says that a write failed and why.
+void reportOutcome(WindowContext& window, WriteKind kind, StoreOutcome outcome) {
+    if (isFailure(outcome)) window.services.dialogs.inform(notKeptText(kind, outcome));
 }
 
 }  // namespace
@@ -92,7 +116,7 @@ void keepRun(WindowContext& window) {
     run.secondsUsed = state.elapsedTime;
     const StoreOutcome outcome = window.services.history.storeRun(run);
     window.runJournal = RunJournal{};
-    reportOutcome(window, outcome, kRunNotKept);
+    reportOutcome(window, WriteKind::Run, outcome);
 }
 
 void keepPaper(WindowContext& window) {
@@ -108,5 +132,24 @@ void keepPaper(WindowContext& window) {
     paper.exam = state.examMode == kExam;
     paper.layout = form.Command8.caption();
     paper.fillIn = form.Command6.caption() == kFillIn;
-    reportOutcome(window, window.services.history.storePaper(paper), kPaperNotKept);
+    reportOutcome(window, WriteKind::Paper, window.services.history.storePaper(paper));
+}
+
+std::string notKeptText(WriteKind kind, StoreOutcome outcome) {
+    switch (kind) {
+        case WriteKind::Run:
+            return kRunNotKept + causeOf(outcome) + kRunStillShown;
+        case WriteKind::Paper:
+            return kPaperNotKept + causeOf(outcome) + kPaperStillShown;
+        case WriteKind::Drill:
+            return kDrillNotKept + causeOf(outcome) + kDrillStillKept;
+        case WriteKind::Setting:
+            break;
+    }
+    return {};
+}
+
+void reportLateOutcome(WindowContext& window, const LateOutcome& late) {
+    const std::string text = notKeptText(late.kind, late.outcome);
+    if (!text.empty()) window.services.dialogs.inform(text);
 }

@@ -11,8 +11,11 @@
 
 enum class StoreOutcome {
     Stored,   // written and committed
+    Queued,   // handed to the writer thread, which tells of a failure later
     NotKept,  // there is no usable store this time, as the trainer already said
-    Failed,   // the write failed (a full disk); the file is as it was before
+    Busy,     // another trainer held the file for longer than the wait; the file is as it was
+    Full,     // the disk, or the user's share of it, is full; the file is as it was
+    Failed,   // the write failed otherwise; the file is as it was before
 };
 
 class HistoryStore {

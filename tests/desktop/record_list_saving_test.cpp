@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QMessageBox>
 #include <QPrinter>
@@ -48,13 +49,14 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
-// A folder whose file system is full: a tiny tmpfs filled to the last byte where mounting is
-// allowed, else any folder with this process's file-size limit at one byte (SIGXFSZ ignored),
-// which makes every write past the first byte fail the same way.
+// A folder whose file system is full: a tiny tmpfs filled to the last byte, or to the last
+// page when a few bytes are to be left free, where mounting is allowed; else any folder with
+// this process's file-size limit at those few bytes (SIGXFSZ ignored), which makes a write
+// past them fail or come back short the same way.
 class FullFolder {
   public:
-    // Keeps `earlierFile` with `earlier` in it, then fills the file system.
-    FullFolder(const QString& earlierFile, const QByteArray& earlier) {
+    // Keeps `earlierFile` with `earlier` in it, then fills the file system but `bytesFree`.
+    FullFolder(const QString& earlierFile, const QByteArray& earlier, qint64 bytesFree = 0) {
         mounted_ =
             mount("tmpfs", folder_.path().toLocal8Bit().constData(), "tmpfs", 0, "size=64k") == 0;
         writeFile(path(earlierFile), earlier);
@@ -65,11 +67,15 @@ class FullFolder {
             }
             while (filler.write("x", 1) > 0) {
             }
+            // The tmpfs gives room by the page: free whole pages covering `bytesFree`.
+            constexpr qint64 kPage = 4096;
+            if (bytesFree > 0)
+                filler.resize(qMax<qint64>(0, (filler.size() - bytesFree) / kPage * kPage));
         } else {
             getrlimit(RLIMIT_FSIZE, &previousLimit_);
             previousSignal_ = std::signal(SIGXFSZ, SIG_IGN);
             rlimit limit = previousLimit_;
-            limit.rlim_cur = 1;
+            limit.rlim_cur = static_cast<rlim_t>(qMax<qint64>(1, bytesFree));
             setrlimit(RLIMIT_FSIZE, &limit);
         }
     }
@@ -111,17 +117,59 @@ void acceptNextMessage(QString& text) {
 
 TEST(SavingOntoAFullDisk, FailsAtAnySizeSaysSoAndKeepsTheEarlierFileByteForByte) {
     const QByteArray earlier = "1) 3 + 4 = 7  √\n2) 5 + 6 = 11  √\n";
-    // A few lines fit in one buffered write, a long list takes many writes.
-    for (const int count : {3, 20000}) {
-        SCOPED_TRACE(count);
-        const FullFolder folder("记录.txt", earlier);
+    // A few lines fit in one write, a long list takes many; with a few bytes free the one
+    // write of a few hundred lines comes back cut short instead of failing.
+    struct Case {
+        int count;
+        qint64 bytesFree;
+    };
+    for (const Case& disk : {Case{3, 0}, Case{20000, 0}, Case{300, 40}}) {
+        SCOPED_TRACE(testing::Message() << disk.count << " lines, " << disk.bytesFree << " free");
+        const FullFolder folder("记录.txt", earlier, disk.bytesFree);
         QString message;
         acceptNextMessage(message);
-        EXPECT_FALSE(saveRecordListTo(recordLines(count), folder.path("记录.txt")));
+        EXPECT_FALSE(saveRecordListTo(recordLines(disk.count), folder.path("记录.txt")));
         EXPECT_TRUE(message.startsWith("无法保存到")) << message.toStdString();
         EXPECT_EQ(contentsOf(folder.path("记录.txt")), earlier);
         EXPECT_EQ(folder.names(), QStringList{"记录.txt"}) << "no part of the new file is left";
     }
+}
+
+TEST(PrintingOntoAFullDisk, FailsSaysSoAndKeepsTheEarlierPdfByteForByte) {
+    const std::vector<std::string> lines = recordLines(3000);
+    const QFont font(QStringLiteral("宋体"), 12);
+    QTemporaryDir elsewhere;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(elsewhere.filePath("earlier.pdf"));
+    ASSERT_EQ(printRecordListOn(printer, recordLines(40), font, {}), PrintOutcome::Printed);
+    const QByteArray earlier = contentsOf(elsewhere.filePath("earlier.pdf"));
+    ASSERT_TRUE(earlier.trimmed().endsWith("%%EOF"));
+
+    for (const qint64 bytesFree : {qint64{0}, qint64{6000}}) {
+        SCOPED_TRACE(bytesFree);
+        const FullFolder folder("记录.pdf", earlier, bytesFree);
+        printer.setOutputFileName(folder.path("记录.pdf"));
+        EXPECT_EQ(printRecordListOn(printer, lines, font, {}), PrintOutcome::FileNotWritten);
+        EXPECT_EQ(printer.outputFileName(), folder.path("记录.pdf"));
+        EXPECT_EQ(contentsOf(folder.path("记录.pdf")), earlier);
+        EXPECT_EQ(folder.names(), QStringList{"记录.pdf"}) << "no part of the new file is left";
+    }
+}
+
+TEST(SavingOverAFolder, IsNeverReportedAsSaved) {
+    QTemporaryDir folder;
+    const QString target = folder.filePath("记录.txt");
+    writeFile(target, "earlier\n");
+    // The chosen file turns into a folder while the list is being written.
+    const bool saved = saveRecordList(recordLines(30000), target, [&target](qint64, qint64) {
+        QFile::remove(target);
+        QDir().mkdir(target);
+        return true;
+    });
+    EXPECT_FALSE(saved);
+    EXPECT_TRUE(QFileInfo(target).isDir());
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{});
 }
 
 TEST(StoppedSaveAndPrint, LeaveTheEarlierFileAndNoPartOfTheNewOne) {

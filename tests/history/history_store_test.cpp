@@ -74,6 +74,30 @@ TEST_F(HistoryFolder, RunsPapersAndSettingsReadBackAsStored) {
     EXPECT_EQ(openStore()->allRuns().size(), 3u);  // a second opening finds them all
 }
 
+TEST_F(HistoryFolder, ARefusedQuestionFailsTheWholeRunAndLeavesTheFileFreeForTheNext) {
+    auto store = openStore();
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other,
+                           "CREATE TRIGGER refuse BEFORE INSERT ON questions "
+                           "WHEN NEW.typed_answer = 'refused' BEGIN SELECT RAISE(ABORT, 'no'); END",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    StoredRun refused = sampleRun("豆 豆", "2026-12-08", 6);
+    refused.questions[4].typedAnswer = "refused";
+    EXPECT_EQ(store->storeRun(refused), StoreOutcome::Failed);
+    EXPECT_EQ(answerOf("SELECT count(*) FROM runs"), 0) << "a run kept without its questions";
+    EXPECT_EQ(answerOf("SELECT count(*) FROM questions"), 0);
+
+    // Rolled back: this session stores the next run, and another trainer can write at once.
+    EXPECT_EQ(store->storeRun(sampleRun("豆 豆", "2026-12-08", 6)), StoreOutcome::Stored);
+    sqlite3_busy_timeout(other, 0);
+    EXPECT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE; COMMIT;", nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(other);
+    EXPECT_EQ(answerOf("SELECT count(*) FROM questions"), 6);
+}
+
 TEST_F(HistoryFolder, TwoTrainersStoringAtOnceLoseAndRepeatNothing) {
     openStore();
     const auto trainer = [this](const std::string& learner) {

@@ -25,6 +25,14 @@ TEST(HistoryViews, AMonthCountsItsOwnDaysRunsAndAnsweredQuestions) {
     EXPECT_EQ(monthFigures(runs, 2026, 11).days[30].questions, 7);
     EXPECT_EQ(monthFigures(runs, 2026, 2).runs, 0);
     EXPECT_EQ(runsOnDayLines(runs, "2026-12-08").size(), 2u);
+
+    // A day's runs, read newest first, are listed earliest first.
+    runs[1].startTime = "15:30:00";
+    runs[2].startTime = "08:10:00";
+    const std::vector<std::string> day = runsOnDayLines(runs, "2026-12-08");
+    ASSERT_EQ(day.size(), 2u);
+    EXPECT_EQ(day[0].substr(0, 8), "08:10:00");
+    EXPECT_EQ(day[1].substr(0, 8), "15:30:00");
 }
 
 TEST(HistoryViews, ScoreLinesAverageEachDayPerModeOldestFirst) {
@@ -33,7 +41,9 @@ TEST(HistoryViews, ScoreLinesAverageEachDayPerModeOldestFirst) {
          std::vector<std::tuple<std::string, std::string, int>>{{"2026-12-09", "×", 40},
                                                                 {"2026-12-08", "+-", 90},
                                                                 {"2026-12-08", "+-", 60},
-                                                                {"2026-12-01", "+-", 50}}) {
+                                                                {"2026-12-01", "+-", 50},
+                                                                {"2026-13-40", "+-", 10},
+                                                                {"", "×", 0}}) {
         StoredRun run = sampleRun("a", date, 5);
         run.mode = mode;
         run.score = score;
@@ -47,17 +57,24 @@ TEST(HistoryViews, ScoreLinesAverageEachDayPerModeOldestFirst) {
     EXPECT_DOUBLE_EQ(lines[0].points[1].score, 75);
     EXPECT_EQ(lines[0].points[1].day - lines[0].points[0].day, 7);
     EXPECT_EQ(lines[1].mode, "×");
+    ASSERT_EQ(lines[1].points.size(), 1u) << "a run with no readable date is not plotted";
+    for (const ScoreLine& line : lines) {
+        for (const ScorePoint& point : line.points) EXPECT_NE(point.day, 0) << line.mode;
+    }
     EXPECT_EQ(dateOfDay(dayNumber("2028-02-29")), "2028-02-29");
 }
 
 TEST(HistoryViews, TheWrongQuestionBookShowsTheBlankTheEntryAndTheRightAnswer) {
     StoredQuestion secondBlank{"35", "+", "12", "47", 2, "10", "12", false, {}};
     StoredQuestion unanswered{"6", "×", "7", "(  )", 1, "(  )", "42", false, {}};
-    const std::vector<std::string> book =
-        wrongQuestionBook({{"2026-12-08", "+-", secondBlank}, {"2026-12-07", "×", unanswered}});
-    ASSERT_EQ(book.size(), 2u);
+    StoredQuestion timedOut{"9", "-", "4", "", 1, "", "5", false, {}};
+    const std::vector<std::string> book = wrongQuestionBook({{"2026-12-08", "+-", secondBlank},
+                                                             {"2026-12-07", "×", unanswered},
+                                                             {"2026-12-06", "+-", timedOut}});
+    ASSERT_EQ(book.size(), 3u);
     EXPECT_EQ(book[0], "2026-12-08  35+(  )=47  你的答案：10  正确答案：12");
     EXPECT_EQ(book[1], "2026-12-07  6×7=(  )  你的答案：未答  正确答案：42");
+    EXPECT_EQ(book[2], "2026-12-06  9-4=(  )  你的答案：未答  正确答案：5");
     const std::vector<HistoryTableRow> rows = historyTableRows({sampleRun("a", "2026-12-08", 20)});
     EXPECT_EQ(rows.at(0).date, "2026-12-08 09:05");
     EXPECT_EQ(rows.at(0).timeUsed, "0:01:20");

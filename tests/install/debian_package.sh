@@ -65,7 +65,11 @@ for module in "${modules[@]}"; do
 done
 for file in "${linked_files[@]}"; do
     for library in $(readelf -d "$file" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
-        path="$(ldd "$file" | awk -v name="$library" '$1 == name { print $3 }')"
+        # A library's line names it first and its path third; the loader's line has its path only.
+        path="$(ldd "$file" | awk -v name="$library" '
+            $1 == name { print $3; exit }
+            { count = split($1, parts, "/") }
+            count > 1 && parts[count] == name { print $1; exit }')"
         if [ -z "$path" ]; then
             fail "$library, which ${file##*/} links, is not found on this machine"
             continue

@@ -5,12 +5,12 @@
 
 namespace {
 
-// The fields joined by tabs, each on one line.
+// The fields joined by tabs, each on one line; an empty field still takes its place.
 std::string joined(const std::vector<std::string>& fields) {
     std::string line;
-    for (const std::string& field : fields) {
-        if (!line.empty()) line += '\t';
-        line += oneLine(field);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0) line += '\t';
+        line += oneLine(fields[i]);
     }
     return line;
 }

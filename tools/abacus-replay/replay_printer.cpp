@@ -63,12 +63,19 @@ std::string verticalSlot(const VerticalSumSlot& slot) {
 std::string oneLine(const std::string& text) {
     std::string line;
     for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
         if (c == '\\') {
             line += "\\\\";
         } else if (c == '\n') {
             line += "\\n";
         } else if (c == '\r') {
             line += "\\r";
+        } else if (c == '\t') {
+            line += "\\t";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            line += escaped;
         } else {
             line += c;
         }

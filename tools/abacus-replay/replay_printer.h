@@ -13,5 +13,5 @@ std::vector<std::string> describeList(const std::string& name, const Element& li
 // "state N" and one name=value line per field of the training state.
 std::vector<std::string> describeState(const TrainingState& state);
 // A text on one line that reads back unambiguously: a backslash written as \\, a line
-// feed as \n and a carriage return as \r.
+// feed as \n, a carriage return as \r, a tab as \t and any other control character as \xHH.
 std::string oneLine(const std::string& text);

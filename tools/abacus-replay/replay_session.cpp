@@ -5,6 +5,8 @@
 #include <set>
 #include <utility>
 
+#include "history/history_writer.h"
+#include "history/run_journal.h"
 #include "history/sqlite/history_file.h"
 #include "replay_history_printer.h"
 #include "replay_parsing.h"
@@ -57,6 +59,16 @@ ReplaySession::ReplaySession() : window_(services_.bind(random_, metrics_, progr
 
 std::optional<std::vector<std::string>> ReplaySession::run(const std::string& line,
                                                            std::string& error) {
+    auto printed = runCommand(line, error);
+    if (writer_ != nullptr) {
+        writer_->waitUntilWritten();
+        for (const LateOutcome& late : writer_->takeFailures()) reportLateOutcome(window_, late);
+    }
+    return printed;
+}
+
+std::optional<std::vector<std::string>> ReplaySession::runCommand(const std::string& line,
+                                                                  std::string& error) {
     CommandWords words(line);
     const std::string_view command = words.next();
     if (command.empty() || command[0] == '#') return std::vector<std::string>{};
@@ -180,8 +192,12 @@ std::optional<std::vector<std::string>> ReplaySession::run(const std::string& li
         HistoryOpening opening = openHistoryFile(std::string(path));
         if (!opening.message.empty()) services_.dialogs.inform(opening.message);
         if (opening.store) {
-            services_.history.open(std::move(opening.store));
+            auto writer = std::make_unique<HistoryWriter>(
+                std::move(opening.store), std::chrono::milliseconds(kHistoryBusyMilliseconds));
+            writer_ = writer.get();
+            services_.history.open(std::move(writer));
         } else {
+            writer_ = nullptr;
             services_.history.open(std::make_unique<NullHistoryStore>());
         }
         dispatch(window_, Event{EventKind::HistoryOpened, {}, -1, {}});

@@ -10,6 +10,7 @@
 #include "engine/uniform_random.h"
 #include "headless/fixed_width_metrics.h"
 #include "headless/recording_services.h"
+#include "history/history_writer.h"
 #include "model/window_context.h"
 
 // Random numbers that follow the clock until a script seeds them; once seeded, seeding
@@ -34,6 +35,8 @@ class ReplaySession {
     std::optional<std::vector<std::string>> run(const std::string& line, std::string& error);
 
   private:
+    // Runs one command line, as run does, before the writes it queued are stored.
+    std::optional<std::vector<std::string>> runCommand(const std::string& line, std::string& error);
     // The lines of print WHAT; nullopt when WHAT names nothing printable.
     std::optional<std::vector<std::string>> print(const std::string& what);
     // The lines of one element: the record list's own lines unless `oneLineOnly`.
@@ -44,6 +47,7 @@ class ReplaySession {
     RecordingServices services_;
     FixedWidthMetrics metrics_;
     WindowContext window_;
+    HistoryWriter* writer_ = nullptr;  // the history's writer while a file is kept
     std::size_t soundsPrinted_ = 0;
     std::size_t dialogsPrinted_ = 0;
     std::size_t windowsPrinted_ = 0;

@@ -12,7 +12,8 @@ class QWidget;
 // The name under which the program looks the function up.
 inline constexpr char kPrintWithDialogFunction[] = "abacusPrintRecordListWithDialog";
 
-enum class PrintOutcome { Printed, NotChosen, Cancelled, PrinterFailed };
+// FileNotWritten: a PDF file could not be written whole (a full disk); no part of it is left.
+enum class PrintOutcome { Printed, NotChosen, Cancelled, PrinterFailed, FileNotWritten };
 
 // Told after each printed page how many of how many are done; false stops the printing.
 using PrintProgress = std::function<bool(int pagesDone, int pagesTotal)>;

@@ -1,5 +1,7 @@
 #include "desktop/printing/record_list_print_job.h"
 
+#include <unistd.h>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QPrintDialog>
@@ -22,6 +24,30 @@ QFileDevice::Permissions documentPermissions(const QString& path) {
            QFileDevice::ReadOther;
 }
 
+// How far from its end a PDF file's trailer starts at most.
+constexpr qint64 kTrailerBytes = 1024;
+
+// True when the PDF file at `path` was written to its end: it ends with its trailer, whose
+// cross-reference offset finds the table where the writer put it (a write cut short anywhere
+// before moves it), and it is on the disk.
+bool isWholePdfOnDisk(const QString& path) {
+    QFile pdf(path);
+    if (!pdf.open(QIODevice::ReadOnly)) return false;
+    const qint64 size = pdf.size();
+    pdf.seek(qMax<qint64>(0, size - kTrailerBytes));
+    const QByteArray tail = pdf.readAll().trimmed();
+    if (!tail.endsWith("%%EOF")) return false;
+    const qsizetype start = tail.lastIndexOf("startxref");
+    if (start < 0) return false;
+    bool read = false;
+    const qint64 table =
+        tail.mid(start + 9, tail.size() - start - 9 - 5).trimmed().toLongLong(&read);
+    if (!read || table < 0 || table >= size || !pdf.seek(table) || pdf.read(4) != "xref") {
+        return false;
+    }
+    return ::fsync(pdf.handle()) == 0;
+}
+
 // Prints into a new file beside the chosen PDF file and puts it in that file's place only
 // once every page is written, so a stopped print leaves the folder as it was.
 PrintOutcome printToPdfFile(QPrinter& printer, const std::vector<std::string>& lines,
@@ -40,10 +66,11 @@ PrintOutcome printToPdfFile(QPrinter& printer, const std::vector<std::string>& l
     const bool printed = printRecordList(lines, printer, font, watched);
     printer.setOutputFileName(target);
     if (!printed) return stopped ? PrintOutcome::Cancelled : PrintOutcome::PrinterFailed;
+    if (!isWholePdfOnDisk(partial.fileName())) return PrintOutcome::FileNotWritten;
     partial.setPermissions(documentPermissions(target));
     if (std::rename(QFile::encodeName(partial.fileName()).constData(),
                     QFile::encodeName(target).constData()) != 0) {
-        return PrintOutcome::PrinterFailed;
+        return PrintOutcome::FileNotWritten;
     }
     partial.setAutoRemove(false);
     return PrintOutcome::Printed;

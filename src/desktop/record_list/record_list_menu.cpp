@@ -29,6 +29,8 @@ const QString kPrinting = QStringLiteral("正在打印记录…");
 constexpr char kPrintFailed[] = "无法打印：打印机没有准备好。记录没有任何改变。";
 constexpr char kPrintingMissing[] =
     "无法打印：找不到打印组件，请重新安装本程序。记录没有任何改变。";
+constexpr char kPdfNotWritten[] =
+    "无法打印：PDF 文件没能写完（磁盘可能已满）。原有的文件没有任何改变。";
 
 // The message shown when the file `path` could not be written.
 std::string saveFailedText(const QString& path) {
@@ -119,4 +121,5 @@ void printRecordListWithDialog(QWidget& parent, const std::vector<std::string>& 
     });
     progress.finish();
     if (outcome == PrintOutcome::PrinterFailed) QtDialogs().inform(kPrintFailed);
+    if (outcome == PrintOutcome::FileNotWritten) QtDialogs().inform(kPdfNotWritten);
 }

@@ -7,18 +7,24 @@
 
 #include <cerrno>
 #include <chrono>
-#include <ctime>
 #include <filesystem>
+#include <thread>
 
+#include "history/sqlite/database_header.h"
+#include "history/sqlite/history_folder.h"
 #include "history/sqlite/history_schema.h"
+#include "history/sqlite/kept_copies.h"
 #include "history/sqlite/sqlite_history_store.h"
+#include "history/sqlite/write_ahead_log.h"
 
 namespace {
 
 constexpr char kFileName[] = "history.sqlite3";
 constexpr char kNotKeptThisTime[] = "\n这次的学习记录无法保存，训练可以照常进行。";
 constexpr mode_t kOwnerOnly = 0600;
-constexpr int kMostDamagedNames = 100;
+constexpr char kNewFileText[] = "\n新的学习记录将保存在一个新文件中。";
+constexpr auto kBusyRetryPause = std::chrono::milliseconds(20);
+constexpr const char* kFileAndCompanions[] = {"", "-wal", "-shm"};
 
 enum class Check { Usable, Locked, Damaged, TooNew, Failed };
 
@@ -57,10 +63,25 @@ Check checkOf(int code) {
     return Check::Failed;
 }
 
+// Sorts a schema check or migration into the reasons the person is told.
+Check checkOf(MigrationResult result) {
+    switch (result) {
+        case MigrationResult::Current:
+            return Check::Usable;
+        case MigrationResult::Busy:
+            return Check::Locked;
+        case MigrationResult::Damaged:
+            return Check::Damaged;
+        case MigrationResult::TooNew:
+            return Check::TooNew;
+        case MigrationResult::Failed:
+            break;
+    }
+    return Check::Failed;
+}
+
 // Creates the file with mode 0600 when it is not there yet; true when it exists afterwards.
 bool createIfMissing(const std::string& path) {
-    std::error_code error;
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
     const int descriptor = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, kOwnerOnly);
     if (descriptor >= 0) {
         ::close(descriptor);
@@ -99,24 +120,16 @@ Check prepare(sqlite3* database) {
     sqlite3_busy_timeout(database, kHistoryBusyMilliseconds);
     sqlite3_extended_result_codes(database, 1);
     if (const int code = integrityCheck(database); code != SQLITE_OK) return checkOf(code);
+    if (const MigrationResult schema = checkHistorySchema(database, kHistorySchemaVersion);
+        schema != MigrationResult::Current) {
+        return checkOf(schema);
+    }
     if (const int code = execute(database, "PRAGMA journal_mode=WAL"); code != SQLITE_OK) {
         return checkOf(code);
     }
     execute(database, "PRAGMA synchronous=FULL");
     execute(database, "PRAGMA foreign_keys=ON");
-    switch (migrateHistorySchema(database, kHistorySchemaVersion)) {
-        case MigrationResult::Current:
-            return Check::Usable;
-        case MigrationResult::Busy:
-            return Check::Locked;
-        case MigrationResult::Damaged:
-            return Check::Damaged;
-        case MigrationResult::TooNew:
-            return Check::TooNew;
-        case MigrationResult::Failed:
-            break;
-    }
-    return Check::Failed;
+    return checkOf(migrateHistorySchema(database, kHistorySchemaVersion));
 }
 
 // Opens and checks `path`; the connection is handed back only when it is usable.
@@ -126,43 +139,43 @@ Check openChecked(const std::string& path, Connection& connection) {
                                      SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW, nullptr);
     connection.reset(database);
     if (code != SQLITE_OK) return checkOf(code);
+    // Until the file has passed its checks, closing must not write its log into it.
+    sqlite3_db_config(database, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
     const Check check = prepare(database);
-    if (check != Check::Usable) connection.reset();
+    if (check != Check::Usable) {
+        connection.reset();
+        return check;
+    }
+    sqlite3_db_config(database, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 0, nullptr);
     return check;
 }
 
-// Moves `from` to `to` unless `to` exists; never replaces a file.
-bool moveWithoutReplacing(const std::string& from, const std::string& to) {
-    if (::link(from.c_str(), to.c_str()) != 0) return false;
-    ::unlink(from.c_str());
-    return true;
-}
-
-// Keeps a damaged file, with its write-ahead log, under a new name beside it; the new name,
-// or empty when it could not be moved.
-std::string keepDamaged(const std::string& path) {
-    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    std::tm local{};
-    localtime_r(&now, &local);
-    char stamp[32] = {};
-    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
-    for (int attempt = 0; attempt < kMostDamagedNames; ++attempt) {
-        const std::string kept = path + ".damaged-" + std::string(stamp) +
-                                 (attempt == 0 ? std::string() : "-" + std::to_string(attempt));
-        if (std::filesystem::exists(kept + "-wal") || !moveWithoutReplacing(path, kept)) continue;
-        for (const char* companion : {"-wal", "-shm"}) {
-            if (std::filesystem::exists(path + companion)) {
-                moveWithoutReplacing(path + companion, kept + companion);
-            }
-        }
-        return kept;
+// Opens and checks `path`, trying again while another trainer holds it, for as long as one
+// busy wait lasts, so trainers starting together on a new file all get it.
+Check openWaitingForOthers(const std::string& path, Connection& connection) {
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(kHistoryBusyMilliseconds);
+    Check check = openChecked(path, connection);
+    while (check == Check::Locked && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(kBusyRetryPause);
+        check = openChecked(path, connection);
     }
-    return {};
+    return check;
 }
 
 // The file name shown in messages.
 std::string shownName(const std::string& path) {
     return std::filesystem::path(path).filename().string();
+}
+
+// Copies the file and its log aside when the log holds writes SQLite would drop on opening;
+// what to tell the person, or empty when the log is sound.
+std::string keepLogThatLosesCommits(const std::string& path) {
+    if (!logLosesCommits(path + "-wal")) return {};
+    const std::string kept = keepCopy(path);
+    if (kept.empty()) return "学习记录文件的日志已损坏，其中一部分记录读不出来，也无法复制保留。";
+    return "学习记录文件的日志已损坏，其中一部分记录读不出来；文件和日志已复制为“" +
+           shownName(kept) + "”和“" + shownName(kept) + "-wal”，保留在同一文件夹中。";
 }
 
 }  // namespace
@@ -171,31 +184,50 @@ std::string historyFileIn(const std::string& dataFolder) {
     return (std::filesystem::path(dataFolder) / kFileName).string();
 }
 
-HistoryOpening openHistoryFile(const std::string& path) {
-    if (!createIfMissing(path)) return {nullptr, notKept("无法创建学习记录文件", path)};
-    if (isReadOnly(path)) {
-        return {nullptr, notKept("学习记录文件是只读的：", path)};
+HistoryOpening openHistoryFile(const std::string& givenPath) {
+    const std::string folder = std::filesystem::path(givenPath).parent_path().string();
+    if (!folder.empty() && !createPrivateFolder(folder)) {
+        return {nullptr, notKept("无法创建学习记录文件", givenPath)};
     }
+    const std::string path = withResolvedFolders(givenPath);
+    for (const char* suffix : kFileAndCompanions) {
+        switch (linkAt(path + suffix)) {
+            case FileLink::Link:
+                return {nullptr, notKept("学习记录文件是一个链接：", givenPath)};
+            case FileLink::Dangling:
+                return {nullptr, notKept("学习记录文件是一个指向不存在的位置的链接：", givenPath)};
+            case FileLink::None:
+                break;
+        }
+    }
+    if (!createIfMissing(path)) return {nullptr, notKept("无法创建学习记录文件", givenPath)};
+    if (isReadOnly(path)) return {nullptr, notKept("学习记录文件是只读的：", givenPath)};
+    const std::string logText = keepLogThatLosesCommits(path);
+    const auto told = [&logText](const std::string& text) {
+        return logText.empty() ? text : text.empty() ? logText : logText + "\n" + text;
+    };
     Connection connection;
-    switch (openChecked(path, connection)) {
+    const Check check =
+        headerFieldsSound(path) ? openWaitingForOthers(path, connection) : Check::Damaged;
+    switch (check) {
         case Check::Usable:
-            return {std::make_unique<SqliteHistoryStore>(connection.release()), {}};
+            return {std::make_unique<SqliteHistoryStore>(connection.release()), told({})};
         case Check::Locked:
-            return {nullptr, notKept("另一个童趣星正在使用学习记录文件", path)};
+            return {nullptr, told(notKept("另一个童趣星正在使用学习记录文件", givenPath))};
         case Check::TooNew:
-            return {nullptr, notKept("学习记录文件来自更新版本的童趣星：", path)};
+            return {nullptr, told(notKept("学习记录文件来自更新版本的童趣星：", givenPath))};
         case Check::Failed:
-            return {nullptr, notKept("无法打开学习记录文件", path)};
+            return {nullptr, told(notKept("无法打开学习记录文件", givenPath))};
         case Check::Damaged:
             break;
     }
     const std::string kept = keepDamaged(path);
-    if (kept.empty()) return {nullptr, notKept("学习记录文件已损坏：", path)};
+    if (kept.empty()) return {nullptr, told(notKept("学习记录文件已损坏：", givenPath))};
     const std::string keptText =
         "学习记录文件已损坏，原文件已改名为“" + shownName(kept) + "”，保留在同一文件夹中。";
-    if (!createIfMissing(path) || openChecked(path, connection) != Check::Usable) {
-        return {nullptr, keptText + kNotKeptThisTime};
+    if (!createIfMissing(path) || openWaitingForOthers(path, connection) != Check::Usable) {
+        return {nullptr, told(keptText + kNotKeptThisTime)};
     }
     return {std::make_unique<SqliteHistoryStore>(connection.release()),
-            keptText + "\n新的学习记录将保存在一个新文件中。"};
+            told(keptText + kNewFileText)};
 }

@@ -95,22 +95,85 @@ MigrationResult failureOf(int code) {
     return MigrationResult::Failed;
 }
 
-// The file's schema version, or a negative error code.
-int schemaVersion(sqlite3* database) {
+// Each table and index with its columns (name, type, not-null, key) as one line.
+constexpr char kSchemaDescription[] = R"(
+SELECT s.type || ' ' || s.name || ' on ' || s.tbl_name || ': ' ||
+       coalesce((SELECT group_concat(c.name || ' ' || c.type || ' ' || c."notnull" || ' ' || c.pk, ', ')
+                 FROM pragma_table_info(s.name) c), '') ||
+       coalesce((SELECT group_concat(i.name, ', ') FROM pragma_index_info(s.name) i), '')
+FROM sqlite_schema s ORDER BY s.type, s.name
+)";
+
+// Reads the file's schema version into `version`; the statement's result code.
+int readSchemaVersion(sqlite3* database, int& version) {
     sqlite3_stmt* statement = nullptr;
     int code = sqlite3_prepare_v2(database, "PRAGMA user_version", -1, &statement, nullptr);
-    int version = -SQLITE_ERROR;
     if (code == SQLITE_OK) {
         code = sqlite3_step(statement);
-        version = code == SQLITE_ROW ? sqlite3_column_int(statement, 0) : -code;
-    } else {
-        version = -code;
+        if (code == SQLITE_ROW) {
+            version = sqlite3_column_int(statement, 0);
+            code = SQLITE_OK;
+        }
     }
     sqlite3_finalize(statement);
-    return version;
+    return code;
+}
+
+// Every table and index of the file with its columns, one line each, sorted; a negative error
+// code when the schema cannot be read.
+int describeSchema(sqlite3* database, std::string& description) {
+    sqlite3_stmt* statement = nullptr;
+    int code = sqlite3_prepare_v2(database, kSchemaDescription, -1, &statement, nullptr);
+    while (code == SQLITE_OK || code == SQLITE_ROW) {
+        code = sqlite3_step(statement);
+        if (code != SQLITE_ROW) break;
+        const auto* line = sqlite3_column_text(statement, 0);
+        if (line != nullptr) description += reinterpret_cast<const char*>(line);
+        description += '\n';
+    }
+    sqlite3_finalize(statement);
+    return code == SQLITE_DONE ? SQLITE_OK : code;
+}
+
+// The description of the schema of `version`, built by its steps in memory.
+std::string schemaOfVersion(int version) {
+    sqlite3* memory = nullptr;
+    std::string description;
+    if (sqlite3_open_v2(":memory:", &memory, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
+        for (int step = 0; step < version; ++step) {
+            sqlite3_exec(memory, kSteps[step], nullptr, nullptr, nullptr);
+        }
+        describeSchema(memory, description);
+    }
+    sqlite3_close(memory);
+    return description;
 }
 
 }  // namespace
+
+MigrationResult checkHistorySchema(sqlite3* database, int newest) {
+    // One read transaction, so a trainer creating the tables meanwhile is seen whole or not.
+    if (const int code = sqlite3_exec(database, "BEGIN", nullptr, nullptr, nullptr);
+        code != SQLITE_OK) {
+        return failureOf(code);
+    }
+    const auto finish = [database](MigrationResult result) {
+        sqlite3_exec(database, "ROLLBACK", nullptr, nullptr, nullptr);
+        return result;
+    };
+    int version = 0;
+    if (const int code = readSchemaVersion(database, version); code != SQLITE_OK) {
+        return finish(failureOf(code));
+    }
+    if (version < 0) return finish(MigrationResult::Damaged);
+    if (version > newest || newest > kStepCount) return finish(MigrationResult::TooNew);
+    std::string description;
+    if (const int code = describeSchema(database, description); code != SQLITE_OK) {
+        return finish(failureOf(code));
+    }
+    return finish(description == schemaOfVersion(version) ? MigrationResult::Current
+                                                          : MigrationResult::Damaged);
+}
 
 MigrationResult migrateHistorySchema(sqlite3* database, int newest) {
     if (const int code = sqlite3_exec(database, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
@@ -121,8 +184,11 @@ MigrationResult migrateHistorySchema(sqlite3* database, int newest) {
         sqlite3_exec(database, "ROLLBACK", nullptr, nullptr, nullptr);
         return result;
     };
-    const int version = schemaVersion(database);
-    if (version < 0) return abandon(failureOf(-version));
+    int version = 0;
+    if (const int code = readSchemaVersion(database, version); code != SQLITE_OK) {
+        return abandon(failureOf(code));
+    }
+    if (version < 0) return abandon(MigrationResult::Damaged);
     if (version > newest || newest > kStepCount) return abandon(MigrationResult::TooNew);
     for (int step = version; step < newest; ++step) {
         if (const int code = sqlite3_exec(database, kSteps[step], nullptr, nullptr, nullptr);

@@ -1,5 +1,6 @@
 #include "history/sqlite/sqlite_history_store.h"
 
+#include <cerrno>
 #include <sstream>
 
 namespace {
@@ -72,6 +73,18 @@ std::vector<StoredRun> readRuns(SqliteStatement& query) {
     return runs;
 }
 
+// What a failed write's result code says about its cause.
+StoreOutcome failureOf(sqlite3* database, int code) {
+    const int primary = code & 0xFF;
+    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) return StoreOutcome::Busy;
+    const int systemError = sqlite3_system_errno(database);
+    if (primary == SQLITE_FULL || systemError == ENOSPC || systemError == EFBIG ||
+        systemError == EDQUOT) {
+        return StoreOutcome::Full;
+    }
+    return StoreOutcome::Failed;
+}
+
 }  // namespace
 
 SqliteHistoryStore::SqliteHistoryStore(sqlite3* database)
@@ -93,10 +106,13 @@ SqliteHistoryStore::~SqliteHistoryStore() { sqlite3_close_v2(database_); }
 
 template <typename Write>
 StoreOutcome SqliteHistoryStore::inTransaction(Write write) {
-    if (begin_.reset().step() != SQLITE_DONE) return StoreOutcome::Failed;
+    if (const int code = begin_.reset().step(); code != SQLITE_DONE) {
+        return failureOf(database_, code);
+    }
     if (write() && commit_.reset().step() == SQLITE_DONE) return StoreOutcome::Stored;
+    const StoreOutcome failure = failureOf(database_, sqlite3_extended_errcode(database_));
     if (sqlite3_get_autocommit(database_) == 0) rollback_.reset().step();
-    return StoreOutcome::Failed;
+    return failure;
 }
 
 bool SqliteHistoryStore::insertQuestions(long long runId, const StoredRun& run) {

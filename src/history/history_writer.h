@@ -1,0 +1,82 @@
+#pragma once
+// Stores runs, papers, drill chains and settings on a thread of its own, so the window never waits
+// for the file: writes are queued in the order made and kept in memory until stored. While another
+// trainer holds the file the writer tries again for as long as the program runs; at exit it
+// stores what is queued. A read first waits until the writes before it are stored.
+
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+#include "model/history_store.h"
+
+enum class WriteKind { Run, Paper, Drill, Setting };
+
+// A queued write that could not be stored, and why.
+struct LateOutcome {
+    WriteKind kind;
+    StoreOutcome outcome;
+};
+
+class HistoryWriter : public HistoryStore {
+  public:
+    // Writes into `store`; `readWait` bounds how long a read waits for queued writes while
+    // another trainer holds the file. `failed` is called on the writer's thread whenever a
+    // write could not be stored.
+    HistoryWriter(std::unique_ptr<HistoryStore> store, std::chrono::milliseconds readWait,
+                  std::function<void()> failed = {});
+    // Stores every queued write, then stops the thread.
+    ~HistoryWriter() override;
+    HistoryWriter(const HistoryWriter&) = delete;
+    HistoryWriter& operator=(const HistoryWriter&) = delete;
+
+    StoreOutcome storeRun(const StoredRun& run) override;
+    StoreOutcome storePaper(const StoredPaper& paper) override;
+    StoreOutcome storeDrill(const StoredDrill& drill) override;
+    std::vector<StoredDrill> allDrills() override;
+    StoreOutcome setSetting(const std::string& learner, const std::string& key,
+                            const std::string& value) override;
+    std::vector<StoredRun> runsOf(const std::string& learner) override;
+    std::vector<WrongQuestion> wrongQuestionsOf(const std::string& learner) override;
+    std::vector<StoredRun> allRuns() override;
+    std::vector<StoredQuestion> questionsOf(long long runId) override;
+    std::vector<StoredPaper> allPapers() override;
+    std::vector<LearnerSummary> learners() override;
+    std::optional<std::string> setting(const std::string& learner, const std::string& key) override;
+
+    // Waits until every write queued so far is stored or has failed.
+    void waitUntilWritten();
+    // The writes that could not be stored since the last call, oldest first.
+    std::vector<LateOutcome> takeFailures();
+
+  private:
+    struct PendingWrite {
+        WriteKind kind;
+        std::function<StoreOutcome(HistoryStore&)> write;
+    };
+
+    StoreOutcome enqueue(WriteKind kind, std::function<StoreOutcome(HistoryStore&)> write);
+    // Runs `read` on the store once the queued writes are stored, or the wait is over.
+    template <typename Read>
+    auto afterQueuedWrites(Read read);
+    // Stores one write, trying again while the file is held; its outcome.
+    StoreOutcome storeInTurn(const PendingWrite& write);
+    // The writer thread: stores the queue in order until stopped with nothing left.
+    void writeQueue();
+
+    std::unique_ptr<HistoryStore> store_;
+    std::chrono::milliseconds readWait_;
+    std::function<void()> failed_;
+    std::mutex storeMutex_;  // one caller of store_ at a time
+    std::mutex queueMutex_;
+    std::condition_variable queued_;
+    std::condition_variable written_;
+    std::deque<PendingWrite> queue_;
+    std::vector<LateOutcome> failures_;
+    bool stopping_ = false;
+    std::thread thread_;
+};

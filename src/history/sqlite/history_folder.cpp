@@ -1,0 +1,53 @@
+#include "history/sqlite/history_folder.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+constexpr char kApplicationFolder[] = "abacus-trainer";
+constexpr char kDefaultDataHome[] = ".local/share";
+constexpr mode_t kOwnerOnlyFolder = 0700;
+
+// True when `folder` is a folder, following links.
+bool isFolder(const std::string& folder) {
+    struct stat status {};
+    return ::stat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+}  // namespace
+
+std::string historyDataFolder(const char* xdgDataHome, const std::string& home) {
+    const std::filesystem::path given = xdgDataHome == nullptr ? "" : xdgDataHome;
+    const std::filesystem::path base =
+        given.is_absolute() ? given : std::filesystem::path(home) / kDefaultDataHome;
+    return (base / kApplicationFolder).string();
+}
+
+bool createPrivateFolder(const std::string& folder) {
+    std::filesystem::path partial;
+    for (const auto& part : std::filesystem::path(folder)) {
+        partial /= part;
+        if (::mkdir(partial.c_str(), kOwnerOnlyFolder) != 0 && errno != EEXIST) return false;
+    }
+    return isFolder(folder);
+}
+
+std::string withResolvedFolders(const std::string& path) {
+    const std::filesystem::path given(path);
+    char resolved[PATH_MAX] = {};
+    const std::string folder = given.parent_path().empty() ? "." : given.parent_path().string();
+    if (::realpath(folder.c_str(), resolved) == nullptr) return path;
+    return (std::filesystem::path(resolved) / given.filename()).string();
+}
+
+FileLink linkAt(const std::string& path) {
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return FileLink::None;
+    struct stat target {};
+    return ::stat(path.c_str(), &target) == 0 ? FileLink::Link : FileLink::Dangling;
+}

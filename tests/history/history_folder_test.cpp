@@ -1,0 +1,125 @@
+// Where the history lives: the data folder from the environment, folders created for the
+// user alone, links in the folders above followed and a link at the file refused, and
+// trainers starting together on a new file.
+
+#include "history/sqlite/history_folder.h"
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "history/history_fixture.h"
+
+namespace {
+
+// The permission bits of a file or folder.
+mode_t modeOf(const std::string& file) {
+    struct stat status {};
+    stat(file.c_str(), &status);
+    return status.st_mode & 07777;
+}
+
+TEST(HistoryDataFolder, OnlyAnAbsoluteDataHomeIsTaken) {
+    EXPECT_EQ(historyDataFolder("/srv/data", "/home/豆豆"), "/srv/data/abacus-trainer");
+    for (const char* ignored : {"data", "./data", "", "~/data"}) {
+        EXPECT_EQ(historyDataFolder(ignored, "/home/豆豆"),
+                  "/home/豆豆/.local/share/abacus-trainer")
+            << ignored;
+    }
+    EXPECT_EQ(historyDataFolder(nullptr, "/home/豆豆"), "/home/豆豆/.local/share/abacus-trainer");
+}
+
+TEST_F(HistoryFolder, FoldersAreTheUsersAloneAndLinksAboveTheFileAreFollowed) {
+    const mode_t before = umask(0);
+    const std::string nested = folder + "/home/.local/share/abacus-trainer/history.sqlite3";
+    HistoryOpening opening = openHistoryFile(nested);
+    umask(before);
+    ASSERT_TRUE(opening.store) << opening.message;
+    for (const char* created :
+         {"/home", "/home/.local", "/home/.local/share", "/home/.local/share/abacus-trainer"}) {
+        EXPECT_EQ(modeOf(folder + created), 0700u) << created;
+    }
+    EXPECT_EQ(modeOf(nested), 0600u);
+    opening.store.reset();
+
+    // A linked home, a linked data folder and a linked folder of the trainer's own.
+    std::filesystem::create_symlink(folder + "/home", folder + "/linked-home");
+    std::filesystem::create_symlink("share", folder + "/home/.local/linked-share");
+    std::filesystem::create_directory(folder + "/elsewhere");
+    std::filesystem::create_symlink(folder + "/elsewhere", folder + "/home/own");
+    for (const std::string& linked :
+         {folder + "/linked-home/.local/share/abacus-trainer/history.sqlite3",
+          folder + "/home/.local/linked-share/abacus-trainer/history.sqlite3",
+          folder + "/home/own/history.sqlite3"}) {
+        SCOPED_TRACE(linked);
+        HistoryOpening through = openHistoryFile(linked);
+        ASSERT_TRUE(through.store) << through.message;
+        EXPECT_EQ(through.message, "");
+        EXPECT_EQ(through.store->storeRun(sampleRun("豆 豆", "2026-12-08", 3)),
+                  StoreOutcome::Stored);
+    }
+    EXPECT_EQ(modeOf(folder + "/elsewhere/history.sqlite3"), 0600u);
+    EXPECT_EQ(openHistoryFile(nested).store->allRuns().size(), 2u);
+}
+
+TEST_F(HistoryFolder, ALinkAtTheFileOrItsLogIsRefusedAndTheLinkedFileLeftAlone) {
+    openStore()->storeRun(sampleRun("豆 豆", "2026-12-08", 3));
+    const std::string before = bytesOf(path);
+    const std::string linked = folder + "/linked.sqlite3";
+    std::filesystem::create_symlink(path, linked);
+    HistoryOpening toAFile = openHistoryFile(linked);
+    EXPECT_FALSE(toAFile.store);
+    EXPECT_NE(toAFile.message.find("是一个链接"), std::string::npos) << toAFile.message;
+
+    const std::string dangling = folder + "/dangling.sqlite3";
+    std::filesystem::create_symlink(folder + "/nowhere/history.sqlite3", dangling);
+    HistoryOpening toNothing = openHistoryFile(dangling);
+    EXPECT_FALSE(toNothing.store);
+    EXPECT_NE(toNothing.message.find("不存在"), std::string::npos) << toNothing.message;
+    EXPECT_EQ(toNothing.message.find("只读"), std::string::npos) << toNothing.message;
+    EXPECT_FALSE(std::filesystem::exists(folder + "/nowhere"));
+
+    std::filesystem::create_symlink(folder + "/other-log", path + "-wal");
+    HistoryOpening linkedLog = openHistoryFile(path);
+    EXPECT_FALSE(linkedLog.store);
+    EXPECT_NE(linkedLog.message.find("链接"), std::string::npos) << linkedLog.message;
+    EXPECT_FALSE(std::filesystem::exists(folder + "/other-log"));
+    EXPECT_EQ(bytesOf(path), before);
+}
+
+TEST_F(HistoryFolder, TrainersStartingTogetherOnANewFileAllKeepRecords) {
+    constexpr int kRounds = 50;
+    constexpr int kTrainers = 4;
+    int refused = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        const std::string fresh = folder + "/round" + std::to_string(round) + "/history.sqlite3";
+        int start[2];
+        ASSERT_EQ(pipe(start), 0);
+        std::vector<pid_t> trainers;
+        for (int trainer = 0; trainer < kTrainers; ++trainer) {
+            const pid_t child = fork();
+            ASSERT_GE(child, 0);
+            if (child == 0) {
+                close(start[1]);
+                char go = 0;
+                if (read(start[0], &go, 1) < 0) _exit(2);
+                HistoryOpening opening = openHistoryFile(fresh);
+                const bool kept =
+                    opening.store && opening.store->storeRun(sampleRun("豆 豆", "2026-12-08", 3)) ==
+                                         StoreOutcome::Stored;
+                _exit(kept ? 0 : 1);
+            }
+            trainers.push_back(child);
+        }
+        close(start[0]);
+        close(start[1]);  // every trainer starts at once
+        for (const pid_t trainer : trainers) {
+            int status = 0;
+            waitpid(trainer, &status, 0);
+            if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) ++refused;
+        }
+    }
+    EXPECT_EQ(refused, 0) << "of " << kRounds * kTrainers << " starts";
+}
+
+}  // namespace

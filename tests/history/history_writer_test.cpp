@@ -1,0 +1,106 @@
+// The history's writer thread: the window hands a run over without waiting, whatever holds
+// the file; reads see every run handed over before them; at exit nothing queued is lost; and
+// a write that fails says its true cause and leaves the file able to take the next run.
+
+#include "history/history_writer.h"
+
+#include <thread>
+
+#include "history/history_fixture.h"
+#include "history/run_journal.h"
+#include "small_disk/small_disk.h"
+
+namespace {
+
+constexpr auto kReadWait = std::chrono::milliseconds(kHistoryBusyMilliseconds);
+
+// The history at `file` behind a writer, failing the test when it cannot be opened.
+std::unique_ptr<HistoryWriter> writerOn(const std::string& file) {
+    HistoryOpening opening = openHistoryFile(file);
+    EXPECT_TRUE(opening.store) << opening.message;
+    return std::make_unique<HistoryWriter>(std::move(opening.store), kReadWait);
+}
+
+// A run told apart from the others by the seconds it used.
+StoredRun numberedRun(int number) {
+    StoredRun run = sampleRun("豆 豆", "2026-12-08", 10);
+    run.secondsUsed = number;
+    return run;
+}
+
+TEST_F(HistoryFolder, RunsHandedOverWhileAnotherTrainerHoldsTheFileAreStoredOnceItLetsGo) {
+    std::atomic<bool> failed{false};
+    HistoryWriter writer(openStore(), kReadWait, [&failed] { failed = true; });
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    for (int run = 0; run < 5; ++run) {
+        EXPECT_EQ(writer.storeRun(numberedRun(run)), StoreOutcome::Queued);
+    }
+    // Held longer than one busy wait, which used to lose the run.
+    std::this_thread::sleep_for(std::chrono::milliseconds(kHistoryBusyMilliseconds * 3 / 2));
+    EXPECT_EQ(answerOf("SELECT count(*) FROM runs"), 0);
+    ASSERT_EQ(sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(other);
+    writer.waitUntilWritten();
+    EXPECT_FALSE(failed);
+    EXPECT_TRUE(writer.takeFailures().empty());
+    const std::vector<StoredRun> runs = writer.allRuns();
+    ASSERT_EQ(runs.size(), 5u);
+    for (int run = 0; run < 5; ++run) EXPECT_EQ(runs[run].secondsUsed, run) << "in order";
+}
+
+TEST_F(HistoryFolder, EveryReadSeesTheWritesBeforeItAndExitStoresWhatIsQueued) {
+    auto writer = writerOn(path);
+    int handedOver = 0;
+    for (int round = 1; round <= 25; ++round) {
+        for (int run = 0; run < round % 4; ++run) writer->storeRun(numberedRun(handedOver++));
+        writer->storePaper(
+            {"豆 豆", round, "2026-12-08", "10:00:00", "+", 2, 10, true, "单  列", false});
+        writer->setSetting("豆 豆", "zoom", std::to_string(round));
+        ASSERT_EQ(writer->allRuns().size(), static_cast<std::size_t>(handedOver));
+        ASSERT_EQ(writer->runsOf("豆 豆").size(), static_cast<std::size_t>(handedOver));
+        ASSERT_EQ(writer->allPapers().size(), static_cast<std::size_t>(round));
+        ASSERT_EQ(writer->setting("豆 豆", "zoom"), std::to_string(round));
+    }
+    for (int run = 0; run < 40; ++run) writer->storeRun(numberedRun(handedOver++));
+    writer.reset();
+    EXPECT_EQ(answerOf("SELECT count(*) FROM runs"), handedOver);
+    EXPECT_EQ(answerOf("SELECT count(*) FROM questions"), handedOver * 10);
+}
+
+TEST_F(HistoryFolder, AFullDiskIsToldAsSuchAndTheNextRunIsStoredOnceThereIsRoom) {
+    SmallDisk disk;
+    const std::string file = historyFileIn(disk.folder());
+    auto writer = writerOn(file);
+    ASSERT_TRUE(writer);
+    writer->storeRun(numberedRun(0));
+    writer->waitUntilWritten();
+    disk.leaveFree(2048);
+    std::vector<LateOutcome> failures;
+    for (int run = 1; run < 200 && failures.empty(); ++run) {
+        StoredRun big = numberedRun(run);
+        for (StoredQuestion& question : big.questions) question.typedAnswer.assign(400, '7');
+        writer->storeRun(big);
+        writer->waitUntilWritten();
+        failures = writer->takeFailures();
+    }
+    ASSERT_EQ(failures.size(), 1u) << "the disk never filled";
+    EXPECT_EQ(failures[0].kind, WriteKind::Run);
+    EXPECT_EQ(failures[0].outcome, StoreOutcome::Full);
+    const std::string told = notKeptText(failures[0].kind, failures[0].outcome);
+    EXPECT_NE(told.find("磁盘已满"), std::string::npos) << told;
+    const std::size_t storedBefore = writer->allRuns().size();
+
+    // The failed write was rolled back: the same session stores again, and so can another.
+    disk.makeRoom();
+    writer->storeRun(numberedRun(1000));
+    writer->waitUntilWritten();
+    EXPECT_TRUE(writer->takeFailures().empty());
+    EXPECT_EQ(writer->allRuns().size(), storedBefore + 1);
+    HistoryOpening another = openHistoryFile(file);
+    ASSERT_TRUE(another.store) << another.message;
+    EXPECT_EQ(another.store->storeRun(numberedRun(1001)), StoreOutcome::Stored);
+}
+
+}  // namespace
