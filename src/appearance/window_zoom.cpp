@@ -29,3 +29,23 @@ void stepZoom(WindowContext& window) {
     }
     state.zoomPercent = next;
 }
+
+void zoomIn(WindowContext& window) {
+    TrainingState& state = window.state;
+    const ScreenRoom room = window.services.screen.availableRoom();
+    for (const std::int16_t percent : kZoomSteps) {
+        if (percent > state.zoomPercent && fitsRoom(window.form.Form1_main, room, percent)) {
+            state.zoomPercent = percent;
+            return;
+        }
+    }
+}
+
+void zoomOut(WindowContext& window) {
+    TrainingState& state = window.state;
+    std::int16_t next = kFullSize;
+    for (const std::int16_t percent : kZoomSteps) {
+        if (percent < state.zoomPercent) next = percent;
+    }
+    state.zoomPercent = next;
+}

@@ -15,3 +15,8 @@ bool zoomFits(const WindowContext& window, int percent);
 // Steps zoomPercent to the next larger zoom at which the main window fits the room the
 // screen leaves, or back to 100 when none does (keypad key 5 between runs).
 void stepZoom(WindowContext& window);
+
+// Steps zoomPercent to the next larger zoom that fits the screen; at the largest it stays.
+void zoomIn(WindowContext& window);
+// Steps zoomPercent to the next smaller zoom; at 100 it stays.
+void zoomOut(WindowContext& window);

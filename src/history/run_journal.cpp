@@ -1,12 +1,12 @@
 #include "history/run_journal.h"
 
-#include <cstdio>
 #include <tuple>
 #include <utility>
 
 #include "engine/answer_judging.h"
 #include "engine/text_number.h"
 #include "history/learner_names.h"
+#include "history/stored_moment.h"
 
 namespace {
 
@@ -25,15 +25,6 @@ std::string trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string::npos) return {};
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-// The clock's date as "2026-12-08" and time as "09:05:00", which sort as text.
-std::pair<std::string, std::string> sortableMoment(const LocalDateTime& moment) {
-    char date[16] = {};
-    char time[16] = {};
-    std::snprintf(date, sizeof date, "%04d-%02d-%02d", moment.year, moment.month, moment.day);
-    std::snprintf(time, sizeof time, "%02d:%02d:%02d", moment.hour, moment.minute, moment.second);
-    return {date, time};
 }
 
 // The text the blank held when pddc judged it.

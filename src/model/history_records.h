@@ -70,6 +70,24 @@ struct WrongQuestion {
     bool exam = true;
 };
 
+// One chain of a drill in the practice room, as answered or stopped.
+struct StoredDrill {
+    std::string learner;
+    std::string date;
+    std::string time;
+    std::string kind;  // "闪电心算", "听心算"
+    int digits = 0;
+    int terms = 0;
+    std::string secondsPerNumber;  // as chosen: "0.2" .. "3.0"
+    std::string mix;               // "只加" or "加减"
+    std::string view;              // "看数" or "看珠"
+    std::string chain;             // the terms as written: "325+67-12"
+    std::string answer;            // the answer typed; empty for a stopped chain
+    bool right = false;
+    bool stopped = false;
+    int secondsUsed = 0;
+};
+
 // A run as it happens: what is closed so far and the wrong entries of the open question.
 struct RunJournal {
     StoredRun run;

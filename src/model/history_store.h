@@ -20,6 +20,9 @@ class HistoryStore {
     virtual ~HistoryStore() = default;
     virtual StoreOutcome storeRun(const StoredRun& run) = 0;
     virtual StoreOutcome storePaper(const StoredPaper& paper) = 0;
+    virtual StoreOutcome storeDrill(const StoredDrill& drill) = 0;
+    // Every stored drill chain in the order stored.
+    virtual std::vector<StoredDrill> allDrills() = 0;
     // The runs of one learner, newest first, without their questions.
     virtual std::vector<StoredRun> runsOf(const std::string& learner) = 0;
     // The learner's wrong-question book: exam questions answered wrong and practice questions
@@ -48,6 +51,8 @@ class NullHistoryStore : public HistoryStore {
   public:
     StoreOutcome storeRun(const StoredRun&) override { return StoreOutcome::NotKept; }
     StoreOutcome storePaper(const StoredPaper&) override { return StoreOutcome::NotKept; }
+    StoreOutcome storeDrill(const StoredDrill&) override { return StoreOutcome::NotKept; }
+    std::vector<StoredDrill> allDrills() override { return {}; }
     std::vector<StoredRun> runsOf(const std::string&) override { return {}; }
     std::vector<WrongQuestion> wrongQuestionsOf(const std::string&) override { return {}; }
     StoreOutcome takeOutOfBook(const std::string&, const StoredQuestion&) override {
@@ -76,6 +81,10 @@ class HistoryStoreSlot : public HistoryStore {
     StoreOutcome storePaper(const StoredPaper& paper) override {
         return current().storePaper(paper);
     }
+    StoreOutcome storeDrill(const StoredDrill& drill) override {
+        return current().storeDrill(drill);
+    }
+    std::vector<StoredDrill> allDrills() override { return current().allDrills(); }
     std::vector<StoredRun> runsOf(const std::string& learner) override {
         return current().runsOf(learner);
     }

@@ -1,10 +1,12 @@
 #pragma once
-// What every handler receives: the two windows, the training state, the services and the
+// What every handler receives: the three windows, the training state, the services and the
 // run in progress as the history will keep it.
 
 #include <optional>
 #include <vector>
 
+#include "model/drill_form.h"
+#include "model/drill_state.h"
 #include "model/help_form.h"
 #include "model/main_form.h"
 #include "model/run_holding_dialogs.h"
@@ -17,10 +19,13 @@ struct WindowContext {
           services(withDialogs(realServices, heldDialogs)) {
         form.attachMetrics(services.metrics);
         help.attachMetrics(services.metrics);
+        drill.attachMetrics(services.metrics);
     }
 
     MainForm form;
     HelpForm help;
+    DrillForm drill;  // the practice room
+    DrillState drillState;
     TrainingState state;
     RunHoldingDialogs heldDialogs;  // the message boxes, which hold the run while open
     Services services;

@@ -10,6 +10,8 @@
 #include "display/display_mode.h"
 #include "display/rod_family.h"
 #include "display/verdict_mark.h"
+#include "drill/drill_set.h"
+#include "drill/practice_room.h"
 #include "engine/answer_button.h"
 #include "engine/date_time_display.h"
 #include "engine/question_timer.h"
@@ -26,6 +28,7 @@
 #include "ui/about_box.h"
 #include "ui/clear_button.h"
 #include "ui/form_load.h"
+#include "ui/main_menu.h"
 #include "ui/name_box.h"
 #include "ui/settings_lists.h"
 #include "ui/settings_toggles.h"
@@ -37,6 +40,7 @@ using IndexedHandler = std::function<void(WindowContext&, int)>;
 using KeyHandler = std::function<const Element*(const WindowContext&, const std::string&)>;
 
 constexpr char kHelpPrefix[] = "help.";
+constexpr char kDrillPrefix[] = "drill.";
 
 // Click handlers of the main window, by element name.
 const std::map<std::string, Handler>& clickHandlers() {
@@ -88,20 +92,52 @@ const std::map<std::string, Handler>& tickHandlers() {
     return handlers;
 }
 
+// Handlers of the practice room, by element name with its "drill." prefix: clicks, list
+// choices and timer ticks.
+const std::map<std::string, Handler>& drillHandlers() {
+    static const std::map<std::string, Handler> handlers = {
+        {"drill.Command1", drill_Command1_Click}, {"drill.Command2", drill_Command2_Click},
+        {"drill.Command3", drill_Command3_Click}, {"drill.Command4", drill_Command4_Click},
+        {"drill.Command5", drill_Command5_Click}, {"drill.Combo2", drillSettingChanged},
+        {"drill.Combo3", drillSettingChanged},    {"drill.Combo4", drillSettingChanged},
+        {"drill.Combo5", drillSettingChanged},    {"drill.Timer1", drill_Timer1_Timer},
+    };
+    return handlers;
+}
+
+// The practice room's keyboard: Enter presses "确定" (Escape closes the room).
+const Element* elementPressedInRoom(const WindowContext& window, const std::string& key) {
+    if (key == "Return" || key == "KP_Enter") return &window.drill.Command2;
+    return nullptr;
+}
+
 // Keyboards of the windows, by window name; each says which element a key presses.
 const std::map<std::string, KeyHandler>& keyHandlers() {
     static const std::map<std::string, KeyHandler> handlers = {
         {"Form1_main", elementPressedBy},
+        {"drill", elementPressedInRoom},
     };
     return handlers;
 }
 
 bool isAboutBoxName(const std::string& name) { return name.rfind(kHelpPrefix, 0) == 0; }
 
+bool isDrillName(const std::string& name) { return name.rfind(kDrillPrefix, 0) == 0; }
+
+// The name dispatch knows an element by: its design name, with its window's prefix in the
+// about box and the practice room.
+std::string qualifiedName(const WindowContext& window, const Element& element) {
+    if (&element == &window.drill.drill || element.container == "drill") {
+        return &element == &window.drill.drill ? element.name : kDrillPrefix + element.name;
+    }
+    return element.name;
+}
+
 // The window or frame that holds `element`, or nullptr for a window.
 const Element* containerOf(const WindowContext& window, const Element& element) {
     if (element.container.empty()) return nullptr;
     if (element.container == "help") return &window.help.help;
+    if (element.container == "drill") return &window.drill.drill;
     return window.form.find(element.container);
 }
 
@@ -151,10 +187,14 @@ void typeText(Element& element, const std::string& text) {
 // A key press becomes a click on the element it presses, and goes the way of any click;
 // BackSpace takes back a digit while "清  除" could be clicked.
 void pressKey(WindowContext& window, const Event& event) {
+    if (event.element == window.drill.drill.name && event.text == "Escape") {
+        closePracticeRoom(window);
+        return;
+    }
     const auto found = keyHandlers().find(event.element);
     if (found == keyHandlers().end()) return;
     if (const Element* pressed = found->second(window, event.text)) {
-        dispatch(window, Event{EventKind::Click, pressed->name, -1, {}});
+        dispatch(window, Event{EventKind::Click, qualifiedName(window, *pressed), -1, {}});
     } else if (takesBackDigit(window, event.text) && isReachable(window, window.form.Command2)) {
         takeBackDigit(window);
     } else {
@@ -167,6 +207,8 @@ void pressKey(WindowContext& window, const Event& event) {
 Element* findElement(const WindowContext& window, const std::string& name) {
     if (isAboutBoxName(name)) return window.help.find(name.substr(sizeof kHelpPrefix - 1));
     if (name == "help") return window.help.find("help");
+    if (isDrillName(name)) return window.drill.find(name.substr(sizeof kDrillPrefix - 1));
+    if (name == "drill") return window.drill.find("drill");
     return window.form.find(name);
 }
 
@@ -175,6 +217,10 @@ void selectListItem(WindowContext& window, Element& list, int index) {
     if (index < 0 || index >= static_cast<int>(list.items.size())) return;
     list.listIndex = index;
     list.setCaption(list.items[static_cast<std::size_t>(index)]);
+    if (list.container == "drill") {
+        runHandler(drillHandlers(), kDrillPrefix + list.name, window);
+        return;
+    }
     runHandler(choiceHandlers(), list.name, window);
 }
 
@@ -191,9 +237,14 @@ void dispatch(WindowContext& window, const Event& event) {
         Form_Load(window);
         return;
     }
+    if (event.kind == EventKind::Close && event.element == window.drill.drill.name) {
+        closePracticeRoom(window);
+        return;
+    }
     if (event.kind == EventKind::Close) {
         stopDemonstration(window);
         closeMainWindow(window);
+        if (window.closed) closePracticeRoom(window);
         return;
     }
     if (event.kind == EventKind::Key) {
@@ -216,18 +267,22 @@ void dispatch(WindowContext& window, const Event& event) {
     }
     Element* element = findElement(window, event.element);
     if (element == nullptr) return;
+    const bool inRoom = element == &window.drill.drill || element->container == "drill";
     if (event.kind == EventKind::Tick) {
         if (element->kind == ElementKind::Timer && element->enabled && element->interval > 0) {
-            runHandler(tickHandlers(), element->name, window);
+            runHandler(inRoom ? drillHandlers() : tickHandlers(), qualifiedName(window, *element),
+                       window);
         }
         return;
     }
     if (!isReachable(window, *element)) return;
-    if (endsDemonstration(element->name)) stopDemonstration(window);
+    if (!inRoom && endsDemonstration(element->name)) stopDemonstration(window);
     switch (event.kind) {
         case EventKind::Click:
             if (element->container == "help" || element == &window.help.help) {
                 clickAboutBox(window, *element);
+            } else if (inRoom) {
+                runHandler(drillHandlers(), qualifiedName(window, *element), window);
             } else {
                 clickElement(window, *element);
             }
@@ -239,7 +294,9 @@ void dispatch(WindowContext& window, const Event& event) {
             typeText(*element, event.text);
             break;
         case EventKind::Menu:
-            if (element == &window.form.Label40) {
+            if (element == &window.form.Form1_main) {
+                chooseMainMenuItem(window, event.text);
+            } else if (element == &window.form.Label40) {
                 chooseDemonstrationPace(window, event.text);
             } else {
                 chooseMenuItem(window, *element, event.text);

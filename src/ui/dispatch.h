@@ -12,7 +12,7 @@ enum class EventKind {
     Choose,  // an item chosen in a drop-down list (value = item index)
     Type,    // text typed into the name box or a list's edit field (text)
     Tick,    // a timer's interval has passed
-    Close,   // the main window is asked to close
+    Close,   // the main window is asked to close, or the practice room (element "drill")
     Menu,    // an item of an element's right-click menu chosen (text: the item's caption)
     Pick,    // a learner picked from the learners list (text: the name)
     Key,     // a key pressed on the keyboard in a window (element: the window; text: the key's

@@ -14,7 +14,9 @@ namespace {
 
 // True when the widget under `point` of the main window belongs to `expected`.
 bool isOnTopAt(const QtTrainer& trainer, QPoint point, const QWidget& expected) {
-    const QWidget* hit = trainer.view->mainWindow().childAt(point);
+    const QWidget& main = trainer.view->mainWindow();
+    const QPoint belowMenuBar(0, main.height() - designAreaSize(main).height());
+    const QWidget* hit = main.childAt(point + belowMenuBar);
     return hit != nullptr && (hit == &expected || expected.isAncestorOf(hit));
 }
 
@@ -24,7 +26,7 @@ TEST(MainWindowLayout, WindowHasTheDesignSizeTitleBackgroundAndIcon) {
     QtTrainer trainer;
     trainer.view->showWindowIcon();
     const QWidget& main = trainer.view->mainWindow();
-    EXPECT_EQ(main.size(), QSize(579, 487));
+    EXPECT_EQ(designAreaSize(main), QSize(579, 487));
     EXPECT_EQ(main.windowTitle(), QStringLiteral("童趣星V1.0简化绿色版"));
     EXPECT_EQ(main.palette().color(QPalette::Window), QColor(192, 192, 192));
     EXPECT_FALSE(main.windowIcon().pixmap(32, 32).isNull());

@@ -4,6 +4,7 @@
 // as the program is.
 
 #include <QApplication>
+#include <QMenuBar>
 #include <QWidget>
 #include <memory>
 #include <ostream>
@@ -20,6 +21,12 @@
 // Shows texts readably in test failures.
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
+}
+
+// The main window's size without the menu bar above its design area.
+inline QSize designAreaSize(const QWidget& main) {
+    const QMenuBar* bar = main.findChild<QMenuBar*>();
+    return main.size() - QSize(0, bar != nullptr ? bar->height() : 0);
 }
 
 struct QtTrainer : RecordingServices {

@@ -13,14 +13,14 @@ find_main_window
 
 # Clicks the middle of a twips rectangle of the main window.
 click_twips() {
-    xdotool mousemove --window "$main" $((($1 + $3 / 2) / 15)) $((($2 + $4 / 2) / 15)) click 1
+    xdotool mousemove --window "$main" $((($1 + $3 / 2) / 15)) $((menu_bar + ($2 + $4 / 2) / 15)) click 1
     sleep 0.3
 }
 # Distinct colours in a twips rectangle of the main window on a screenshot.
 colours_at() {
     local X Y WIDTH HEIGHT SCREEN WINDOW
     eval "$(xdotool getwindowgeometry --shell "$main")"
-    convert "$1" -crop "$(($4 / 15))x$(($5 / 15))+$((X + $2 / 15))+$((Y + $3 / 15))" +repage \
+    convert "$1" -crop "$(($4 / 15))x$(($5 / 15))+$((X + $2 / 15))+$((Y + menu_bar + $3 / 15))" +repage \
         -format %k info:
 }
 

@@ -20,7 +20,7 @@ find_main_window
 # Clicks the middle of an element given by its twips rectangle inside the main window.
 click_twips() {
     local left="$1" top="$2" width="$3" height="$4"
-    xdotool mousemove --window "$main" $(((left + width / 2) / 15)) $(((top + height / 2) / 15)) \
+    xdotool mousemove --window "$main" $(((left + width / 2) / 15)) $((menu_bar + (top + height / 2) / 15)) \
         click 1
     sleep 0.3
 }
@@ -34,7 +34,7 @@ click_run_button() { click_twips $((2280 + 4680)) $((4560 + 240)) 1455 375; }
 list_share() {
     local shot="$1" X Y WIDTH HEIGHT SCREEN WINDOW
     eval "$(xdotool getwindowgeometry --shell "$main")"
-    convert "$shot" -crop "$((8655 / 15))x$((4620 / 15))+${X}+${Y}" +repage \
+    convert "$shot" -crop "$((8655 / 15))x$((4620 / 15))+${X}+$((Y + menu_bar))" +repage \
         -fill black -opaque white -fill white -opaque "$list_colour" -fill black +opaque white \
         -format '%[fx:mean]' info:
 }

@@ -29,7 +29,7 @@ open_from_menu() {
     local left="$1" top="$2" width="$3" height="$4" ups="$5" title="$6" opened
     for _ in 1 2 3; do
         xdotool mousemove --window "$main" $(((left + width / 2) / 15)) \
-            $(((top + height / 2) / 15)) click 3
+            $((menu_bar + (top + height / 2) / 15)) click 3
         sleep 1.5
         for _ in $(seq "$ups"); do xdotool key Up; done
         xdotool key Return
@@ -44,7 +44,7 @@ open_from_menu() {
 
 # Key 9 "查看" sits at 2880,1440 in the keypad frame at 2280,4560; the list at 0,0.
 xdotool mousemove --window "$main" $(((2280 + 2880 + 1095 / 2) / 15)) \
-    $(((4560 + 1440 + 615 / 2) / 15)) click 1
+    $((menu_bar + (4560 + 1440 + 615 / 2) / 15)) click 1
 sleep 0.5
 window="$(open_from_menu 0 0 8655 4620 2 "$history_title")"
 if [ -z "$window" ]; then
@@ -61,7 +61,7 @@ fi
 
 # Back to the board, then the name box Text1 at 840,720 in the frame at 0,0.
 xdotool mousemove --window "$main" $(((2280 + 2880 + 1095 / 2) / 15)) \
-    $(((4560 + 1440 + 615 / 2) / 15)) click 1
+    $((menu_bar + (4560 + 1440 + 615 / 2) / 15)) click 1
 sleep 0.5
 [ -n "$(open_from_menu 840 720 1500 375 1 "$learners_title")" ] ||
     fail "no window titled 选择学习者 from the name box's menu"

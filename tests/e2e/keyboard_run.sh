@@ -21,7 +21,7 @@ find_main_window
 # Clicks the middle of an element given by its twips rectangle inside the main window.
 click_twips() {
     local button="$1" left="$2" top="$3" width="$4" height="$5"
-    xdotool mousemove --window "$main" $(((left + width / 2) / 15)) $(((top + height / 2) / 15)) \
+    xdotool mousemove --window "$main" $(((left + width / 2) / 15)) $((menu_bar + (top + height / 2) / 15)) \
         click "$button"
     sleep 0.3
 }

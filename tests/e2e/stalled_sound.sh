@@ -50,7 +50,7 @@ wait_for_window() {
 # Clicks the middle of a rectangle given in twips inside the main window.
 click_twips() {
     local left="$1" top="$2" width="$3" height="$4"
-    xdotool mousemove --window "$main" $(((left + width / 2) / 15)) $(((top + height / 2) / 15)) \
+    xdotool mousemove --window "$main" $(((left + width / 2) / 15)) $((menu_bar + (top + height / 2) / 15)) \
         click 1
 }
 
@@ -59,7 +59,7 @@ shoot_clock() {
     # shellcheck disable=SC2034  # all of them are set by the eval
     local X Y WIDTH HEIGHT SCREEN WINDOW
     eval "$(xdotool getwindowgeometry --shell "$main")"
-    import -window root -crop "89x33+$((X + 7560 / 15))+$((Y + 1440 / 15))" +repage "$1"
+    import -window root -crop "89x33+$((X + 7560 / 15))+$((Y + menu_bar + 1440 / 15))" +repage "$1"
 }
 
 main="$(wait_for_window "$main_title")"
@@ -69,6 +69,8 @@ if [ -z "$main" ]; then
     exit 1
 fi
 sleep 1
+eval "$(xdotool getwindowgeometry --shell "$main")"
+menu_bar=$((HEIGHT - 487))  # the menu bar above the design area
 
 # Command5 sits at 4680,960 (1455x375 twips) in the keypad frame Frame1 at 2280,4560; every
 # second click switches cues on again and plays clip 109.

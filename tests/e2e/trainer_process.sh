@@ -28,6 +28,11 @@ find_main_window() {
         exit 1
     fi
     sleep 1
+    # The menu bar stands above the design area: its height is what the window has beyond the
+    # design's 487 pixels, and every design position lies that much lower in the window.
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    menu_bar=$((HEIGHT - 487))
 }
 
 # Keeps the screenshots where asked, then ends the check with its failures, or with the

@@ -26,7 +26,8 @@ colours_in() {
 find_main_window
 
 eval "$(xdotool getwindowgeometry --shell "$main")"
-[ "$WIDTH" = 579 ] && [ "$HEIGHT" = 487 ] || fail "main window is ${WIDTH}x${HEIGHT}, not 579x487"
+[ "$WIDTH" = 579 ] && [ "$menu_bar" -gt 10 ] && [ "$menu_bar" -lt 60 ] ||
+    fail "main window is ${WIDTH}x${HEIGHT}, not 579 wide with a menu bar above 579x487"
 import -window root "$work/trainer.png"
 colours="$(colours_in "$work/trainer.png" "$main")"
 [ "$colours" -ge "$min_colours" ] || fail "main window shows only $colours colours"
@@ -35,7 +36,7 @@ colours="$(colours_in "$work/trainer.png" "$main")"
 xprop -id "$main" _NET_WM_ICON | grep -q "Icon (32 x 32)" || fail "the main window has no 32x32 icon"
 
 # "说明" is Label31 at 8270,360, size 345x615 twips, inside Frame2 at 0,0.
-xdotool mousemove --window "$main" $(((8270 + 345 / 2) / 15)) $(((360 + 615 / 2) / 15)) click 1
+xdotool mousemove --window "$main" $(((8270 + 345 / 2) / 15)) $((menu_bar + (360 + 615 / 2) / 15)) click 1
 about="$(wait_for_window "$about_title")"
 if [ -z "$about" ]; then
     fail "no about box titled 欢迎使用 after a click on 说明"

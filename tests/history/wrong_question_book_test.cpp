@@ -88,7 +88,7 @@ TEST_F(HistoryFolder, AFileOfTheFirstSchemaGainsTheBookMarkAndKeepsItsRuns) {
     sqlite3_close(database);
 
     auto store = openStore();
-    EXPECT_EQ(answerOf("PRAGMA user_version"), 2);
+    EXPECT_EQ(answerOf("PRAGMA user_version"), kHistorySchemaVersion);
     ASSERT_EQ(store->wrongQuestionsOf("a").size(), 1u);
     EXPECT_EQ(store->takeOutOfBook("a", store->wrongQuestionsOf("a")[0].question),
               StoreOutcome::Stored);

@@ -69,6 +69,19 @@ std::vector<std::string> describePapers(HistoryStore& store) {
     return lines;
 }
 
+std::vector<std::string> describeDrills(HistoryStore& store) {
+    const std::vector<StoredDrill> drills = store.allDrills();
+    std::vector<std::string> lines{"drills " + std::to_string(drills.size())};
+    for (const StoredDrill& drill : drills) {
+        lines.push_back(
+            joined({drill.learner, drill.date, drill.time, drill.kind, std::to_string(drill.digits),
+                    std::to_string(drill.terms), drill.secondsPerNumber, drill.mix, drill.view,
+                    drill.chain, drill.stopped ? "中止" : drill.answer, drill.right ? "1" : "0",
+                    std::to_string(drill.secondsUsed)}));
+    }
+    return lines;
+}
+
 std::string describeMenuWindow(MenuWindow which, const std::string& learner,
                                std::size_t savedLines) {
     switch (which) {

@@ -1,5 +1,6 @@
 #pragma once
-// The text forms of print history, print papers, print book, print table and print windows.
+// The text forms of print history, print papers, print drills, print book, print table and
+// print windows.
 
 #include <string>
 #include <utility>
@@ -13,6 +14,8 @@
 std::vector<std::string> describeHistory(HistoryStore& store);
 // "papers N", then one line per stored paper, its fields joined by tabs.
 std::vector<std::string> describePapers(HistoryStore& store);
+// "drills N", then one line per stored drill chain, its fields joined by tabs.
+std::vector<std::string> describeDrills(HistoryStore& store);
 // "book N", then the wrong-question book of the learner in the name box, a line per question.
 std::vector<std::string> describeBook(const WindowContext& window, HistoryStore& store);
 // "table N", then the runs table of the learner in the name box, newest first, cells joined

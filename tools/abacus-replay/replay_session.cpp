@@ -10,6 +10,7 @@
 #include "replay_parsing.h"
 #include "replay_printer.h"
 #include "ui/dispatch.h"
+#include "ui/main_menu.h"
 
 namespace {
 
@@ -43,6 +44,14 @@ bool isPhysicalKeyName(std::string_view key) {
 std::string programFolder() {
     std::error_code error;
     return std::filesystem::read_symlink("/proc/self/exe", error).parent_path().string();
+}
+
+// True when the main window's menu bar holds `item`.
+bool hasMainMenuItem(const WindowContext& window, const std::string& item) {
+    for (const MenuBarItem& entry : mainMenuBar(window)) {
+        if (entry.item == item) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -156,11 +165,15 @@ std::optional<std::vector<std::string>> ReplaySession::run(const std::string& li
             dispatch(window_, Event{EventKind::Tick, name, -1, {}});
         }
     } else if (command == "key") {
-        const std::string_view key = words.next();
+        std::string_view key = words.next();
+        std::string target = window_.form.Form1_main.name;
+        if (key == window_.drill.drill.name) {
+            target = key;
+            key = words.next();
+        }
         if (!words.atEnd()) return extraArgument();
         if (!isPhysicalKeyName(key)) return badArguments();
-        dispatch(window_,
-                 Event{EventKind::Key, window_.form.Form1_main.name, -1, std::string(key)});
+        dispatch(window_, Event{EventKind::Key, target, -1, std::string(key)});
     } else if (command == "answer") {
         const std::string_view answer = words.next();
         const std::string_view reading = words.next();
@@ -177,7 +190,11 @@ std::optional<std::vector<std::string>> ReplaySession::run(const std::string& li
         const std::string name(words.next());
         const std::string_view item = words.rest();
         if (name.empty() || item.empty() || !isValidUtf8(item)) return badArguments();
-        if (findElement(window_, name) == nullptr) return unknownElement(name);
+        const Element* element = findElement(window_, name);
+        if (element == nullptr) return unknownElement(name);
+        if (element == &window_.form.Form1_main && !hasMainMenuItem(window_, std::string(item))) {
+            return refuse("no menu item " + quotedWord(item) + " in " + quotedWord(name));
+        }
         dispatch(window_, Event{EventKind::Menu, name, -1, std::string(item)});
     } else if (command == "pick") {
         const std::string_view name = words.rest();
@@ -232,6 +249,7 @@ std::optional<std::vector<std::string>> ReplaySession::print(const std::string& 
     if (what == "book") return describeBook(window_, services_.history);
     if (what == "table") return describeRunsTable(window_, services_.history);
     if (what == "papers") return describePapers(services_.history);
+    if (what == "drills") return describeDrills(services_.history);
     if (what == "windows") {
         const auto& opened = services_.menuWindows.opened;
         std::vector<std::string> lines{"windows " +
@@ -259,6 +277,7 @@ std::optional<std::vector<std::string>> ReplaySession::printElement(const std::s
                                                                     bool oneLineOnly) const {
     const Element* element = findElement(window_, name);
     if (element == nullptr) return std::nullopt;
-    if (name == "List1" && !oneLineOnly) return describeList(name, *element);
+    const bool listBox = name == "List1" || name == "drill.List1";
+    if (listBox && !oneLineOnly) return describeList(name, *element);
     return std::vector<std::string>{describeElement(name, *element)};
 }

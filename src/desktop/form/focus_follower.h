@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "model/drill_form.h"
 #include "model/main_form.h"
 
 class QWidget;
@@ -10,3 +11,5 @@ class QWidget;
 // Focuses the widget in `window` that shows `form.focus` when the handlers have moved the
 // focus since `movesSeen`, and brings `movesSeen` up to date.
 void followFocus(const MainForm& form, QWidget& window, std::uint64_t& movesSeen);
+// The same for the practice room, whose widgets are named with the "drill." prefix.
+void followFocus(const DrillForm& room, QWidget& window, std::uint64_t& movesSeen);

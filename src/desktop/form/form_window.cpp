@@ -44,12 +44,30 @@ FormWindow::FormWindow(const std::vector<Element*>& elements, const std::string&
       window_(*elements.front()),
       sink_(std::move(sink)),
       closeRequest_(std::move(closeRequest)) {
+    buildViews(elements, eventPrefix, *this);
+}
+
+FormWindow::FormWindow(const std::vector<Element*>& elements, EventSink sink,
+                       CloseRequest closeRequest, QMenuBar* menuBar)
+    : ClickableWidget(nullptr, elements.front()->name, sink, Qt::Window),
+      window_(*elements.front()),
+      sink_(std::move(sink)),
+      closeRequest_(std::move(closeRequest)),
+      menuBar_(menuBar),
+      area_(new QWidget(this)) {
+    menuBar_->setParent(this);
+    area_->setAutoFillBackground(true);
+    buildViews(elements, "", *area_);
+}
+
+void FormWindow::buildViews(const std::vector<Element*>& elements, const std::string& eventPrefix,
+                            QWidget& area) {
     setObjectName(QString::fromStdString(window_.name));
     setFont(qtFont(window_.font));
-    std::map<std::string, QWidget*> containers{{window_.name, this}};
+    std::map<std::string, QWidget*> containers{{window_.name, &area}};
     for (auto element = elements.begin() + 1; element != elements.end(); ++element) {
         const auto holder = containers.find((*element)->container);
-        QWidget& container = holder != containers.end() ? *holder->second : *this;
+        QWidget& container = holder != containers.end() ? *holder->second : area;
         const std::string eventName = eventPrefix + (*element)->name;
         ElementView* view = createElementView(**element, container, eventName, sink_);
         if (view == nullptr) continue;
@@ -66,8 +84,18 @@ void FormWindow::sync() {
         setWindowTitle(QString::fromStdString(window_.caption()));
     }
     const QSize size(pixelsOf(window_.width), pixelsOf(window_.height));
-    if (size_.changed(size)) setFixedSize(size);
-    if (colours_.changed(coloursOf(window_))) colourBackground(*this, coloursOf(window_));
+    if (size_.changed(size)) {
+        const int barHeight = menuBar_ != nullptr ? menuBar_->sizeHint().height() : 0;
+        if (menuBar_ != nullptr) {
+            menuBar_->setGeometry(0, 0, size.width(), barHeight);
+            area_->setGeometry(0, barHeight, size.width(), size.height());
+        }
+        setFixedSize(size.width(), size.height() + barHeight);
+    }
+    if (colours_.changed(coloursOf(window_))) {
+        colourBackground(*this, coloursOf(window_));
+        if (area_ != this) colourBackground(*area_, coloursOf(window_));
+    }
     for (const auto& [element, view] : views_) view->sync(*element);
 }
 

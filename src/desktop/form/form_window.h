@@ -2,6 +2,7 @@
 // A top-level window of the model (the main window or the about box) with one view per
 // element at its design place; it copies the model onto its widgets on every sync.
 
+#include <QMenuBar>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -24,6 +25,10 @@ class FormWindow : public ClickableWidget {
     // `eventPrefix` + their name, the window under its own name.
     FormWindow(const std::vector<Element*>& elements, const std::string& eventPrefix,
                EventSink sink, CloseRequest closeRequest, QWidget* parent = nullptr);
+    // The same with a menu bar above the design area; the window grows by the bar's height and
+    // the design area keeps every element where the design puts it.
+    FormWindow(const std::vector<Element*>& elements, EventSink sink, CloseRequest closeRequest,
+               QMenuBar* menuBar);
 
     // Copies whatever changed in the model onto the window and its widgets.
     void sync();
@@ -40,9 +45,15 @@ class FormWindow : public ClickableWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Builds one view per element inside `area`.
+    void buildViews(const std::vector<Element*>& elements, const std::string& eventPrefix,
+                    QWidget& area);
+
     const Element& window_;
     EventSink sink_;
     CloseRequest closeRequest_;
+    QMenuBar* menuBar_ = nullptr;
+    QWidget* area_ = this;  // where the design's elements sit
     std::function<bool()> takesEveryKey_;
     std::vector<std::pair<const Element*, ElementView*>> views_;
     Remembered<std::string> title_;

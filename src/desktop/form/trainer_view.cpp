@@ -16,6 +16,7 @@
 namespace {
 
 constexpr char kAboutBoxPrefix[] = "help.";
+constexpr char kRoomPrefix[] = "drill.";
 
 // Puts a top-level window in the middle of the screen it is on.
 void centreOnScreen(QWidget& window) {
@@ -36,15 +37,16 @@ void paintWaitingParts(QWidget& window) {
 
 TrainerView::TrainerView(WindowContext& window)
     : window_(window),
+      menuBar_(window, [this](const Event& event) { send(event); }),
       main_(std::make_unique<FormWindow>(
-          window.form.elements(), "", [this](const Event& event) { send(event); },
-          [this] { return mainWindowMayClose(); })) {
+          window.form.elements(), [this](const Event& event) { send(event); },
+          [this] { return mainWindowMayClose(); }, menuBar_.bar())) {
     main_->takeEveryKeyWhile(
         [this] { return keysWorkTheRun(window_) || demonstrationPaused(window_); });
     sync();
 }
 
-TrainerView::~TrainerView() = default;
+TrainerView::~TrainerView() { delete room_.data(); }
 
 void TrainerView::showWindowIcon() { main_->setWindowIcon(trainerIcon()); }
 
@@ -57,6 +59,7 @@ void TrainerView::send(const Event& event) {
     dispatch(window_, event);
     sync();
     if (window_.closed) {
+        if (room_) room_->hide();
         main_->hide();
         QCoreApplication::exit(0);
     }
@@ -67,13 +70,16 @@ void TrainerView::sync() {
     main_->sync();
     if (zoomed && main_->isVisible()) centreOnScreen(*main_);
     followFocus(window_.form, *main_, focusMovesSeen_);
+    menuBar_.sync(window_);
     syncAboutBox();
+    syncPracticeRoom();
 }
 
 void TrainerView::paintNow() {
     sync();
     paintWaitingParts(*main_);
     if (about_) paintWaitingParts(*about_);
+    if (room_) paintWaitingParts(*room_);
 }
 
 bool TrainerView::takeAppearance() {
@@ -127,4 +133,44 @@ void TrainerView::openAboutBox() {
     about_->sync();
     centreOnScreen(*about_);
     about_->show();
+}
+
+bool TrainerView::roomMayClose() {
+    send(Event{EventKind::Close, window_.drill.drill.name, -1, {}});
+    return !window_.drill.drill.visible;
+}
+
+void TrainerView::syncPracticeRoom() {
+    const DrillForm& room = window_.drill;
+    if (!room.drill.visible) {
+        if (room_) {
+            room_->hide();
+            room_->deleteLater();
+            room_ = nullptr;
+        }
+        return;
+    }
+    if (!room_) {
+        openPracticeRoom();
+        return;
+    }
+    room_->sync();
+    followFocus(room, *room_, roomFocusMovesSeen_);
+    if (room.raiseRequests != roomRaiseRequestsSeen_) {
+        roomRaiseRequestsSeen_ = room.raiseRequests;
+        room_->raise();
+        room_->activateWindow();
+    }
+}
+
+void TrainerView::openPracticeRoom() {
+    room_ = new FormWindow(
+        window_.drill.elements(), kRoomPrefix, [this](const Event& event) { send(event); },
+        [this] { return roomMayClose(); });
+    roomRaiseRequestsSeen_ = window_.drill.raiseRequests;
+    room_->sync();
+    centreOnScreen(*room_);
+    room_->show();
+    roomFocusMovesSeen_ = 0;
+    followFocus(window_.drill, *room_, roomFocusMovesSeen_);
 }

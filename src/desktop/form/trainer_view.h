@@ -1,5 +1,6 @@
 #pragma once
-// The trainer on the desktop: the main window and, while the model shows it, the about box.
+// The trainer on the desktop: the main window with its menu bar and, while the model shows
+// them, the about box and the practice room.
 // Every event a person or a timer causes goes to dispatch, and afterwards the whole model
 // is copied back onto the widgets. The view itself decides nothing.
 
@@ -8,6 +9,7 @@
 #include <memory>
 
 #include "desktop/form/form_window.h"
+#include "desktop/form/main_menu_bar.h"
 #include "model/window_context.h"
 
 class TrainerView {
@@ -36,6 +38,8 @@ class TrainerView {
     QWidget& mainWindow() const { return *main_; }
     // The about box while it is shown, else nullptr.
     QWidget* aboutBox() const { return about_; }
+    // The practice room while it is open, else nullptr.
+    QWidget* practiceRoom() const { return room_; }
 
   private:
     // Takes the zoom and colour scheme of the training state for the view; true when the zoom
@@ -45,10 +49,17 @@ class TrainerView {
     bool aboutBoxMayClose();
     void syncAboutBox();
     void openAboutBox();
+    bool roomMayClose();
+    void syncPracticeRoom();
+    void openPracticeRoom();
 
     WindowContext& window_;
+    MainMenuBar menuBar_;
     std::unique_ptr<FormWindow> main_;
     QPointer<FormWindow> about_;
+    QPointer<FormWindow> room_;
+    std::uint64_t roomRaiseRequestsSeen_ = 0;
+    std::uint64_t roomFocusMovesSeen_ = 0;
     std::uint64_t raiseRequestsSeen_ = 0;
     std::uint64_t focusMovesSeen_ = 0;
 };

@@ -61,13 +61,35 @@ CREATE TABLE learner_settings (
 ) WITHOUT ROWID;
 )";
 
-// Version 2: a question can be taken out of the wrong-question book once redone right.
+// Version 2: the chains of the practice room's drills.
 constexpr char kVersion2[] = R"(
+CREATE TABLE drills (
+    id INTEGER PRIMARY KEY,
+    learner TEXT NOT NULL,
+    date TEXT NOT NULL,
+    time TEXT NOT NULL,
+    kind TEXT NOT NULL,
+    digits INTEGER NOT NULL,
+    terms INTEGER NOT NULL,
+    seconds_per_number TEXT NOT NULL,
+    mix TEXT NOT NULL,
+    view TEXT NOT NULL,
+    chain TEXT NOT NULL,
+    answer TEXT NOT NULL,
+    right INTEGER NOT NULL,
+    stopped INTEGER NOT NULL,
+    seconds_used INTEGER NOT NULL
+);
+CREATE INDEX drills_by_learner ON drills (learner, date, time);
+)";
+
+// Version 3: a question can be taken out of the wrong-question book once redone right.
+constexpr char kVersion3[] = R"(
 ALTER TABLE questions ADD COLUMN out_of_book INTEGER NOT NULL DEFAULT 0;
 )";
 
 // The step from version i to version i + 1 is kSteps[i].
-constexpr const char* kSteps[] = {kVersion1, kVersion2};
+constexpr const char* kSteps[] = {kVersion1, kVersion2, kVersion3};
 constexpr int kStepCount = static_cast<int>(sizeof kSteps / sizeof kSteps[0]);
 
 // The result for a failed statement's code.

@@ -284,3 +284,58 @@ StoreOutcome SqliteHistoryStore::setSetting(const std::string& learner, const st
         return write.run();
     });
 }
+
+namespace {
+
+constexpr char kDrillColumns[] =
+    "learner, date, time, kind, digits, terms, seconds_per_number, mix, view, chain, answer, "
+    "right, stopped, seconds_used";
+
+}  // namespace
+
+StoreOutcome SqliteHistoryStore::storeDrill(const StoredDrill& drill) {
+    SqliteStatement insert(database_, std::string("INSERT INTO drills (") + kDrillColumns +
+                                          ") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    return inTransaction([&] {
+        insert.bind(1, drill.learner)
+            .bind(2, drill.date)
+            .bind(3, drill.time)
+            .bind(4, drill.kind)
+            .bind(5, static_cast<long long>(drill.digits))
+            .bind(6, static_cast<long long>(drill.terms))
+            .bind(7, drill.secondsPerNumber)
+            .bind(8, drill.mix)
+            .bind(9, drill.view)
+            .bind(10, drill.chain)
+            .bind(11, drill.answer)
+            .bind(12, static_cast<long long>(drill.right))
+            .bind(13, static_cast<long long>(drill.stopped))
+            .bind(14, static_cast<long long>(drill.secondsUsed));
+        return insert.run();
+    });
+}
+
+std::vector<StoredDrill> SqliteHistoryStore::allDrills() {
+    SqliteStatement query(database_,
+                          std::string("SELECT ") + kDrillColumns + " FROM drills ORDER BY id");
+    std::vector<StoredDrill> drills;
+    while (query.step() == SQLITE_ROW) {
+        StoredDrill drill;
+        drill.learner = query.text(0);
+        drill.date = query.text(1);
+        drill.time = query.text(2);
+        drill.kind = query.text(3);
+        drill.digits = static_cast<int>(query.number(4));
+        drill.terms = static_cast<int>(query.number(5));
+        drill.secondsPerNumber = query.text(6);
+        drill.mix = query.text(7);
+        drill.view = query.text(8);
+        drill.chain = query.text(9);
+        drill.answer = query.text(10);
+        drill.right = query.number(11) != 0;
+        drill.stopped = query.number(12) != 0;
+        drill.secondsUsed = static_cast<int>(query.number(13));
+        drills.push_back(std::move(drill));
+    }
+    return drills;
+}

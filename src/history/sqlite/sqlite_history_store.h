@@ -19,6 +19,8 @@ class SqliteHistoryStore : public HistoryStore {
 
     StoreOutcome storeRun(const StoredRun& run) override;
     StoreOutcome storePaper(const StoredPaper& paper) override;
+    StoreOutcome storeDrill(const StoredDrill& drill) override;
+    std::vector<StoredDrill> allDrills() override;
     std::vector<StoredRun> runsOf(const std::string& learner) override;
     std::vector<WrongQuestion> wrongQuestionsOf(const std::string& learner) override;
     StoreOutcome takeOutOfBook(const std::string& learner, const StoredQuestion& question) override;

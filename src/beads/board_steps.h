@@ -1,0 +1,21 @@
+#pragma once
+// The rhyme steps of a drill question as boards: where the beads stand once each step is done.
+
+#include <string>
+#include <vector>
+
+#include "beads/bead_board.h"
+#include "beads/bead_question.h"
+
+// One step: the rod it changes, the rhyme said while moving its beads, the board after it.
+struct BoardStep {
+    int place = 0;
+    std::string rhyme;
+    BeadBoard target;
+    bool operator==(const BoardStep&) const = default;
+};
+
+// The steps the demonstration shows for the question, in order, each carry and borrow a step
+// of its own; empty when a term or the answer needs more than five rods, which no drawn
+// question does.
+std::vector<BoardStep> boardSteps(const BeadQuestion& question);

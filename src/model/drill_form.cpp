@@ -1,0 +1,132 @@
+// The design state of the practice room.
+
+#include "model/drill_form.h"
+
+#include "model/form_design.h"
+
+namespace {
+
+using design::kBlack;
+using design::place;
+
+constexpr char kWindow[] = "drill";
+constexpr Rgb kCream{255, 248, 225};
+constexpr Rgb kWhite{255, 255, 255};
+constexpr Rgb kNightBlue{0, 0, 128};
+constexpr Rgb kRed{192, 0, 0};
+const FontSpec kControlFont{"宋体", 12};
+const FontSpec kAnswerFont{"宋体", 24, true};
+const FontSpec kFlashFont{"宋体", 66, true};
+
+// A caption on the room's cream background.
+void roomLabel(Element& label, const char* name, int left, int top, int width, int height,
+               const char* caption) {
+    place(label, name, ElementKind::Label, kWindow, left, top, width, height);
+    label.font = kControlFont;
+    label.backColor = kCream;
+    label.foreColor = kBlack;
+    label.setCaption(caption);
+}
+
+// A drop-down list of fixed items.
+void roomList(Element& list, const char* name, int left, int top, std::vector<std::string> items) {
+    place(list, name, ElementKind::ComboBox, kWindow, left, top, 960, 375);
+    list.font = kControlFont;
+    list.backColor = kWhite;
+    list.foreColor = kBlack;
+    list.items = std::move(items);
+}
+
+// A button in the desktop's standard colours.
+void roomButton(Element& button, const char* name, int left, int top, int width, int height,
+                const char* caption) {
+    place(button, name, ElementKind::CommandButton, kWindow, left, top, width, height);
+    button.font = kControlFont;
+    button.useSystemColours = true;
+    button.setCaption(caption);
+}
+
+}  // namespace
+
+DrillForm::DrillForm() {
+    place(drill, kWindow, ElementKind::Window, "", 0, 0, 9600, 7200);
+    drill.backColor = kCream;
+    drill.font = kControlFont;
+    drill.visible = false;
+    drill.setCaption("练习室");
+
+    roomLabel(Label10, "Label10", 120, 180, 600, 300, "位数");
+    roomList(Combo2, "Combo2", 720, 135, {"1", "2", "3", "4"});
+    roomLabel(Label11, "Label11", 1920, 180, 600, 300, "笔数");
+    roomList(Combo3, "Combo3", 2520, 135, {"3", "4", "5", "6", "7", "8", "10", "12", "15"});
+    roomLabel(Label12, "Label12", 3720, 180, 1080, 300, "秒/笔");
+    roomList(Combo4, "Combo4", 4800, 135,
+             {"0.2", "0.3", "0.4", "0.5", "0.6", "0.8", "1.0", "1.5", "2.0", "3.0"});
+    roomLabel(Label13, "Label13", 6000, 180, 600, 300, "题数");
+    roomList(Combo5, "Combo5", 6600, 135, {"1", "5", "10"});
+
+    roomButton(Command4, "Command4", 120, 720, 1320, 495, "只加");
+    roomButton(Command5, "Command5", 1560, 720, 1320, 495, "看数");
+    roomButton(Command1, "Command1", 7680, 720, 1800, 495, "开  始");
+
+    place(Label1, "Label1", ElementKind::Label, kWindow, 120, 1440, 9360, 2160);
+    Label1.font = kFlashFont;
+    Label1.backColor = kWhite;
+    Label1.foreColor = kNightBlue;
+    Label1.alignment = Alignment::Centre;
+
+    roomLabel(Label7, "Label7", 2880, 1980, 900, 1095, "−");
+    Label7.font = kFlashFont;
+    Label7.backColor = kWhite;
+    Label7.foreColor = kRed;
+    Label7.alignment = Alignment::Right;
+    Label7.visible = false;
+    const char* const kRodNames[] = {"Picture1", "Picture2", "Picture3", "Picture4", "Picture5"};
+    for (int i = 0; i < 5; ++i) {
+        Element& rod = Picture[static_cast<std::size_t>(i)];
+        place(rod, kRodNames[i], ElementKind::Rod, kWindow, 3840 + i * 375, 1980, 375, 1095);
+        rod.backColor = kWhite;
+        rod.visible = false;
+    }
+
+    place(Text1, "Text1", ElementKind::TextBox, kWindow, 120, 3840, 2880, 735);
+    Text1.font = kAnswerFont;
+    Text1.backColor = kWhite;
+    Text1.foreColor = kBlack;
+    Text1.enabled = false;
+    roomButton(Command2, "Command2", 3120, 3840, 1200, 735, "确定");
+    Command2.enabled = false;
+    roomButton(Command3, "Command3", 4440, 3840, 1680, 735, "再看一遍");
+    Command3.enabled = false;
+    roomLabel(Label2, "Label2", 6240, 3840, 3240, 735, "");
+    Label2.font = {"楷体_GB2312", 20, true};
+    Label2.foreColor = kNightBlue;
+    roomLabel(Label9, "Label9", 120, 4620, 9360, 300, "");
+    Label9.foreColor = kRed;
+
+    place(List1, "List1", ElementKind::ListBox, kWindow, 120, 5040, 9360, 2040);
+    List1.font = kControlFont;
+    List1.backColor = kWhite;
+    List1.foreColor = kBlack;
+
+    place(Timer1, "Timer1", ElementKind::Timer, kWindow, 0, 0, 0, 0);
+    Timer1.enabled = false;
+
+    elements_ = {&drill,   &Label10, &Combo2,   &Label11,  &Combo3,   &Label12, &Combo4,
+                 &Label13, &Combo5,  &Command4, &Command5, &Command1, &Label1,  &Label7};
+    for (Element& rod : Picture) elements_.push_back(&rod);
+    for (Element* element : {&Text1, &Command2, &Command3, &Label2, &Label9, &List1, &Timer1}) {
+        elements_.push_back(element);
+    }
+}
+
+Element* DrillForm::find(const std::string& name) const {
+    for (Element* element : elements_) {
+        if (element->name == name) return element;
+    }
+    return nullptr;
+}
+
+void DrillForm::attachMetrics(const TextMetrics& metrics) {
+    for (Element* element : elements_) element->attachMetrics(&metrics);
+}

@@ -1,0 +1,51 @@
+#pragma once
+// The practice room `drill`: a window of its own beside the main window, where the drills of
+// abacus classes are done one chain or question at a time.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/element.h"
+
+struct DrillForm {
+    DrillForm();
+    DrillForm(const DrillForm&) = delete;
+    DrillForm& operator=(const DrillForm&) = delete;
+
+    Element drill;  // the window itself; its visible flag says whether the room is open
+
+    // Settings: captions and lists.
+    Element Label10, Combo2, Label11, Combo3, Label12, Combo4, Label13, Combo5;
+    Element Command4, Command5, Command1;
+
+    // The flashed number, or the same number as beads on five rods with a minus before them.
+    Element Label1, Label7;
+    std::array<Element, 5> Picture;  // Picture1 .. Picture5, units on the right
+
+    // Answering.
+    Element Text1, Command2, Command3, Label2, Label9;
+
+    // The set's lines and the flash timer.
+    Element List1, Timer1;
+
+    std::uint64_t raiseRequests = 0;  // bumped when the open room is asked to come to the front
+    // The element holding the keyboard focus in the room, and how often a handler moved it.
+    const Element* focus = nullptr;
+    std::uint64_t focusMoves = 0;
+    // Gives `element` the keyboard focus.
+    void moveFocus(const Element& element) {
+        focus = &element;
+        ++focusMoves;
+    }
+
+    // Every element, the window first.
+    const std::vector<Element*>& elements() const { return elements_; }
+    // The element called `name` without the "drill." prefix ("Picture3" for a rod), or nullptr.
+    Element* find(const std::string& name) const;
+    void attachMetrics(const TextMetrics& metrics);
+
+  private:
+    std::vector<Element*> elements_;
+};

@@ -1,0 +1,36 @@
+#pragma once
+// What the practice room's handlers share: the drill on show, the set in progress and the
+// chain being flashed.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/services.h"
+
+enum class DrillKind { Flash, Listening };
+
+// Where a chain stands: "预备", a number on show, the blank after it, or waiting for the answer.
+enum class ChainPhase { Idle, Ready, Showing, Gap, Answering };
+
+struct DrillState {
+    DrillKind kind = DrillKind::Flash;
+    std::string learner;  // whose settings the room shows and whose chains it stores
+
+    bool setRunning = false;
+    int chainsInSet = 0;
+    int chainNumber = 0;  // the chain in progress or last answered, from 1
+    int rightInSet = 0;
+    LocalDateTime setStart;
+
+    std::vector<std::int32_t> terms;  // the chain, a taken-away term negative
+    int shownTerm = -1;               // the term on show or in its blank, from 0
+    ChainPhase phase = ChainPhase::Idle;
+    bool seenAgain = false;  // "再看一遍" has been used for this chain
+    LocalDateTime chainStart;
+    // The settings the chain was drawn with, as the history keeps them.
+    int chainDigits = 0;
+    std::string chainSecondsPerNumber;
+    std::string chainMix;
+    std::string chainView;
+};
