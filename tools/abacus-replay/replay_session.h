@@ -35,6 +35,9 @@ class ReplaySession {
     std::optional<std::vector<std::string>> run(const std::string& line, std::string& error);
 
   private:
+    // Lets `seconds` pass while a message box is open: the clock moves on and every timer
+    // ticks as often as it would on the desktop.
+    void passTimeUnderBox(int seconds);
     // Runs one command line, as run does, before the writes it queued are stored.
     std::optional<std::vector<std::string>> runCommand(const std::string& line, std::string& error);
     // The lines of print WHAT; nullopt when WHAT names nothing printable.
