@@ -63,6 +63,13 @@ StoreOutcome HistoryWriter::setSetting(const std::string& learner, const std::st
     });
 }
 
+StoreOutcome HistoryWriter::takeOutOfBook(const std::string& learner,
+                                          const StoredQuestion& question) {
+    return enqueue(WriteKind::BookMark, [learner, question](HistoryStore& store) {
+        return store.takeOutOfBook(learner, question);
+    });
+}
+
 template <typename Read>
 auto HistoryWriter::afterQueuedWrites(Read read) {
     {

@@ -1,6 +1,7 @@
 #pragma once
-// Stores runs, papers, drill chains and settings on a thread of its own, so the window never waits
-// for the file: writes are queued in the order made and kept in memory until stored. While another
+// Stores runs, papers, drill chains, settings and wrong-question book marks on a thread of its
+// own, so the window never waits for the file: writes are queued in the order made and kept in
+// memory until stored. While another
 // trainer holds the file the writer tries again for as long as the program runs; at exit it
 // stores what is queued. A read first waits until the writes before it are stored.
 
@@ -14,7 +15,7 @@
 
 #include "model/history_store.h"
 
-enum class WriteKind { Run, Paper, Drill, Setting };
+enum class WriteKind { Run, Paper, Drill, Setting, BookMark };
 
 // A queued write that could not be stored, and why.
 struct LateOutcome {
@@ -40,6 +41,7 @@ class HistoryWriter : public HistoryStore {
     std::vector<StoredDrill> allDrills() override;
     StoreOutcome setSetting(const std::string& learner, const std::string& key,
                             const std::string& value) override;
+    StoreOutcome takeOutOfBook(const std::string& learner, const StoredQuestion& question) override;
     std::vector<StoredRun> runsOf(const std::string& learner) override;
     std::vector<WrongQuestion> wrongQuestionsOf(const std::string& learner) override;
     std::vector<StoredRun> allRuns() override;

@@ -148,6 +148,7 @@ std::string notKeptText(WriteKind kind, StoreOutcome outcome) {
         case WriteKind::Drill:
             return kDrillNotKept + causeOf(outcome) + kDrillStillKept;
         case WriteKind::Setting:
+        case WriteKind::BookMark:
             break;
     }
     return {};

@@ -230,7 +230,8 @@ TEST_F(PaperOnScreen, TheMenuCopiesEveryLineAndLeavesTheListAsItWas) {
     });
     emit list.customContextMenuRequested(QPoint(10, 10));
 
-    EXPECT_EQ(actions, QStringList({"复制全部", "打印…", "另存为…", "", "学习记录…", "练习日历…"}));
+    EXPECT_EQ(actions, QStringList({"复制全部", "打印…", "另存为…", "打印这份试卷…", "", "学习记录…",
+                                    "练习日历…"}));
     QString expected;
     for (const std::string& line : lines) expected += QString::fromStdString(line) + '\n';
     EXPECT_EQ(QGuiApplication::clipboard()->text(), expected);

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTest>
@@ -73,10 +74,20 @@ struct RecordedTrainer {
         const QWidget& shown = trainer.widget(widget);
         return partOf(start.painted, shown, main()) == partOf(start.drawnAfresh, shown, main());
     }
-    // True when `widget` was painted at the clip's start otherwise than in `before`.
-    bool changedSince(const ClipStart& start, const char* widget, const QImage& before) {
+    // True when `widget` was painted at the clip's start otherwise than in `before`, leaving
+    // out where the widget `over` (a mark drawn above it) stands at that start.
+    bool changedSince(const ClipStart& start, const char* widget, const QImage& before,
+                      const char* over = nullptr) {
+        QImage then = start.painted;
+        QImage earlier = before;
+        if (over != nullptr) {
+            const QWidget& mark = trainer.widget(over);
+            const QRect covered(mark.mapTo(&main(), QPoint(0, 0)), mark.size());
+            QPainter(&then).fillRect(covered, Qt::black);
+            QPainter(&earlier).fillRect(covered, Qt::black);
+        }
         const QWidget& shown = trainer.widget(widget);
-        return partOf(start.painted, shown, main()) != partOf(before, shown, main());
+        return partOf(then, shown, main()) != partOf(earlier, shown, main());
     }
 
     PaintedAtClipStart painted;
@@ -196,7 +207,8 @@ TEST(PaintBeforeClip, WhatAHandlerChangedIsOnScreenWhenItsClipStarts) {
     EXPECT_TRUE(recorded.paintedAsItWas(wrongCue, "Label24"));
     EXPECT_TRUE(recorded.changedSince(wrongCue, "Label24", before));
     EXPECT_TRUE(recorded.paintedAsItWas(wrongCue, "Label15"));
-    EXPECT_FALSE(recorded.changedSince(wrongCue, "Label15", before)) << "the entry is still shown";
+    EXPECT_FALSE(recorded.changedSince(wrongCue, "Label15", before, "verdictMark"))
+        << "the entry is still shown beside the verdict";
     EXPECT_EQ(trainer.widget<LabelView>("Label15").text(), QStringLiteral("  "))
         << "and is put back after the cues";
 }

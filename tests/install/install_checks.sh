@@ -15,6 +15,7 @@ installed_files() {
             echo "$module_folder/$module"
         done
         echo "share/applications/$id.desktop"
+        echo "share/abacus-trainer/help.html"
         echo "share/metainfo/$id.metainfo.xml"
         for size in "${icon_sizes[@]}"; do
             echo "share/icons/hicolor/${size}x${size}/apps/$id.png"
