@@ -45,6 +45,7 @@ class ReplaySession {
     FixedWidthMetrics metrics_;
     WindowContext window_;
     std::size_t soundsPrinted_ = 0;
+    std::size_t speechPrinted_ = 0;
     std::size_t dialogsPrinted_ = 0;
     std::size_t windowsPrinted_ = 0;
 };
