@@ -16,6 +16,7 @@
 #include "model/history_store.h"
 #include "model/window_context.h"
 #include "module_sound_output.h"
+#include "module_speech_output.h"
 
 class DesktopTrainer {
   public:
@@ -44,6 +45,7 @@ class DesktopTrainer {
     QtScreen screen_;
     HistoryStoreSlot history_;
     QtMenuWindows menuWindows_{history_};
+    ModuleSpeechOutput speech_;
     WindowContext window_;
     TrainerView view_;
     AfterFirstPaint afterFirstPaint_{view_.mainWindow(), [this] { startAfterFirstPaint(); }};
