@@ -36,17 +36,24 @@ struct MainForm : KeyboardFocus {
     Element Line1;
     std::array<Element, 5> Label36, Label37, Label38;
     Element Label30, Label40, Label39, Label10, Label19;
+    // The verdict of the last answer, shown large beside the question for about a second.
+    Element verdictMark;
 
     // Abacus board: three rows of five rods each.
     Element Picture2, Picture9, Picture8, Picture7, Picture6, Picture5;
     Element Picture4, Picture19, Picture13, Picture12, Picture11, Picture10;
     Element Picture3, Picture18, Picture17, Picture16, Picture15, Picture14;
 
+    // The frame around the rod that 演示 moves in its current step.
+    Element demonstrationMarker;
+
     // Time bar and messages.
     Element Shape1, Shape2, Label8;
 
     // Record list and timers.
     Element List1, Timer1, Timer2, Timer3, Timer4;
+    // Hides the verdict mark once its second is over.
+    Element verdictTimer;
 
     // Spare elements outside the visible area.
     Element Text2, Text7, Text9, Text10, Filename, List2;
