@@ -210,6 +210,7 @@ void drill_Command1_Click(WindowContext& window) {
         return;
     }
     if (drill.kind == DrillKind::Listening && !listeningCanBeHeard(window)) return;
+    window.services.random.randomize();
     drill.setRunning = true;
     drill.chainsInSet = static_cast<int>(chosenNumber(window.drill.Combo5));
     drill.chainNumber = 0;
