@@ -32,7 +32,7 @@ struct ShownTrainer {
     ShownTrainer()
         : window(Services{random, services.clock, paintFirst, services.dialogs, services.helpViewer,
                           metrics, services.resources, services.screen, "/nonexistent-folder",
-                          services.history, services.menuWindows}) {
+                          services.history, services.menuWindows, services.speech}) {
         dispatch(window, Event{EventKind::Load, {}, -1, {}});
         view = std::make_unique<TrainerView>(window);
         paintFirst.paintBeforeClips(*view);

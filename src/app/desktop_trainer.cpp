@@ -21,7 +21,7 @@ WindowContext& loaded(WindowContext& window) {
 DesktopTrainer::DesktopTrainer()
     : window_(Services{random_, clock_, paintFirstSound_, dialogs_, helpViewer_, metrics_,
                        resources_, screen_, QCoreApplication::applicationDirPath().toStdString(),
-                       history_, menuWindows_}),
+                       history_, menuWindows_, speech_}),
       view_(loaded(window_)) {
     paintFirstSound_.paintBeforeClips(view_);
     screen_.follow(view_.mainWindow());

@@ -17,6 +17,7 @@
 #include "model/history_store.h"
 #include "model/window_context.h"
 #include "module_sound_output.h"
+#include "module_speech_output.h"
 
 class DesktopTrainer {
   public:
@@ -52,6 +53,7 @@ class DesktopTrainer {
     HistoryStoreSlot history_;
     HistoryWriter* historyWriter_ = nullptr;  // owned by history_ once the file is open
     QtMenuWindows menuWindows_{history_};
+    ModuleSpeechOutput speech_;
     WindowContext window_;
     TrainerView view_;
     AfterFirstPaint afterFirstPaint_{view_.mainWindow(), [this] { startAfterFirstPaint(); }};

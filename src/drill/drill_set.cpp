@@ -9,6 +9,7 @@
 #include "engine/text_number.h"
 #include "flash/flash_chain.h"
 #include "history/stored_moment.h"
+#include "listening/drill/listening_set.h"
 #include "sound/play_clip.h"
 
 namespace {
@@ -22,6 +23,7 @@ constexpr char kDigitsOnlyHint[] = "请只填数字，例如 380";
 constexpr char kEmptyAnswerHint[] = "请先填上答案";
 constexpr char kTooLongHint[] = "答案最多九位数字";
 constexpr char kFlashKind[] = "闪电心算";
+constexpr char kListeningKind[] = "听心算";
 constexpr char kDrillNotKept[] =
     "这一题的练习记录没能保存（磁盘可能已满），已有的学习记录没有改变。";
 constexpr std::int16_t kNumberClip = 102;
@@ -37,9 +39,6 @@ int chosenDigits(const WindowContext& window) {
 }
 int chosenTerms(const WindowContext& window) {
     return static_cast<int>(chosenNumber(window.drill.Combo3));
-}
-int periodMilliseconds(const WindowContext& window) {
-    return static_cast<int>(roundHalfEven(chosenNumber(window.drill.Combo4) * 1000));
 }
 bool mixedChosen(const WindowContext& window) { return window.drill.Command4.caption() == kMixed; }
 bool beadsChosen(const WindowContext& window) {
@@ -117,7 +116,12 @@ void startChain(WindowContext& window) {
     presentReady(window);
 }
 
-// Ends the chain's flashing: "？", and the answer box takes the focus.
+}  // namespace
+
+int periodMilliseconds(const WindowContext& window) {
+    return static_cast<int>(roundHalfEven(chosenNumber(window.drill.Combo4) * 1000));
+}
+
 void askForAnswer(WindowContext& window) {
     DrillForm& room = window.drill;
     blankDisplay(room);
@@ -129,6 +133,8 @@ void askForAnswer(WindowContext& window) {
     room.Command3.enabled = !window.drillState.seenAgain;
     room.moveFocus(room.Text1);
 }
+
+namespace {
 
 // Appends a line to the set's list, on view.
 void writeLine(DrillForm& room, const std::string& line) {
@@ -142,7 +148,7 @@ void storeChain(WindowContext& window, const std::string& answer, bool right, bo
     StoredDrill stored;
     stored.learner = drill.learner;
     std::tie(stored.date, stored.time) = sortableMoment(drill.chainStart);
-    stored.kind = kFlashKind;
+    stored.kind = drill.kind == DrillKind::Listening ? kListeningKind : kFlashKind;
     stored.digits = drill.chainDigits;
     stored.terms = static_cast<int>(drill.terms.size());
     stored.secondsPerNumber = drill.chainSecondsPerNumber;
@@ -203,6 +209,7 @@ void drill_Command1_Click(WindowContext& window) {
         stopChain(window);
         return;
     }
+    if (drill.kind == DrillKind::Listening && !listeningCanBeHeard(window)) return;
     window.services.random.randomize();
     drill.setRunning = true;
     drill.chainsInSet = static_cast<int>(chosenNumber(window.drill.Combo5));
@@ -217,6 +224,10 @@ void drill_Command1_Click(WindowContext& window) {
 void drill_Timer1_Timer(WindowContext& window) {
     DrillState& drill = window.drillState;
     DrillForm& room = window.drill;
+    if (drill.kind == DrillKind::Listening) {
+        readNextText(window);
+        return;
+    }
     const FlashSpans spans = flashSpans(periodMilliseconds(window));
     const bool showNext = drill.phase == ChainPhase::Ready || drill.phase == ChainPhase::Gap;
     if (showNext && drill.shownTerm + 1 < static_cast<int>(drill.terms.size())) {

@@ -24,5 +24,10 @@ void drill_Command5_Click(WindowContext& window);
 // A list of the room's settings changed: the chain stops and the settings are kept.
 void drillSettingChanged(WindowContext& window);
 
+// The period chosen in "秒/笔", in milliseconds.
+int periodMilliseconds(const WindowContext& window);
+// Ends the chain's flashing or reading: "？", and the answer box takes the focus.
+void askForAnswer(WindowContext& window);
+
 // Stops the chain in progress at once, writing and storing it as stopped; nothing when idle.
 void stopChain(WindowContext& window);

@@ -4,10 +4,12 @@
 #include <vector>
 
 #include "drill/drill_set.h"
+#include "listening/drill/listening_set.h"
 
 namespace {
 
 constexpr char kFlashTitle[] = "练习室 · 闪电心算";
+constexpr char kListeningTitle[] = "练习室 · 听心算";
 constexpr char kDefaultLearner[] = "豆 豆";
 constexpr char kSettingsKey[] = "practiceRoom";
 constexpr int kDefaultDigits = 0;  // 1 digit
@@ -72,13 +74,15 @@ void openPracticeRoom(WindowContext& window, DrillKind kind) {
     stopChain(window);
     drill.kind = kind;
     drill.learner = learner;
-    room.drill.setCaption(kFlashTitle);
+    room.drill.setCaption(kind == DrillKind::Listening ? kListeningTitle : kFlashTitle);
     restoreRoomSettings(window);
     room.List1.clearItems();
     room.Label1.setCaption("");
     room.Label2.setCaption("");
     room.Label9.setCaption("");
     room.Text1.setCaption("");
+    room.Command5.enabled = kind != DrillKind::Listening;
+    if (kind == DrillKind::Listening) listeningCanBeHeard(window);
     room.drill.visible = true;
     ++room.raiseRequests;
     room.moveFocus(room.Command1);

@@ -77,7 +77,11 @@ std::vector<Syllable> syllablesOf(std::int32_t number) {
             if (const Syllable* word = digitWord(digit, place, leading)) spoken.push_back(*word);
             if (const Syllable* unit = unitOfPlace(place)) spoken.push_back(*unit);
         }
-        if (place == kTenThousandPlace && !spoken.empty()) spoken.push_back(kTenThousand);
+        if (place == kTenThousandPlace && !spoken.empty()) {
+            spoken.push_back(kTenThousand);
+            // Zeros ending the part before 万 are not read when its thousands follow at once.
+            if (digitAt(number, kTenThousandPlace - 1) != 0) zerosPending = false;
+        }
     }
     return spoken;
 }

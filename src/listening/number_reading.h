@@ -9,7 +9,8 @@
 inline constexpr std::int32_t kLargestReadNumber = 99'999'999;
 
 // The reading of `number` in Chinese characters ("一千四百零八"): one 零 for each run of zeros
-// between non-zero digits, none at the end, 十 alone for a leading 1 in the tens of a number
+// between non-zero digits but for zeros ending the part before 万 when its thousands follow
+// ("四十万五千"), none at the end, 十 alone for a leading 1 in the tens of a number
 // or of the part before 万 below 20, 两 for a leading 2 before 百, 千 or 万. Empty outside
 // 0 .. kLargestReadNumber.
 std::string chineseReading(std::int32_t number);

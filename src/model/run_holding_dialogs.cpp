@@ -40,7 +40,8 @@ bool RunHoldingDialogs::askYesNo(const std::string& text) {
 }
 
 Services withDialogs(const Services& services, Dialogs& dialogs) {
-    return Services{services.random,        services.clock,   services.sound,      dialogs,
-                    services.helpViewer,    services.metrics, services.resources,  services.screen,
-                    services.programFolder, services.history, services.menuWindows};
+    return Services{
+        services.random,        services.clock,   services.sound,       dialogs,
+        services.helpViewer,    services.metrics, services.resources,   services.screen,
+        services.programFolder, services.history, services.menuWindows, services.speech};
 }

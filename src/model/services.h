@@ -42,6 +42,20 @@ class SoundOutput {
     virtual void play(std::int16_t clipId, std::span<const std::uint8_t> wave) = 0;
 };
 
+// Reads texts aloud in Mandarin, one after the other, without holding the caller; silent on
+// any failure.
+class SpeechOutput {
+  public:
+    virtual ~SpeechOutput() = default;
+    // Starts reading `chinese`, given to the voice as the tone-numbered `pinyin`, at
+    // `wordsPerMinute` once what is still being read has ended; returns at once with the
+    // milliseconds the reading is expected to take.
+    virtual int speak(const std::string& chinese, const std::string& pinyin,
+                      int wordsPerMinute) = 0;
+    // False once it is known that there is no audio device to read through.
+    virtual bool available() = 0;
+};
+
 // Message boxes titled with the product name.
 class Dialogs {
   public:
@@ -111,4 +125,5 @@ struct Services {
     std::string programFolder;  // where the help file is looked for
     HistoryStore& history;
     MenuWindows& menuWindows;
+    SpeechOutput& speech;  // reads the chains of 听心算
 };

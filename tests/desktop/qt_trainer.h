@@ -35,7 +35,7 @@ struct QtTrainer : RecordingServices {
     explicit QtTrainer(SoundOutput* clipOutput = nullptr)
         : paintFirst(clipOutput != nullptr ? *clipOutput : sound),
           window(Services{random, clock, paintFirst, dialogs, helpViewer, metrics, resources,
-                          screen, "/nonexistent-folder", history, menuWindows}) {
+                          screen, "/nonexistent-folder", history, menuWindows, speech}) {
         dispatch(window, Event{EventKind::Load, {}, -1, {}});
         view = std::make_unique<TrainerView>(window);
         paintFirst.paintBeforeClips(*view);

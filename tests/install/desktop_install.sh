@@ -25,7 +25,7 @@ unexpected="$(diff <(installed_files "$id" "$module_folder") <(cd "$usr" && find
 [ -x "$usr/bin/abacus-trainer" ] || fail "the installed trainer is not executable"
 
 # The libraries that only the modules may bring, as the dynamic linker names them.
-late_libraries='libsndfile|libasound|libQt6PrintSupport|libFLAC|libvorbis|libopus|libmpg123|libmp3lame'
+late_libraries='libsndfile|libasound|libespeak|libQt6PrintSupport|libFLAC|libvorbis|libopus|libmpg123|libmp3lame'
 linked="$(readelf -d "$usr/bin/abacus-trainer" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')"
 grep -qE "$late_libraries" <<<"$linked" &&
     fail "the program itself links $(grep -E "$late_libraries" <<<"$linked" | tr '\n' ' ')"

@@ -3,7 +3,7 @@
 icon_sizes=(16 32 48 64 128 256)
 
 # The modules the trainer loads after its first paint, in its own library folder.
-modules=(libabacus-printing.so libabacus-sound.so)
+modules=(libabacus-printing.so libabacus-sound.so libabacus-speech.so)
 
 # The files of an installed trainer under /usr, one a line, sorted. Usage: installed_files ID
 # MODULE_FOLDER, the folder of the modules relative to /usr.

@@ -64,13 +64,15 @@ std::string pinyinToChinese(std::string_view pinyin) {
     return chinese;
 }
 
-// The runs of zeros in the number's digits that a non-zero digit follows: the 零s it is read with.
+// The runs of zeros in the number's digits that a non-zero digit follows: the 零s it is read with,
+// but for a run ending the part before 万 right before its thousands (四十万五千).
 int innerZeroRuns(std::int32_t number) {
     const std::string digits = std::to_string(number);
     int runs = 0;
     for (std::size_t at = 1; at < digits.size(); ++at) {
         const bool runEnds = digits[at] != '0' && digits[at - 1] == '0';
-        if (runEnds) ++runs;
+        const bool thousandsAfterWan = digits.size() - at == 4;
+        if (runEnds && !thousandsAfterWan) ++runs;
     }
     return runs;
 }
@@ -140,6 +142,8 @@ TEST(NumberReading, ReadsTheTableChildrenHear) {
                                                     {112, "一百一十二"},
                                                     {100005, "十万零五"},
                                                     {150000, "十五万"},
+                                                    {405000, "四十万五千"},
+                                                    {1'001'000, "一百万一千"},
                                                     {99'999'999, "九千九百九十九万九千九百九十九"}};
     for (const auto& [number, reading] : table) {
         EXPECT_EQ(chineseReading(number), reading) << number;
@@ -153,6 +157,7 @@ TEST(NumberReading, SpellsTheSameReadingInTonedPinyin) {
     EXPECT_EQ(pinyinReading(222), "liang3 bai3 er4 shi2 er4");
     EXPECT_EQ(pinyinReading(150000), "shi2 wu3 wan4");
     EXPECT_EQ(pinyinReading(100005), "shi2 wan4 ling2 wu3");
+    EXPECT_EQ(pinyinReading(405000), "si4 shi2 wan4 wu3 qian1");
     EXPECT_EQ(pinyinReading(36'790'000), "san1 qian1 liu4 bai3 qi1 shi2 jiu3 wan4");
 }
 
@@ -162,7 +167,10 @@ TEST(NumberReading, SaysOneZeroForEachRunBetweenDigitsAndNoneAtTheEnd) {
     EXPECT_EQ(chineseReading(1'200'000), "一百二十万");
     EXPECT_EQ(chineseReading(10'000'005), "一千万零五");
     EXPECT_EQ(chineseReading(20'030'004), "两千零三万零四");
-    EXPECT_EQ(chineseReading(1'001'000), "一百万零一千");
+    EXPECT_EQ(chineseReading(1'001'000), "一百万一千");
+    EXPECT_EQ(chineseReading(1'000'500), "一百万零五百");
+    EXPECT_EQ(chineseReading(20'005'000), "两千万五千");
+    EXPECT_EQ(chineseReading(10'101'010), "一千零一十万一千零一十");
     EXPECT_EQ(chineseReading(30'500'060), "三千零五十万零六十");
     EXPECT_EQ(chineseReading(100'010), "十万零一十");
 }

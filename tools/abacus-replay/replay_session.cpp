@@ -261,6 +261,15 @@ std::optional<std::vector<std::string>> ReplaySession::print(const std::string& 
         soundsPrinted_ = services_.sound.played.size();
         return lines;
     }
+    if (what == "speech") {
+        const auto& spoken = services_.speech.spoken;
+        std::vector<std::string> lines{"speech " + std::to_string(spoken.size() - speechPrinted_)};
+        for (std::size_t i = speechPrinted_; i < spoken.size(); ++i) {
+            lines.push_back(oneLine(spoken[i].chinese));
+        }
+        speechPrinted_ = spoken.size();
+        return lines;
+    }
     if (what == "history") return describeHistory(services_.history);
     if (what == "book") return describeBook(window_, services_.history);
     if (what == "table") return describeRunsTable(window_, services_.history);

@@ -52,6 +52,7 @@ class ReplaySession {
     WindowContext window_;
     HistoryWriter* writer_ = nullptr;  // the history's writer while a file is kept
     std::size_t soundsPrinted_ = 0;
+    std::size_t speechPrinted_ = 0;
     std::size_t dialogsPrinted_ = 0;
     std::size_t windowsPrinted_ = 0;
 };

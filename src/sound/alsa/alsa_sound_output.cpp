@@ -1,9 +1,7 @@
 #include "sound/alsa/alsa_sound_output.h"
 
 #include <alsa/asoundlib.h>
-#include <pthread.h>
 
-#include <csignal>
 #include <utility>
 
 #include "sound/alsa/pcm_playback.h"
@@ -16,21 +14,10 @@ constexpr std::chrono::milliseconds kDeviceGrace{200};
 // How much longer again the window waits for the device to be closed.
 constexpr std::chrono::milliseconds kCloseAllowance{50};
 
-// Swallows ALSA's diagnostics: a missing or busy device must stay silent.
-void ignoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
-
-// Lets a write to a device whose reader has gone fail instead of ending the program.
-void keepBrokenPipesQuiet() {
-    sigset_t brokenPipe;
-    sigemptyset(&brokenPipe);
-    sigaddset(&brokenPipe, SIGPIPE);
-    pthread_sigmask(SIG_BLOCK, &brokenPipe, nullptr);
-}
-
 }  // namespace
 
 AlsaSoundOutput::AlsaSoundOutput(std::string deviceName) : deviceName_(std::move(deviceName)) {
-    snd_lib_error_set_handler(ignoreAlsaMessage);
+    quietAlsaMessages();
 }
 
 void AlsaSoundOutput::prepare() { snd_config_update(); }

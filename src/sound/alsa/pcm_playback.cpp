@@ -1,9 +1,11 @@
 #include "sound/alsa/pcm_playback.h"
 
 #include <alsa/asoundlib.h>
+#include <pthread.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <memory>
 #include <thread>
 
@@ -80,7 +82,19 @@ void waitUntilHeard(snd_pcm_t* pcm, SteadyTime heardBy, SteadyTime giveUpAt) {
     }
 }
 
+// Swallows one ALSA diagnostic.
+void ignoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
+
 }  // namespace
+
+void quietAlsaMessages() { snd_lib_error_set_handler(ignoreAlsaMessage); }
+
+void keepBrokenPipesQuiet() {
+    sigset_t brokenPipe;
+    sigemptyset(&brokenPipe);
+    sigaddset(&brokenPipe, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &brokenPipe, nullptr);
+}
 
 void playOnDevice(const std::string& deviceName, const DecodedWave& wave, SteadyTime heardBy,
                   SteadyTime giveUpAt) {

@@ -8,6 +8,13 @@
 
 using SteadyTime = std::chrono::steady_clock::time_point;
 
+// Keeps ALSA's diagnostics off stderr: a missing or busy device must stay silent.
+void quietAlsaMessages();
+
+// Lets a write from this thread to a device whose reader has gone fail instead of ending the
+// program.
+void keepBrokenPipesQuiet();
+
 // Plays `wave` on the ALSA device `deviceName` and returns once it has sounded: not before
 // `heardBy`, later only while the device still holds samples, and after `giveUpAt` only when
 // a single device call blocks, which a stalled device can do for ever. Returns at once when
