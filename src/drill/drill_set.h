@@ -24,5 +24,8 @@ void drill_Command5_Click(WindowContext& window);
 // A list of the room's settings changed: the chain stops and the settings are kept.
 void drillSettingChanged(WindowContext& window);
 
+// Seconds from `earlier` to `later` on the calendar, never below 0.
+int secondsBetween(const LocalDateTime& earlier, const LocalDateTime& later);
+
 // Stops the chain in progress at once, writing and storing it as stopped; nothing when idle.
 void stopChain(WindowContext& window);

@@ -3,6 +3,7 @@
 #include <sstream>
 #include <vector>
 
+#include "beads/bead_room.h"
 #include "drill/drill_set.h"
 
 namespace {
@@ -74,6 +75,7 @@ void openPracticeRoom(WindowContext& window, DrillKind kind) {
     drill.learner = learner;
     room.drill.setCaption(kFlashTitle);
     restoreRoomSettings(window);
+    showBeadDrill(window, kind == DrillKind::Beads);
     room.List1.clearItems();
     room.Label1.setCaption("");
     room.Label2.setCaption("");

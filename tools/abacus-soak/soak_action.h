@@ -7,7 +7,19 @@
 #include "headless/scripted_dialogs.h"
 
 struct SoakAction {
-    enum class Kind { Click, Choose, Type, Tick, Advance, SetClock, Answer, Close, Key };
+    enum class Kind {
+        Click,
+        Choose,
+        Type,
+        Tick,
+        Advance,
+        SetClock,
+        Answer,
+        Close,
+        Key,
+        RoomKey,
+        Menu
+    };
 
     static SoakAction click(std::string element);
     static SoakAction choose(std::string list, long long index);
@@ -19,11 +31,15 @@ struct SoakAction {
     static SoakAction close();
     // A physical key pressed in the main window, by its name ("KP_5", "space").
     static SoakAction key(std::string name);
+    // A physical key pressed in the practice room ("Left", "Page_Up").
+    static SoakAction roomKey(std::string name);
+    // An item of the main window's menu bar chosen ("拨珠练习…").
+    static SoakAction menu(std::string item);
 
     Kind kind = Kind::Click;
     std::string element;   // the element clicked, chosen in, typed into or ticked; the key
     long long number = 0;  // item index, tick count or seconds to advance
-    std::string text;      // the text typed
+    std::string text;      // the text typed or the menu item chosen
     DialogAnswer answer = DialogAnswer::Ok;
     LocalDateTime moment;  // the date and time the clock is set to
 };

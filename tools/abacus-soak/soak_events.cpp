@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "soak_bead_room.h"
 #include "soak_texts.h"
 
 namespace {
@@ -29,6 +30,8 @@ enum class Choice {
     SetClock,
     Answer,
     Close,
+    OpenBeadRoom,
+    BeadRoom,
 };
 
 struct WeightedChoice {
@@ -48,6 +51,7 @@ constexpr WeightedChoice kChoices[] = {
     {Choice::OtherTimer, 15, 15},  {Choice::SecondsPass, 30, 30},
     {Choice::Advance, 15, 15},     {Choice::SetClock, 2, 2},
     {Choice::Answer, 10, 10},      {Choice::Close, 3, 3},
+    {Choice::OpenBeadRoom, 4, 1},  {Choice::BeadRoom, 900, 900},
 };
 
 // Tick counts of one burst of the question timer: enough, now and then, to pass any limit.
@@ -69,6 +73,7 @@ constexpr int kRunInProgress = 0;
 // The weight of `choice` in the window's present state.
 int weightOf(const WeightedChoice& choice, const WindowContext& window) {
     if (choice.choice == Choice::AboutBoxElement && !window.help.help.visible) return 0;
+    if (choice.choice == Choice::BeadRoom && !beadRoomOpen(window)) return 0;
     return window.state.appState == kRunInProgress ? choice.running : choice.idle;
 }
 
@@ -161,6 +166,10 @@ std::vector<SoakAction> nextActions(const WindowContext& window, SoakRandom& ran
             return {answer(random)};
         case Choice::Close:
             return {SoakAction::close()};
+        case Choice::OpenBeadRoom:
+            return {openBeadRoom()};
+        case Choice::BeadRoom:
+            return {beadRoomAction(window, random)};
     }
     return {};
 }

@@ -4,6 +4,7 @@
 
 #include "engine/text_number.h"
 #include "replay_parsing.h"
+#include "soak_bead_room.h"
 
 namespace {
 
@@ -84,6 +85,7 @@ std::optional<std::string> InvariantChecker::check(const WindowContext& window, 
     if (s.appState == kRunInProgress) {
         if (auto breach = checkRunCounters(window)) return breach;
     }
+    if (auto breach = checkBeadBoard(window)) return breach;
     return checkElements(window);
 }
 
