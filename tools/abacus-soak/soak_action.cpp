@@ -91,17 +91,18 @@ SoakAction SoakAction::key(std::string name) {
     return action;
 }
 
+SoakAction SoakAction::menu(std::string item) {
+    SoakAction action;
+    action.kind = Kind::Menu;
+    action.element = "Form1_main";
+    action.text = std::move(item);
+    return action;
+}
+
 SoakAction SoakAction::roomKey(std::string name) {
     SoakAction action;
     action.kind = Kind::RoomKey;
     action.element = std::move(name);
-    return action;
-}
-
-SoakAction SoakAction::menu(std::string item) {
-    SoakAction action;
-    action.kind = Kind::Menu;
-    action.text = std::move(item);
     return action;
 }
 
@@ -123,10 +124,10 @@ std::string replayLine(const SoakAction& action, long long ticksDone) {
             return std::string("answer ") + answerWord(action.answer);
         case SoakAction::Kind::Key:
             return "key " + action.element;
+        case SoakAction::Kind::Menu:
+            return "menu " + action.element + " " + action.text;
         case SoakAction::Kind::RoomKey:
             return "key drill " + action.element;
-        case SoakAction::Kind::Menu:
-            return "menu Form1_main " + action.text;
         case SoakAction::Kind::Close:
             break;
     }

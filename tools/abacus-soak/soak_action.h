@@ -17,8 +17,8 @@ struct SoakAction {
         Answer,
         Close,
         Key,
-        RoomKey,
-        Menu
+        Menu,
+        RoomKey
     };
 
     static SoakAction click(std::string element);
@@ -31,15 +31,15 @@ struct SoakAction {
     static SoakAction close();
     // A physical key pressed in the main window, by its name ("KP_5", "space").
     static SoakAction key(std::string name);
-    // A physical key pressed in the practice room ("Left", "Page_Up").
-    static SoakAction roomKey(std::string name);
-    // An item of the main window's menu bar chosen ("拨珠练习…").
+    // An item of the main window's menu bar, by its text.
     static SoakAction menu(std::string item);
+    // A physical key pressed in the practice room.
+    static SoakAction roomKey(std::string name);
 
     Kind kind = Kind::Click;
     std::string element;   // the element clicked, chosen in, typed into or ticked; the key
     long long number = 0;  // item index, tick count or seconds to advance
-    std::string text;      // the text typed or the menu item chosen
+    std::string text;      // the text typed, or the menu item chosen
     DialogAnswer answer = DialogAnswer::Ok;
     LocalDateTime moment;  // the date and time the clock is set to
 };

@@ -7,6 +7,7 @@
 
 #include "soak_bead_room.h"
 #include "soak_texts.h"
+#include "ui/main_menu.h"
 
 namespace {
 
@@ -30,6 +31,13 @@ enum class Choice {
     SetClock,
     Answer,
     Close,
+    MenuItem,
+    OpenRoom,
+    RoomElement,
+    RoomChoice,
+    RoomTimer,
+    RoomAnswer,
+    RoomKey,
     OpenBeadRoom,
     BeadRoom,
 };
@@ -51,8 +59,18 @@ constexpr WeightedChoice kChoices[] = {
     {Choice::OtherTimer, 15, 15},  {Choice::SecondsPass, 30, 30},
     {Choice::Advance, 15, 15},     {Choice::SetClock, 2, 2},
     {Choice::Answer, 10, 10},      {Choice::Close, 3, 3},
-    {Choice::OpenBeadRoom, 4, 1},  {Choice::BeadRoom, 900, 900},
+    {Choice::MenuItem, 8, 8},      {Choice::OpenRoom, 5, 1},
+    {Choice::RoomElement, 30, 30}, {Choice::RoomChoice, 6, 6},
+    {Choice::RoomTimer, 60, 60},   {Choice::RoomAnswer, 20, 20},
+    {Choice::RoomKey, 4, 4},       {Choice::OpenBeadRoom, 4, 1},
+    {Choice::BeadRoom, 900, 900},
 };
+
+// The practice room's choices, drawn only while the room is open.
+bool needsRoom(Choice choice) {
+    return choice == Choice::RoomElement || choice == Choice::RoomChoice ||
+           choice == Choice::RoomTimer || choice == Choice::RoomAnswer || choice == Choice::RoomKey;
+}
 
 // Tick counts of one burst of the question timer: enough, now and then, to pass any limit.
 constexpr long long kQuestionTimerBursts[] = {1, 1, 2, 5, 20, 80, 310};
@@ -64,6 +82,11 @@ constexpr LocalDateTime kMoments[] = {{2026, 9, 1, 8, 0, 0},     {2026, 12, 31, 
                                       {2028, 2, 28, 23, 59, 55}, {9999, 12, 31, 23, 59, 50},
                                       {1, 1, 1, 0, 0, 0},        {2026, 9, 1, 11, 59, 59}};
 constexpr const char* kOtherTimers[] = {"Timer1", "Timer3", "Timer4"};
+constexpr const char* kRoomLists[] = {"drill.Combo2", "drill.Combo3", "drill.Combo4",
+                                      "drill.Combo5"};
+constexpr const char* kRoomKeys[] = {"Return", "KP_Enter", "Escape", "space", "5"};
+constexpr long long kRoomTimerBursts[] = {1, 1, 1, 3, 31};
+constexpr const char* kAnswers[] = {"0", "7", "12", "25", "380", "x1", "", "1234567890"};
 constexpr const char* kLists[] = {"Combo1", "Combo2", "Combo3", "Combo4"};
 constexpr const char* kPhysicalKeys[] = {"0",         "5",         "9",      "KP_0",
                                          "KP_7",      "Return",    "space",  "KP_Enter",
@@ -73,6 +96,7 @@ constexpr int kRunInProgress = 0;
 // The weight of `choice` in the window's present state.
 int weightOf(const WeightedChoice& choice, const WindowContext& window) {
     if (choice.choice == Choice::AboutBoxElement && !window.help.help.visible) return 0;
+    if (needsRoom(choice.choice) && !window.drill.drill.visible) return 0;
     if (choice.choice == Choice::BeadRoom && !beadRoomOpen(window)) return 0;
     return window.state.appState == kRunInProgress ? choice.running : choice.idle;
 }
@@ -101,6 +125,19 @@ std::string anyElement(const WindowContext& window, SoakRandom& random) {
     const std::size_t pick = random.below(mainElements.size() + aboutElements.size());
     if (pick < mainElements.size()) return mainElements[pick]->name;
     return aboutBoxName(window, *aboutElements[pick - mainElements.size()]);
+}
+
+// Any element of the practice room, the room itself among them.
+std::string anyRoomElement(const WindowContext& window, SoakRandom& random) {
+    const auto& elements = window.drill.elements();
+    const Element& element = *elements[random.below(elements.size())];
+    return &element == &window.drill.drill ? element.name : "drill." + element.name;
+}
+
+// Any item of the main window's menu bar.
+std::string anyMenuItem(const WindowContext& window, SoakRandom& random) {
+    const std::vector<MenuBarItem> items = mainMenuBar(window);
+    return items[random.below(items.size())].item;
 }
 
 // A second of time: the clock moves on and every timer ticks as often as it would.
@@ -166,6 +203,24 @@ std::vector<SoakAction> nextActions(const WindowContext& window, SoakRandom& ran
             return {answer(random)};
         case Choice::Close:
             return {SoakAction::close()};
+        case Choice::MenuItem:
+            return {SoakAction::menu(anyMenuItem(window, random))};
+        case Choice::OpenRoom:
+            return {SoakAction::menu("闪电心算…")};
+        case Choice::RoomElement:
+            return {SoakAction::click(anyRoomElement(window, random))};
+        case Choice::RoomChoice: {
+            const std::string list = random.pick(kRoomLists);
+            const std::size_t items = window.drill.find(list.substr(6))->items.size();
+            return {SoakAction::choose(list, static_cast<long long>(random.below(items)))};
+        }
+        case Choice::RoomTimer:
+            return {SoakAction::tick("drill.Timer1", random.pick(kRoomTimerBursts))};
+        case Choice::RoomAnswer:
+            return {SoakAction::type("drill.Text1", random.pick(kAnswers)),
+                    SoakAction::roomKey("Return")};
+        case Choice::RoomKey:
+            return {SoakAction::roomKey(random.pick(kRoomKeys))};
         case Choice::OpenBeadRoom:
             return {openBeadRoom()};
         case Choice::BeadRoom:

@@ -68,6 +68,34 @@ std::optional<std::string> checkKeypad(const WindowContext& window) {
                    : "no run is in progress but the keys show their digits";
 }
 
+// The practice room: a set runs exactly while its chain has a phase, the flash timer runs only
+// while a chain is flashed, the answer box is open only while an answer is awaited (the bead
+// drill has no chain, no timer and no answer box), and the chain count stays within the set.
+std::optional<std::string> checkPracticeRoom(const WindowContext& window) {
+    const DrillState& drill = window.drillState;
+    const DrillForm& room = window.drill;
+    if (drill.kind == DrillKind::Beads) {
+        if (drill.phase != ChainPhase::Idle || room.Timer1.enabled || room.Text1.enabled) {
+            return "the bead drill has a chain phase, the flash timer or the answer box on";
+        }
+    } else if (drill.setRunning != (drill.phase != ChainPhase::Idle)) {
+        return "the room's set and its chain's phase disagree";
+    }
+    const bool flashing = drill.setRunning && drill.phase != ChainPhase::Answering;
+    if (drill.kind != DrillKind::Beads && room.Timer1.enabled != flashing) {
+        return "the flash timer runs outside a flashed chain";
+    }
+    if (room.Text1.enabled != (drill.phase == ChainPhase::Answering)) {
+        return "the room's answer box is open while no answer is awaited, or shut while one is";
+    }
+    if (drill.setRunning && (drill.chainNumber < 1 || drill.chainNumber > drill.chainsInSet)) {
+        return "chain " + std::to_string(drill.chainNumber) + " of a set of " +
+               std::to_string(drill.chainsInSet);
+    }
+    if (drill.setRunning && !room.drill.visible) return "a set runs in a closed room";
+    return std::nullopt;
+}
+
 }  // namespace
 
 InvariantChecker::InvariantChecker(const WindowContext& window)
@@ -82,6 +110,7 @@ std::optional<std::string> InvariantChecker::check(const WindowContext& window, 
     if (auto breach = checkRecordList(window.form.List1, mayEmptyList)) return breach;
     if (s.score < 0 || s.score > 100) return "score " + plainNumber(s.score) + " outside 0..100";
     if (auto breach = checkKeypad(window)) return breach;
+    if (auto breach = checkPracticeRoom(window)) return breach;
     if (s.appState == kRunInProgress) {
         if (auto breach = checkRunCounters(window)) return breach;
     }
@@ -136,6 +165,9 @@ std::optional<std::string> InvariantChecker::checkElements(const WindowContext& 
         if (auto breach = checkOne(*element)) return breach;
     }
     for (const Element* element : window.help.elements()) {
+        if (auto breach = checkOne(*element)) return breach;
+    }
+    for (const Element* element : window.drill.elements()) {
         if (auto breach = checkOne(*element)) return breach;
     }
     return std::nullopt;
