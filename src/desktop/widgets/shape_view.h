@@ -1,6 +1,6 @@
 #pragma once
-// A rectangle: outlined in its fore colour, filled with its fill colour, or both. An outline
-// thicker than one pixel grows with the view's zoom.
+// A rectangle: outlined in its fore colour (its thickness in pixels), filled with its fill
+// colour, or both.
 
 #include <QWidget>
 
@@ -24,5 +24,5 @@ class ShapeView : public QWidget, public ElementView {
     WidgetBasics basics_;
     Remembered<ElementColours> colours_;
     ElementColours colourValues_;
-    int outline_ = 1;  // pixels
+    int thickness_ = 1;
 };

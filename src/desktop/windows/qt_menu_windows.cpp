@@ -4,7 +4,9 @@
 #include <QTimer>
 
 #include "desktop/form/trainer_view.h"
+#include "desktop/form/view_appearance.h"
 #include "desktop/record_list/record_list_menu.h"
+#include "desktop/services/window_appearance.h"
 #include "desktop/windows/calendar_window.h"
 #include "desktop/windows/history_window.h"
 #include "desktop/windows/learner_chooser.h"
@@ -12,9 +14,18 @@
 
 namespace {
 
-// Shows a new window in place of the one of its kind still open.
+// A window size at the chosen zoom.
+QSize zoomedSize(QSize size) {
+    return QSize(static_cast<int>(size.width() * zoomFactor()),
+                 static_cast<int>(size.height() * zoomFactor()));
+}
+
+// Shows a new window in place of the one of its kind still open, at the chosen zoom and in
+// the chosen colours.
 void replaceWindow(QPointer<QWidget>& slot, QWidget* window) {
     if (slot) slot->close();
+    dressInAppearance(*window, window->font());
+    window->resize(zoomedSize(window->size()));
     slot = window;
     window->show();
     window->raise();
@@ -55,11 +66,14 @@ void QtMenuWindows::show(MenuWindow which, const std::string& learner,
     QWidget& main = view_->mainWindow();
     switch (which) {
         case MenuWindow::History:
-            replaceWindow(
-                history_,
-                new HistoryWindow(
-                    learner, store_.runsOf(learner),
-                    [this, learner] { return store_.wrongQuestionsOf(learner); }, font_, &main));
+            replaceWindow(history_,
+                          new HistoryWindow(
+                              learner, store_.runsOf(learner),
+                              [this, learner] { return store_.wrongQuestionsOf(learner); },
+                              [view = view_] {
+                                  view->send(Event{EventKind::RedoWrongQuestions, {}, -1, {}});
+                              },
+                              font_, &main));
             break;
         case MenuWindow::Calendar:
             replaceWindow(calendar_, new CalendarWindow(learner, store_.runsOf(learner),
