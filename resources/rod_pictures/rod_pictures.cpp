@@ -28,10 +28,7 @@ constexpr int kStyles = 20;
 constexpr QRgb kBackground = 0xffffffff;
 constexpr QRgb kBlack = 0xff000000;
 
-struct BeadStyle {
-    QRgb colour;
-    bool outlined;
-};
+using BeadStyle = BeadLook;
 
 constexpr std::array<BeadStyle, kStyles> kBeadStyles{{
     {qRgb(0, 128, 0), false},    {qRgb(255, 128, 64), true}, {qRgb(255, 255, 0), true},
@@ -173,4 +170,8 @@ QImage paintRodPicture(const RodPicture& rod, double ratio) {
     const BeadStyle& style = kBeadStyles[static_cast<std::size_t>(rod.style - 1)];
     for (const int top : beadTops(rod)) paintBead(image, top, style, ratio);
     return image;
+}
+
+BeadLook beadLook(int style) {
+    return kBeadStyles[static_cast<std::size_t>(style >= 1 && style <= kStyles ? style - 1 : 0)];
 }

@@ -20,3 +20,11 @@ std::optional<RodPicture> rodPictureNamed(std::string_view name);
 // The picture of a rod that rodPictureNamed gave, painted with `ratio` device pixels per
 // picture pixel: an image that many times the picture's size, carrying that device pixel ratio.
 QImage paintRodPicture(const RodPicture& rod, double ratio);
+
+// The look of bead style `style` (1..20; any other number gives style 1): the beads' colour
+// and whether a black rim outlines them.
+struct BeadLook {
+    QRgb colour;
+    bool outlined;
+};
+BeadLook beadLook(int style);

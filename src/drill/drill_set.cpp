@@ -5,6 +5,7 @@
 #include <string>
 #include <tuple>
 
+#include "beads/bead_set.h"
 #include "drill/practice_room.h"
 #include "engine/text_number.h"
 #include "flash/flash_chain.h"
@@ -43,19 +44,6 @@ int chosenTerms(const WindowContext& window) {
 bool mixedChosen(const WindowContext& window) { return window.drill.Command4.caption() == kMixed; }
 bool beadsChosen(const WindowContext& window) {
     return window.drill.Command5.caption() == kAsBeads;
-}
-
-// Seconds from `earlier` to `later` on the calendar.
-int secondsBetween(const LocalDateTime& earlier, const LocalDateTime& later) {
-    using namespace std::chrono;
-    const auto secondsOf = [](const LocalDateTime& moment) {
-        const sys_days day{year{moment.year} / month{static_cast<unsigned>(moment.month)} /
-                           std::chrono::day{static_cast<unsigned>(moment.day)}};
-        return day.time_since_epoch().count() * 86400LL + moment.hour * 3600LL +
-               moment.minute * 60LL + moment.second;
-    };
-    const long long seconds = secondsOf(later) - secondsOf(earlier);
-    return seconds < 0 ? 0 : static_cast<int>(seconds);
 }
 
 // Hides the number, the beads and the minus before them.
@@ -203,8 +191,24 @@ std::optional<std::string> typedDigits(const std::string& text, const char*& hin
 
 }  // namespace
 
+int secondsBetween(const LocalDateTime& earlier, const LocalDateTime& later) {
+    using namespace std::chrono;
+    const auto secondsOf = [](const LocalDateTime& moment) {
+        const sys_days day{year{moment.year} / month{static_cast<unsigned>(moment.month)} /
+                           std::chrono::day{static_cast<unsigned>(moment.day)}};
+        return day.time_since_epoch().count() * 86400LL + moment.hour * 3600LL +
+               moment.minute * 60LL + moment.second;
+    };
+    const long long seconds = secondsOf(later) - secondsOf(earlier);
+    return seconds < 0 ? 0 : static_cast<int>(seconds);
+}
+
 void drill_Command1_Click(WindowContext& window) {
     DrillState& drill = window.drillState;
+    if (drill.kind == DrillKind::Beads) {
+        beadDrill_Command1_Click(window);
+        return;
+    }
     if (drill.setRunning) {
         stopChain(window);
         return;
@@ -309,6 +313,10 @@ void drillSettingChanged(WindowContext& window) {
 void stopChain(WindowContext& window) {
     DrillState& drill = window.drillState;
     if (!drill.setRunning) return;
+    if (drill.kind == DrillKind::Beads) {
+        stopBeadSet(window);
+        return;
+    }
     writeLine(window.drill, "第" + std::to_string(drill.chainNumber) + "题 中止");
     storeChain(window, "", false, true);
     blankDisplay(window.drill);

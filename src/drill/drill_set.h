@@ -28,6 +28,8 @@ void drillSettingChanged(WindowContext& window);
 int periodMilliseconds(const WindowContext& window);
 // Ends the chain's flashing or reading: "？", and the answer box takes the focus.
 void askForAnswer(WindowContext& window);
+// Seconds from `earlier` to `later` on the calendar, never below 0.
+int secondsBetween(const LocalDateTime& earlier, const LocalDateTime& later);
 
 // Stops the chain in progress at once, writing and storing it as stopped; nothing when idle.
 void stopChain(WindowContext& window);

@@ -3,6 +3,7 @@
 #include <sstream>
 #include <vector>
 
+#include "beads/bead_room.h"
 #include "drill/drill_set.h"
 #include "listening/drill/listening_set.h"
 
@@ -76,6 +77,7 @@ void openPracticeRoom(WindowContext& window, DrillKind kind) {
     drill.learner = learner;
     room.drill.setCaption(kind == DrillKind::Listening ? kListeningTitle : kFlashTitle);
     restoreRoomSettings(window);
+    showBeadDrill(window, kind == DrillKind::Beads);
     room.List1.clearItems();
     room.Label1.setCaption("");
     room.Label2.setCaption("");

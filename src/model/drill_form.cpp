@@ -118,6 +118,8 @@ DrillForm::DrillForm() {
     for (Element* element : {&Text1, &Command2, &Command3, &Label2, &Label9, &List1, &Timer1}) {
         elements_.push_back(element);
     }
+    designBeadDrill();
+    for (Element* element : beadDrillElements()) elements_.push_back(element);
 }
 
 Element* DrillForm::find(const std::string& name) const {

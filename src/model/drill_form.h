@@ -10,6 +10,9 @@
 #include "model/element.h"
 #include "model/keyboard_focus.h"
 
+// The rods of the bead drill's board.
+inline constexpr int kRoomRods = 7;
+
 struct DrillForm : KeyboardFocus {
     DrillForm();
     DrillForm(const DrillForm&) = delete;
@@ -31,6 +34,23 @@ struct DrillForm : KeyboardFocus {
     // The set's lines and the flash timer.
     Element List1, Timer1;
 
+    // The bead drill: the rhyme group, the question line, the hint or rhyme, the board as a
+    // whole (its caption the number it shows) with its beam and rods, the beads of each rod
+    // (index = place, 0 the units on the right), the frame round the rod the keys move and
+    // what the keys do.
+    Element Combo6, Label6, Label3, Board, Beam, RodFrame, KeyGuide;
+    std::array<Element, kRoomRods> Rod;
+    std::array<Element, kRoomRods> Upper;
+    std::array<std::array<Element, kRoomRods>, 4> Lower;  // Lower[0] is Lower1, nearest the beam
+
+    // Moves bead `bead` (0 the upper bead, 1..4 the lower ones) of rod `place` to the beam or
+    // away from it: its caption "1" or "0" and its place on the board.
+    void placeBead(int place, int bead, bool atBeam);
+    // Puts the focus frame round rod `place`.
+    void frameRod(int place);
+    // The elements of the bead drill, the board's parts in the order they are drawn.
+    std::vector<Element*> beadDrillElements();
+
     std::uint64_t raiseRequests = 0;  // bumped when the open room is asked to come to the front
 
     // Every element, the window first.
@@ -40,5 +60,8 @@ struct DrillForm : KeyboardFocus {
     void attachMetrics(const TextMetrics& metrics);
 
   private:
+    // Places the bead drill's elements, hidden.
+    void designBeadDrill();
+
     std::vector<Element*> elements_;
 };

@@ -8,10 +8,23 @@
 
 #include "model/services.h"
 
-enum class DrillKind { Flash, Listening };
+enum class DrillKind { Flash, Listening, Beads };
 
 // Where a chain stands: "预备", a number on show, the blank after it, or waiting for the answer.
 enum class ChainPhase { Idle, Ready, Showing, Gap, Answering };
+
+// The bead drill's question on the board, the rhyme step being worked and the rod the keys move.
+struct BeadDrillState {
+    int group = 0;  // the rhyme group the set was started with
+    std::int32_t first = 0;
+    bool subtract = false;
+    std::int32_t second = 0;
+    int step = 0;         // the rhyme step being worked, from 0
+    int wrongClicks = 0;  // in the question in progress
+    int wrongInSet = 0;   // in the questions done in this set
+    int rod = 0;          // the rod the keys move, 0 the units
+    LocalDateTime questionStart;
+};
 
 struct DrillState {
     DrillKind kind = DrillKind::Flash;
@@ -33,4 +46,6 @@ struct DrillState {
     std::string chainSecondsPerNumber;
     std::string chainMix;
     std::string chainView;
+
+    BeadDrillState beads;
 };

@@ -24,6 +24,7 @@ enum class ElementKind {
     Shape,
     Line,
     Timer,
+    Bead,  // one movable bead of the practice room's board
 };
 
 enum class Alignment { Left, Right, Centre };
@@ -93,7 +94,7 @@ class Element {
     int interval = 0;  // timers, in milliseconds
     // Timers: a counter bumped whenever a handler starts the count afresh.
     std::uint64_t timerStarts = 0;
-    std::string picture;                                // rods: name of the rod picture shown
+    std::string picture;  // rods: name of the rod picture shown; beads: their bead style, "1".."20"
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0, thickness = 1;  // lines
 
     const std::string& caption() const { return caption_; }

@@ -75,7 +75,7 @@ struct StoredDrill {
     std::string learner;
     std::string date;
     std::string time;
-    std::string kind;  // "闪电心算", "听心算"
+    std::string kind;  // "闪电心算", "听心算", "拨珠练习"
     int digits = 0;
     int terms = 0;
     std::string secondsPerNumber;  // as chosen: "0.2" .. "3.0"
@@ -86,6 +86,8 @@ struct StoredDrill {
     bool right = false;
     bool stopped = false;
     int secondsUsed = 0;
+    std::string rhymeGroup;  // the bead drill's rhyme group ("直加" ...); empty for the others
+    int wrongClicks = 0;     // the bead drill's wrong bead moves in the question
 };
 
 // A run as it happens: what is closed so far and the wrong entries of the open question.

@@ -5,6 +5,9 @@
 #include <map>
 
 #include "appearance/kept_appearance.h"
+#include "beads/bead_keys.h"
+#include "beads/bead_room.h"
+#include "beads/bead_set.h"
 #include "demonstration/demonstration.h"
 #include "display/bead_styles.h"
 #include "display/display_mode.h"
@@ -101,6 +104,7 @@ const std::map<std::string, Handler>& drillHandlers() {
         {"drill.Command5", drill_Command5_Click}, {"drill.Combo2", drillSettingChanged},
         {"drill.Combo3", drillSettingChanged},    {"drill.Combo4", drillSettingChanged},
         {"drill.Combo5", drillSettingChanged},    {"drill.Timer1", drill_Timer1_Timer},
+        {"drill.Combo6", beadGroupChosen},
     };
     return handlers;
 }
@@ -191,6 +195,7 @@ void pressKey(WindowContext& window, const Event& event) {
         closePracticeRoom(window);
         return;
     }
+    if (event.element == window.drill.drill.name && pressBeadKey(window, event.text)) return;
     const auto found = keyHandlers().find(event.element);
     if (found == keyHandlers().end()) return;
     if (const Element* pressed = found->second(window, event.text)) {
@@ -281,6 +286,8 @@ void dispatch(WindowContext& window, const Event& event) {
         case EventKind::Click:
             if (element->container == "help" || element == &window.help.help) {
                 clickAboutBox(window, *element);
+            } else if (element->kind == ElementKind::Bead) {
+                beadClicked(window, *element);
             } else if (inRoom) {
                 runHandler(drillHandlers(), qualifiedName(window, *element), window);
             } else {

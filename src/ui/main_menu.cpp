@@ -42,6 +42,8 @@ const std::vector<ItemAction>& itemActions() {
          [](WindowContext& window) { openPracticeRoom(window, DrillKind::Flash); }},
         {kPracticeMenu, "听心算…", DuringRun::Disabled,
          [](WindowContext& window) { openPracticeRoom(window, DrillKind::Listening); }},
+        {kPracticeMenu, "拨珠练习…", DuringRun::Disabled,
+         [](WindowContext& window) { openPracticeRoom(window, DrillKind::Beads); }},
         {kRecordsMenu, "学习记录…", DuringRun::Allowed,
          [](WindowContext& window) { openMenuWindow(window, MenuWindow::History); }},
         {kRecordsMenu, "练习日历…", DuringRun::Allowed,

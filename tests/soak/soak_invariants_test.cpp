@@ -144,4 +144,26 @@ TEST_F(SoakRules, SpeakUpAboutScoresKeysSizesAndTexts) {
     EXPECT_TRUE(brokeWith(broken(), "closed but is still shown"));
 }
 
+TEST_F(SoakRules, TheBeadBoardStaysOnTheWayFromTheFirstTermToTheAnswer) {
+    DrillForm& room = trainer.window.drill;
+    dispatch(trainer.window, Event{EventKind::Menu, "Form1_main", -1, "拨珠练习…"});
+    trainer.click("drill.Lower2(3)");
+    EXPECT_EQ(broken(), std::nullopt);
+    room.Lower[2][3].setCaption("1");
+    EXPECT_TRUE(brokeWith(broken(), "drill.Board shows '2000' but its beads show 3000"));
+    room.Lower[2][3].setCaption("0");
+    room.Lower[0][3].setCaption("0");
+    EXPECT_TRUE(brokeWith(broken(), "lower bead 2 of rod 3 is at the beam but the bead below"));
+    room.Lower[0][3].setCaption("1");
+
+    trainer.click("drill.Command1");
+    EXPECT_EQ(broken(), std::nullopt);
+    const BeadDrillState& beads = trainer.window.drillState.beads;
+    const int answer = beads.first + beads.second;  // 直加 adds
+    room.Upper[6].setCaption("1");
+    room.Board.setCaption(std::to_string(5000000 + beads.first));
+    EXPECT_TRUE(brokeWith(broken(), "off the way from " + std::to_string(beads.first) + " to " +
+                                        std::to_string(answer)));
+}
+
 }  // namespace

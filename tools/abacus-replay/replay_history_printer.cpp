@@ -73,11 +73,24 @@ std::vector<std::string> describeDrills(HistoryStore& store) {
     const std::vector<StoredDrill> drills = store.allDrills();
     std::vector<std::string> lines{"drills " + std::to_string(drills.size())};
     for (const StoredDrill& drill : drills) {
-        lines.push_back(
-            joined({drill.learner, drill.date, drill.time, drill.kind, std::to_string(drill.digits),
-                    std::to_string(drill.terms), drill.secondsPerNumber, drill.mix, drill.view,
-                    drill.chain, drill.stopped ? "中止" : drill.answer, drill.right ? "1" : "0",
-                    std::to_string(drill.secondsUsed)}));
+        std::vector<std::string> fields{drill.learner,
+                                        drill.date,
+                                        drill.time,
+                                        drill.kind,
+                                        std::to_string(drill.digits),
+                                        std::to_string(drill.terms),
+                                        drill.secondsPerNumber,
+                                        drill.mix,
+                                        drill.view,
+                                        drill.chain,
+                                        drill.stopped ? "中止" : drill.answer,
+                                        drill.right ? "1" : "0",
+                                        std::to_string(drill.secondsUsed)};
+        if (!drill.rhymeGroup.empty()) {
+            fields.push_back(drill.rhymeGroup);
+            fields.push_back(std::to_string(drill.wrongClicks));
+        }
+        lines.push_back(joined(fields));
     }
     return lines;
 }

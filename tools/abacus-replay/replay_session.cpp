@@ -36,9 +36,10 @@ std::optional<DialogAnswer> dialogAnswerNamed(std::string_view word) {
 // True for the names of the keys `key` can press, as the window reports them.
 bool isPhysicalKeyName(std::string_view key) {
     static const std::set<std::string_view> kNames = {
-        "0",    "1",    "2",      "3",        "4",     "5",         "6",      "7",    "8",
-        "9",    "KP_0", "KP_1",   "KP_2",     "KP_3",  "KP_4",      "KP_5",   "KP_6", "KP_7",
-        "KP_8", "KP_9", "Return", "KP_Enter", "space", "BackSpace", "Escape", "Tab",  "Right"};
+        "0",      "1",    "2",    "3",     "4",      "5",        "6",       "7",
+        "8",      "9",    "KP_0", "KP_1",  "KP_2",   "KP_3",     "KP_4",    "KP_5",
+        "KP_6",   "KP_7", "KP_8", "KP_9",  "Return", "KP_Enter", "space",   "BackSpace",
+        "Escape", "Tab",  "Left", "Right", "Up",     "Down",     "Page_Up", "Page_Down"};
     return kNames.contains(key);
 }
 

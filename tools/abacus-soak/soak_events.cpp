@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "soak_bead_room.h"
 #include "soak_texts.h"
 #include "ui/main_menu.h"
 
@@ -37,6 +38,8 @@ enum class Choice {
     RoomTimer,
     RoomAnswer,
     RoomKey,
+    OpenBeadRoom,
+    BeadRoom,
 };
 
 struct WeightedChoice {
@@ -59,7 +62,8 @@ constexpr WeightedChoice kChoices[] = {
     {Choice::MenuItem, 8, 8},      {Choice::OpenRoom, 5, 1},
     {Choice::RoomElement, 30, 30}, {Choice::RoomChoice, 6, 6},
     {Choice::RoomTimer, 60, 60},   {Choice::RoomAnswer, 20, 20},
-    {Choice::RoomKey, 4, 4},
+    {Choice::RoomKey, 4, 4},       {Choice::OpenBeadRoom, 4, 1},
+    {Choice::BeadRoom, 900, 900},
 };
 
 // The practice room's choices, drawn only while the room is open.
@@ -93,6 +97,7 @@ constexpr int kRunInProgress = 0;
 int weightOf(const WeightedChoice& choice, const WindowContext& window) {
     if (choice.choice == Choice::AboutBoxElement && !window.help.help.visible) return 0;
     if (needsRoom(choice.choice) && !window.drill.drill.visible) return 0;
+    if (choice.choice == Choice::BeadRoom && !beadRoomOpen(window)) return 0;
     return window.state.appState == kRunInProgress ? choice.running : choice.idle;
 }
 
@@ -216,6 +221,10 @@ std::vector<SoakAction> nextActions(const WindowContext& window, SoakRandom& ran
                     SoakAction::roomKey("Return")};
         case Choice::RoomKey:
             return {SoakAction::roomKey(random.pick(kRoomKeys))};
+        case Choice::OpenBeadRoom:
+            return {openBeadRoom()};
+        case Choice::BeadRoom:
+            return {beadRoomAction(window, random)};
     }
     return {};
 }

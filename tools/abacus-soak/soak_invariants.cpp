@@ -4,6 +4,7 @@
 
 #include "engine/text_number.h"
 #include "replay_parsing.h"
+#include "soak_bead_room.h"
 
 namespace {
 
@@ -68,16 +69,22 @@ std::optional<std::string> checkKeypad(const WindowContext& window) {
 }
 
 // The practice room: a set runs exactly while its chain has a phase, the flash timer runs only
-// while a chain is flashed, the answer box is open only while an answer is awaited, and the
-// chain count stays within the set.
+// while a chain is flashed, the answer box is open only while an answer is awaited (the bead
+// drill has no chain, no timer and no answer box), and the chain count stays within the set.
 std::optional<std::string> checkPracticeRoom(const WindowContext& window) {
     const DrillState& drill = window.drillState;
     const DrillForm& room = window.drill;
-    if (drill.setRunning != (drill.phase != ChainPhase::Idle)) {
+    if (drill.kind == DrillKind::Beads) {
+        if (drill.phase != ChainPhase::Idle || room.Timer1.enabled || room.Text1.enabled) {
+            return "the bead drill has a chain phase, the flash timer or the answer box on";
+        }
+    } else if (drill.setRunning != (drill.phase != ChainPhase::Idle)) {
         return "the room's set and its chain's phase disagree";
     }
     const bool flashing = drill.setRunning && drill.phase != ChainPhase::Answering;
-    if (room.Timer1.enabled != flashing) return "the flash timer runs outside a flashed chain";
+    if (drill.kind != DrillKind::Beads && room.Timer1.enabled != flashing) {
+        return "the flash timer runs outside a flashed chain";
+    }
     if (room.Text1.enabled != (drill.phase == ChainPhase::Answering)) {
         return "the room's answer box is open while no answer is awaited, or shut while one is";
     }
@@ -107,6 +114,7 @@ std::optional<std::string> InvariantChecker::check(const WindowContext& window, 
     if (s.appState == kRunInProgress) {
         if (auto breach = checkRunCounters(window)) return breach;
     }
+    if (auto breach = checkBeadBoard(window)) return breach;
     return checkElements(window);
 }
 

@@ -9,6 +9,7 @@
 
 #include "replay_printer.h"
 #include "replay_script.h"
+#include "soak_bead_room.h"
 #include "soak_events.h"
 #include "soak_invariants.h"
 #include "soak_window.h"
@@ -25,13 +26,16 @@ struct Counters {
     std::int16_t questionTotal = 0;
     std::int64_t runNumber = 0;
     std::uint64_t clearCount = 0;
+    std::size_t roomLines = 0;  // lines of the practice room's list
+    bool beadDrill = false;     // the room is open on the bead drill
 };
 
 // The counters of `window` as they stand.
 Counters countersOf(const WindowContext& window) {
     const TrainingState& state = window.state;
-    return {state.appState, state.answeredCount, state.questionTotal, state.runNumber,
-            window.form.List1.clearCount};
+    return {state.appState,      state.answeredCount,          state.questionTotal,
+            state.runNumber,     window.form.List1.clearCount, window.drill.List1.items.size(),
+            beadRoomOpen(window)};
 }
 
 // Adds what one dispatch did to the tally.
@@ -53,6 +57,9 @@ void count(const Counters& before, const Counters& after, const SoakAction& acti
         ++tally.papers;
     }
     if (after.clearCount != before.clearCount) ++tally.clears;
+    if (before.beadDrill && after.beadDrill && after.roomLines > before.roomLines) {
+        tally.beadLines += static_cast<long long>(after.roomLines - before.roomLines);
+    }
 }
 
 // True when the action is a click on "清  除" between runs, which empties the record list.
@@ -74,6 +81,7 @@ void printTally(const SoakOptions& options, const SoakTally& tally, double secon
         << " after the last question), questions " << tally.questions << " ("
         << tally.questionsTimedOut << " closed by the timer)\n"
         << "papers " << tally.papers << ", record-list clears " << tally.clears << "\n"
+        << "bead drill lines (questions, stops, sets) " << tally.beadLines << "\n"
         << "message boxes " << tally.dialogs << ", clips " << tally.clips
         << ", clock moves refused " << tally.refusedAdvances << "\n"
         << "every rule held\n";

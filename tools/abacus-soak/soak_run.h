@@ -28,6 +28,7 @@ struct SoakTally {
     long long dialogs = 0;
     long long clips = 0;
     long long refusedAdvances = 0;
+    long long beadLines = 0;  // lines the bead drill wrote in the practice room's list
 };
 
 // Runs the soak and prints what it did to `out`. Returns 0, or 1 after printing the first

@@ -1,5 +1,6 @@
 #include "desktop/widgets/element_view_factory.h"
 
+#include "desktop/widgets/bead_view.h"
 #include "desktop/widgets/button_view.h"
 #include "desktop/widgets/combo_view.h"
 #include "desktop/widgets/frame_view.h"
@@ -35,6 +36,8 @@ ElementView* createElementView(const Element& element, QWidget& container,
             return new LineView(&container);
         case ElementKind::Timer:
             return new TimerView(&container, eventName, sink);
+        case ElementKind::Bead:
+            return new BeadView(&container, eventName, sink);
         case ElementKind::Window:
             break;
     }

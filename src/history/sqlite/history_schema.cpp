@@ -88,8 +88,14 @@ constexpr char kVersion3[] = R"(
 ALTER TABLE questions ADD COLUMN out_of_book INTEGER NOT NULL DEFAULT 0;
 )";
 
+// Version 4: the bead drill's rhyme group and wrong bead moves beside each drill.
+constexpr char kVersion4[] = R"(
+ALTER TABLE drills ADD COLUMN rhyme_group TEXT NOT NULL DEFAULT '';
+ALTER TABLE drills ADD COLUMN wrong_clicks INTEGER NOT NULL DEFAULT 0;
+)";
+
 // The step from version i to version i + 1 is kSteps[i].
-constexpr const char* kSteps[] = {kVersion1, kVersion2, kVersion3};
+constexpr const char* kSteps[] = {kVersion1, kVersion2, kVersion3, kVersion4};
 constexpr int kStepCount = static_cast<int>(sizeof kSteps / sizeof kSteps[0]);
 
 // The result for a failed statement's code.

@@ -305,13 +305,13 @@ namespace {
 
 constexpr char kDrillColumns[] =
     "learner, date, time, kind, digits, terms, seconds_per_number, mix, view, chain, answer, "
-    "right, stopped, seconds_used";
+    "right, stopped, seconds_used, rhyme_group, wrong_clicks";
 
 }  // namespace
 
 StoreOutcome SqliteHistoryStore::storeDrill(const StoredDrill& drill) {
     SqliteStatement insert(database_, std::string("INSERT INTO drills (") + kDrillColumns +
-                                          ") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+                                          ") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     return inTransaction([&] {
         insert.bind(1, drill.learner)
             .bind(2, drill.date)
@@ -326,7 +326,9 @@ StoreOutcome SqliteHistoryStore::storeDrill(const StoredDrill& drill) {
             .bind(11, drill.answer)
             .bind(12, static_cast<long long>(drill.right))
             .bind(13, static_cast<long long>(drill.stopped))
-            .bind(14, static_cast<long long>(drill.secondsUsed));
+            .bind(14, static_cast<long long>(drill.secondsUsed))
+            .bind(15, drill.rhymeGroup)
+            .bind(16, static_cast<long long>(drill.wrongClicks));
         return insert.run();
     });
 }
@@ -351,6 +353,8 @@ std::vector<StoredDrill> SqliteHistoryStore::allDrills() {
         drill.right = query.number(11) != 0;
         drill.stopped = query.number(12) != 0;
         drill.secondsUsed = static_cast<int>(query.number(13));
+        drill.rhymeGroup = query.text(14);
+        drill.wrongClicks = static_cast<int>(query.number(15));
         drills.push_back(std::move(drill));
     }
     return drills;
