@@ -9,6 +9,7 @@
 #include "engine/text_number.h"
 #include "flash/flash_chain.h"
 #include "history/stored_moment.h"
+#include "levels/level_test.h"
 #include "sound/play_clip.h"
 
 namespace {
@@ -199,6 +200,7 @@ std::optional<std::string> typedDigits(const std::string& text, const char*& hin
 
 void drill_Command1_Click(WindowContext& window) {
     DrillState& drill = window.drillState;
+    if (drill.kind == DrillKind::Levels) return levelStartButton(window);
     if (drill.setRunning) {
         stopChain(window);
         return;
@@ -237,6 +239,7 @@ void drill_Timer1_Timer(WindowContext& window) {
 
 void drill_Command2_Click(WindowContext& window) {
     DrillState& drill = window.drillState;
+    if (drill.kind == DrillKind::Levels) return levelAnswerButton(window);
     DrillForm& room = window.drill;
     if (drill.phase != ChainPhase::Answering) return;
     const char* hint = "";

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "drill/drill_set.h"
+#include "levels/level_test.h"
 
 namespace {
 
@@ -70,6 +71,7 @@ void openPracticeRoom(WindowContext& window, DrillKind kind) {
         return;
     }
     stopChain(window);
+    stopLevelTest(window);
     drill.kind = kind;
     drill.learner = learner;
     room.drill.setCaption(kFlashTitle);
@@ -79,6 +81,7 @@ void openPracticeRoom(WindowContext& window, DrillKind kind) {
     room.Label2.setCaption("");
     room.Label9.setCaption("");
     room.Text1.setCaption("");
+    showLevelTestRoom(window, kind == DrillKind::Levels);
     room.drill.visible = true;
     ++room.raiseRequests;
     room.moveFocus(room.Command1);
@@ -86,6 +89,7 @@ void openPracticeRoom(WindowContext& window, DrillKind kind) {
 
 void closePracticeRoom(WindowContext& window) {
     stopChain(window);
+    stopLevelTest(window);
     window.drill.drill.visible = false;
 }
 

@@ -21,6 +21,7 @@
 #include "input/digit_entry.h"
 #include "input/keyboard.h"
 #include "input/keypad.h"
+#include "levels/level_test.h"
 #include "sound/sound_button.h"
 #include "ui/about_box.h"
 #include "ui/clear_button.h"
@@ -97,6 +98,8 @@ const std::map<std::string, Handler>& drillHandlers() {
         {"drill.Command5", drill_Command5_Click}, {"drill.Combo2", drillSettingChanged},
         {"drill.Combo3", drillSettingChanged},    {"drill.Combo4", drillSettingChanged},
         {"drill.Combo5", drillSettingChanged},    {"drill.Timer1", drill_Timer1_Timer},
+        {"drill.Combo7", levelSettingChanged},    {"drill.Combo8", levelSettingChanged},
+        {"drill.Timer2", drill_Timer2_Timer},     {"drill.Command6", drill_Command6_Click},
     };
     return handlers;
 }

@@ -40,6 +40,8 @@ const std::vector<ItemAction>& itemActions() {
     static const std::vector<ItemAction> actions = {
         {kPracticeMenu, "闪电心算…", DuringRun::Disabled,
          [](WindowContext& window) { openPracticeRoom(window, DrillKind::Flash); }},
+        {kPracticeMenu, "等级考试…", DuringRun::Disabled,
+         [](WindowContext& window) { openPracticeRoom(window, DrillKind::Levels); }},
         {kRecordsMenu, "学习记录…", DuringRun::Allowed,
          [](WindowContext& window) { openMenuWindow(window, MenuWindow::History); }},
         {kRecordsMenu, "练习日历…", DuringRun::Allowed,

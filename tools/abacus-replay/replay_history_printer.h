@@ -1,5 +1,5 @@
 #pragma once
-// The text forms of print history, print papers, print drills and print windows.
+// The text forms of print history, print papers, print drills, print levels and print windows.
 
 #include <string>
 #include <utility>
@@ -14,6 +14,9 @@ std::vector<std::string> describeHistory(HistoryStore& store);
 std::vector<std::string> describePapers(HistoryStore& store);
 // "drills N", then one line per stored drill chain, its fields joined by tabs.
 std::vector<std::string> describeDrills(HistoryStore& store);
+// "levels N", then one line per stored level test: learner, date, time, level, each item's
+// right answers ("加减8", "乘9") and 1 when passed, else 0, joined by tabs.
+std::vector<std::string> describeLevelTests(HistoryStore& store);
 // One line for a menu window asked for: "calendar 豆 豆", "save 12" (lines handed over).
 std::string describeMenuWindow(MenuWindow which, const std::string& learner,
                                std::size_t savedLines);

@@ -91,6 +91,13 @@ SoakAction SoakAction::key(std::string name) {
     return action;
 }
 
+SoakAction SoakAction::menu(std::string item) {
+    SoakAction action;
+    action.kind = Kind::Menu;
+    action.text = std::move(item);
+    return action;
+}
+
 std::string replayLine(const SoakAction& action, long long ticksDone) {
     switch (action.kind) {
         case SoakAction::Kind::Click:
@@ -109,6 +116,8 @@ std::string replayLine(const SoakAction& action, long long ticksDone) {
             return std::string("answer ") + answerWord(action.answer);
         case SoakAction::Kind::Key:
             return "key " + action.element;
+        case SoakAction::Kind::Menu:
+            return "menu Form1_main " + action.text;
         case SoakAction::Kind::Close:
             break;
     }

@@ -7,7 +7,7 @@
 #include "headless/scripted_dialogs.h"
 
 struct SoakAction {
-    enum class Kind { Click, Choose, Type, Tick, Advance, SetClock, Answer, Close, Key };
+    enum class Kind { Click, Choose, Type, Tick, Advance, SetClock, Answer, Close, Key, Menu };
 
     static SoakAction click(std::string element);
     static SoakAction choose(std::string list, long long index);
@@ -19,6 +19,8 @@ struct SoakAction {
     static SoakAction close();
     // A physical key pressed in the main window, by its name ("KP_5", "space").
     static SoakAction key(std::string name);
+    // An item of the main window's menu bar chosen, by its text ("等级考试…").
+    static SoakAction menu(std::string item);
 
     Kind kind = Kind::Click;
     std::string element;   // the element clicked, chosen in, typed into or ticked; the key

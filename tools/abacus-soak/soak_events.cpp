@@ -29,6 +29,7 @@ enum class Choice {
     SetClock,
     Answer,
     Close,
+    LevelTest,
 };
 
 struct WeightedChoice {
@@ -48,6 +49,7 @@ constexpr WeightedChoice kChoices[] = {
     {Choice::OtherTimer, 15, 15},  {Choice::SecondsPass, 30, 30},
     {Choice::Advance, 15, 15},     {Choice::SetClock, 2, 2},
     {Choice::Answer, 10, 10},      {Choice::Close, 3, 3},
+    {Choice::LevelTest, 30, 6},
 };
 
 // Tick counts of one burst of the question timer: enough, now and then, to pass any limit.
@@ -102,6 +104,36 @@ std::string anyElement(const WindowContext& window, SoakRandom& random) {
 std::vector<SoakAction> secondPasses() {
     return {SoakAction::advance(1), SoakAction::tick("Timer1", 10), SoakAction::tick("Timer2", 1),
             SoakAction::tick("Timer3", 2)};
+}
+
+// Something done to the level test in the practice room: opening it, starting or stopping a
+// test, answering right, wrong or in letters, letting its seconds pass, changing its lists,
+// printing a paper.
+std::vector<SoakAction> levelTestActions(const WindowContext& window, SoakRandom& random) {
+    constexpr long long kSecondBursts[] = {1, 1, 5, 60, 300, 900};
+    constexpr const char* kAnswers[] = {"", "0", "7", "15", "123", "2x", "999999999", "1 2"};
+    const DrillForm& room = window.drill;
+    if (!room.drill.visible || window.drillState.kind != DrillKind::Levels ||
+        random.below(40) == 0) {
+        return {SoakAction::menu("等级考试…")};
+    }
+    switch (random.below(8)) {
+        case 0:
+            return {SoakAction::click("drill.Command1")};
+        case 1:
+            return {SoakAction::tick("drill.Timer2", random.pick(kSecondBursts))};
+        case 2:
+            return {SoakAction::choose(
+                "drill.Combo7", static_cast<long long>(random.below(room.Combo7.items.size())))};
+        case 3:
+            return {SoakAction::choose(
+                "drill.Combo8", static_cast<long long>(random.below(room.Combo8.items.size())))};
+        case 4:
+            return {SoakAction::click("drill.Command6")};
+        default:
+            return {SoakAction::type("drill.Text1", random.pick(kAnswers)),
+                    SoakAction::click("drill.Command2")};
+    }
 }
 
 // A queued answer: mostly OK and No, now and then a Yes that may close the window.
@@ -161,6 +193,8 @@ std::vector<SoakAction> nextActions(const WindowContext& window, SoakRandom& ran
             return {answer(random)};
         case Choice::Close:
             return {SoakAction::close()};
+        case Choice::LevelTest:
+            return levelTestActions(window, random);
     }
     return {};
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "engine/text_number.h"
+#include "levels/level_table.h"
 #include "replay_parsing.h"
 
 namespace {
@@ -67,6 +68,36 @@ std::optional<std::string> checkKeypad(const WindowContext& window) {
                    : "no run is in progress but the keys show their digits";
 }
 
+// A level test in progress asks a question of one of its items within its time, and the path
+// shows a star for every level.
+std::optional<std::string> checkLevelTest(const WindowContext& window) {
+    const LevelTestState& test = window.drillState.levelTest;
+    const DrillForm& room = window.drill;
+    for (const Element& step : room.Label5) {
+        if (step.caption() != "★" && step.caption() != "☆") {
+            return step.name + " shows '" + step.caption() + "'";
+        }
+    }
+    if (!test.running) return std::nullopt;
+    if (test.level < 0 || test.level >= kLevelCount || test.item < 0 ||
+        test.item >= levelItemCount(test.level)) {
+        return "level test at level " + std::to_string(test.level) + " item " +
+               std::to_string(test.item);
+    }
+    if (test.question < 0 || test.question >= kQuestionsPerItem || test.rightInItem < 0 ||
+        test.rightInItem > test.question) {
+        return "level test at question " + std::to_string(test.question) + " with " +
+               std::to_string(test.rightInItem) + " right";
+    }
+    if (test.secondsLeft < 1 || test.secondsLeft > test.minutesPerItem * 60) {
+        return "level test with " + std::to_string(test.secondsLeft) + " seconds left";
+    }
+    if (!room.Timer2.enabled || room.List2.items.empty()) {
+        return "a level test runs without its clock or its question";
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 InvariantChecker::InvariantChecker(const WindowContext& window)
@@ -84,6 +115,7 @@ std::optional<std::string> InvariantChecker::check(const WindowContext& window, 
     if (s.appState == kRunInProgress) {
         if (auto breach = checkRunCounters(window)) return breach;
     }
+    if (auto breach = checkLevelTest(window)) return breach;
     return checkElements(window);
 }
 
@@ -134,6 +166,9 @@ std::optional<std::string> InvariantChecker::checkElements(const WindowContext& 
         if (auto breach = checkOne(*element)) return breach;
     }
     for (const Element* element : window.help.elements()) {
+        if (auto breach = checkOne(*element)) return breach;
+    }
+    for (const Element* element : window.drill.elements()) {
         if (auto breach = checkOne(*element)) return breach;
     }
     return std::nullopt;

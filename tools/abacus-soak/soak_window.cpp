@@ -51,6 +51,10 @@ bool SoakWindow::perform(const SoakAction& action) {
             dispatch(window_,
                      Event{EventKind::Key, window_.form.Form1_main.name, -1, action.element});
             break;
+        case SoakAction::Kind::Menu:
+            dispatch(window_,
+                     Event{EventKind::Menu, window_.form.Form1_main.name, -1, action.text});
+            break;
     }
     return true;
 }

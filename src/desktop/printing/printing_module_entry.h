@@ -11,6 +11,8 @@ class QWidget;
 
 // The name under which the program looks the function up.
 inline constexpr char kPrintWithDialogFunction[] = "abacusPrintRecordListWithDialog";
+// The name of the function that prints a level paper and its answer sheet the same way.
+inline constexpr char kPrintSheetWithDialogFunction[] = "abacusPrintSheetWithDialog";
 
 enum class PrintOutcome { Printed, NotChosen, Cancelled, PrinterFailed };
 

@@ -20,6 +20,8 @@ namespace {
 constexpr char kWrongQuestionsTab[] = "错题本";
 constexpr char kNoRuns[] = "还没有保存的答题记录。";
 constexpr char kNoWrongQuestions[] = "没有答错的题目。";
+constexpr char kLevelTestsTab[] = "等级考试";
+constexpr char kNoLevelTests[] = "还没有等级考试的记录。";
 
 // The table of runs, one row each, newest first, its columns as wide as their widest text.
 QTableView* runsTable(const std::vector<StoredRun>& runs, QWidget* parent) {
@@ -79,10 +81,23 @@ QWidget* wrongQuestionsPage(const std::vector<WrongQuestion>& wrong, QWidget* pa
     return page;
 }
 
+// The third page: the level tests with their dates and results, newest first.
+QWidget* levelTestsPage(const std::vector<StoredLevelTest>& tests, QWidget* parent) {
+    auto* text = new QPlainTextEdit(parent);
+    text->setReadOnly(true);
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    std::string shown;
+    for (const std::string& line : levelTestLines(tests)) shown += line + '\n';
+    text->setPlainText(tests.empty() ? QString::fromUtf8(kNoLevelTests)
+                                     : QString::fromStdString(shown));
+    return text;
+}
+
 }  // namespace
 
 HistoryWindow::HistoryWindow(const std::string& learner, const std::vector<StoredRun>& runs,
-                             WrongQuestionsSource wrongQuestions, const QFont& font,
+                             WrongQuestionsSource wrongQuestions,
+                             const std::vector<StoredLevelTest>& levelTests, const QFont& font,
                              QWidget* parent)
     : QDialog(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -102,6 +117,7 @@ HistoryWindow::HistoryWindow(const std::string& learner, const std::vector<Store
                 placeholder->deleteLater();
                 pages->setCurrentIndex(1);
             });
+    pages->addTab(levelTestsPage(levelTests, pages), QString::fromUtf8(kLevelTestsTab));
     layout->addWidget(pages);
     resize(720, 560);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The history of one learner: a table of runs newest first with a plot of the scores over
 // the days, and a second page with the wrong-question book, which can be copied and printed;
-// the book is read when its page is first chosen.
+// the book is read when its page is first chosen; a third page lists the level tests.
 
 #include <QDialog>
 #include <functional>
@@ -16,5 +16,7 @@ using WrongQuestionsSource = std::function<std::vector<WrongQuestion>()>;
 class HistoryWindow : public QDialog {
   public:
     HistoryWindow(const std::string& learner, const std::vector<StoredRun>& runs,
-                  WrongQuestionsSource wrongQuestions, const QFont& font, QWidget* parent);
+                  WrongQuestionsSource wrongQuestions,
+                  const std::vector<StoredLevelTest>& levelTests, const QFont& font,
+                  QWidget* parent);
 };

@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr int kPaperFontPixels = 19;  // 14 points on a 96-dpi screen
+
 // Shows a new window in place of the one of its kind still open.
 void replaceWindow(QPointer<QWidget>& slot, QWidget* window) {
     if (slot) slot->close();
@@ -19,6 +21,13 @@ void replaceWindow(QPointer<QWidget>& slot, QWidget* window) {
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+// The font of a printed level paper: large enough for a child to read and write beside.
+QFont paperFont() {
+    QFont font(QStringLiteral("宋体"));
+    font.setPixelSize(kPaperFontPixels);
+    return font;
 }
 
 }  // namespace
@@ -43,6 +52,7 @@ QWidget* QtMenuWindows::shown(MenuWindow which) const {
         case MenuWindow::Learners:
             return learners_;
         case MenuWindow::SaveRecordList:
+        case MenuWindow::PrintLevelPaper:
             break;
     }
     return nullptr;
@@ -55,11 +65,11 @@ void QtMenuWindows::show(MenuWindow which, const std::string& learner,
     QWidget& main = view_->mainWindow();
     switch (which) {
         case MenuWindow::History:
-            replaceWindow(
-                history_,
-                new HistoryWindow(
-                    learner, store_.runsOf(learner),
-                    [this, learner] { return store_.wrongQuestionsOf(learner); }, font_, &main));
+            replaceWindow(history_,
+                          new HistoryWindow(
+                              learner, store_.runsOf(learner),
+                              [this, learner] { return store_.wrongQuestionsOf(learner); },
+                              store_.levelTests(learner), font_, &main));
             break;
         case MenuWindow::Calendar:
             replaceWindow(calendar_, new CalendarWindow(learner, store_.runsOf(learner),
@@ -75,6 +85,9 @@ void QtMenuWindows::show(MenuWindow which, const std::string& learner,
             break;
         case MenuWindow::SaveRecordList:
             saveRecordListAs(main, lines);
+            break;
+        case MenuWindow::PrintLevelPaper:
+            printLevelSheetWithDialog(main, lines, paperFont());
             break;
     }
 }

@@ -83,8 +83,24 @@ CREATE TABLE drills (
 CREATE INDEX drills_by_learner ON drills (learner, date, time);
 )";
 
+// Version 3: the level tests, one row per test with each item's right answers.
+constexpr char kVersion3[] = R"(
+CREATE TABLE level_tests (
+    id INTEGER PRIMARY KEY,
+    learner TEXT NOT NULL,
+    date TEXT NOT NULL,
+    time TEXT NOT NULL,
+    level INTEGER NOT NULL,
+    minutes_per_item INTEGER NOT NULL,
+    addition_right INTEGER NOT NULL,
+    multiplication_right INTEGER,
+    passed INTEGER NOT NULL
+);
+CREATE INDEX level_tests_by_learner ON level_tests (learner, date, time);
+)";
+
 // The step from version i to version i + 1 is kSteps[i].
-constexpr const char* kSteps[] = {kVersion1, kVersion2};
+constexpr const char* kSteps[] = {kVersion1, kVersion2, kVersion3};
 constexpr int kStepCount = static_cast<int>(sizeof kSteps / sizeof kSteps[0]);
 
 // The result for a failed statement's code.
