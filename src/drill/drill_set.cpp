@@ -205,6 +205,7 @@ void drill_Command1_Click(WindowContext& window) {
         stopChain(window);
         return;
     }
+    window.services.random.randomize();
     drill.setRunning = true;
     drill.chainsInSet = static_cast<int>(chosenNumber(window.drill.Combo5));
     drill.chainNumber = 0;

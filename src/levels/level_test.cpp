@@ -237,6 +237,7 @@ void levelStartButton(WindowContext& window) {
         stopLevelTest(window);
         return;
     }
+    window.services.random.randomize();
     test = LevelTestState{};
     test.running = true;
     test.level = chosenLevel(window);
@@ -291,6 +292,7 @@ void levelSettingChanged(WindowContext& window) {
 
 void drill_Command6_Click(WindowContext& window) {
     const int level = chosenLevel(window);
+    window.services.random.randomize();
     const auto seed = static_cast<std::uint32_t>(randomChoice(window.services.random, kSeedRange));
     window.services.menuWindows.open(
         MenuWindow::PrintLevelPaper, window.drillState.learner,

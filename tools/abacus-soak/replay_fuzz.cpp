@@ -8,10 +8,18 @@ namespace {
 
 // Elements that exist, and commands that are right as they stand.
 constexpr const char* kElements[] = {
-    "Command1(0)", "Command1(7)", "Command2", "Command3",    "Command4", "Command5",
-    "Command6",    "Command8",    "Label28",  "Label31",     "Label16",  "Picture16",
-    "Text1",       "Form1_main",  "List1",    "help.Label2", "help",     "Timer2"};
+    "Command1(0)",  "Command1(7)", "Command2",    "Command3",     "Command4",
+    "Command5",     "Command6",    "Command8",    "Label28",      "Label31",
+    "Label16",      "Picture16",   "Text1",       "Form1_main",   "List1",
+    "help.Label2",  "help",        "Timer2",      "drill",        "drill.Command1",
+    "drill.Timer1", "drill.Text1", "drill.List1", "drill.Combo4", "drill.Picture5"};
 constexpr const char* kGoodLines[] = {"tick Timer1",
+                                      "menu Form1_main 闪电心算…",
+                                      "menu Form1_main 放大",
+                                      "tick drill.Timer1 3",
+                                      "key drill Return",
+                                      "key drill Escape",
+                                      "print drills",
                                       "tick Timer2 5",
                                       "tick Timer3 0",
                                       "advance 5",
@@ -84,6 +92,11 @@ constexpr const char* kBadLines[] = {"frobnicate",
                                      "click NoSuchElement",
                                      "click Command1(10)",
                                      "click help.NoSuch",
+                                     "click drill.NoSuch",
+                                     "menu Form1_main 闪电心算",
+                                     "key drill",
+                                     "key drill Return Return",
+                                     "choose drill.Combo4 10",
                                      "print NoSuch",
                                      "answer maybe",
                                      "clock 2026-02-30 00:00:00",

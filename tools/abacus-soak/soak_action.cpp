@@ -94,7 +94,15 @@ SoakAction SoakAction::key(std::string name) {
 SoakAction SoakAction::menu(std::string item) {
     SoakAction action;
     action.kind = Kind::Menu;
+    action.element = "Form1_main";
     action.text = std::move(item);
+    return action;
+}
+
+SoakAction SoakAction::roomKey(std::string name) {
+    SoakAction action;
+    action.kind = Kind::RoomKey;
+    action.element = std::move(name);
     return action;
 }
 
@@ -117,7 +125,9 @@ std::string replayLine(const SoakAction& action, long long ticksDone) {
         case SoakAction::Kind::Key:
             return "key " + action.element;
         case SoakAction::Kind::Menu:
-            return "menu Form1_main " + action.text;
+            return "menu " + action.element + " " + action.text;
+        case SoakAction::Kind::RoomKey:
+            return "key drill " + action.element;
         case SoakAction::Kind::Close:
             break;
     }

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "soak_texts.h"
+#include "ui/main_menu.h"
 
 namespace {
 
@@ -29,6 +30,13 @@ enum class Choice {
     SetClock,
     Answer,
     Close,
+    MenuItem,
+    OpenRoom,
+    RoomElement,
+    RoomChoice,
+    RoomTimer,
+    RoomAnswer,
+    RoomKey,
     LevelTest,
 };
 
@@ -49,8 +57,17 @@ constexpr WeightedChoice kChoices[] = {
     {Choice::OtherTimer, 15, 15},  {Choice::SecondsPass, 30, 30},
     {Choice::Advance, 15, 15},     {Choice::SetClock, 2, 2},
     {Choice::Answer, 10, 10},      {Choice::Close, 3, 3},
-    {Choice::LevelTest, 30, 6},
+    {Choice::MenuItem, 8, 8},      {Choice::OpenRoom, 5, 1},
+    {Choice::RoomElement, 30, 30}, {Choice::RoomChoice, 6, 6},
+    {Choice::RoomTimer, 60, 60},   {Choice::RoomAnswer, 20, 20},
+    {Choice::RoomKey, 4, 4},       {Choice::LevelTest, 30, 6},
 };
+
+// The practice room's choices, drawn only while the room is open.
+bool needsRoom(Choice choice) {
+    return choice == Choice::RoomElement || choice == Choice::RoomChoice ||
+           choice == Choice::RoomTimer || choice == Choice::RoomAnswer || choice == Choice::RoomKey;
+}
 
 // Tick counts of one burst of the question timer: enough, now and then, to pass any limit.
 constexpr long long kQuestionTimerBursts[] = {1, 1, 2, 5, 20, 80, 310};
@@ -62,6 +79,11 @@ constexpr LocalDateTime kMoments[] = {{2026, 9, 1, 8, 0, 0},     {2026, 12, 31, 
                                       {2028, 2, 28, 23, 59, 55}, {9999, 12, 31, 23, 59, 50},
                                       {1, 1, 1, 0, 0, 0},        {2026, 9, 1, 11, 59, 59}};
 constexpr const char* kOtherTimers[] = {"Timer1", "Timer3", "Timer4"};
+constexpr const char* kRoomLists[] = {"drill.Combo2", "drill.Combo3", "drill.Combo4",
+                                      "drill.Combo5"};
+constexpr const char* kRoomKeys[] = {"Return", "KP_Enter", "Escape", "space", "5"};
+constexpr long long kRoomTimerBursts[] = {1, 1, 1, 3, 31};
+constexpr const char* kAnswers[] = {"0", "7", "12", "25", "380", "x1", "", "1234567890"};
 constexpr const char* kLists[] = {"Combo1", "Combo2", "Combo3", "Combo4"};
 constexpr const char* kPhysicalKeys[] = {"0",         "5",         "9",      "KP_0",
                                          "KP_7",      "Return",    "space",  "KP_Enter",
@@ -71,6 +93,7 @@ constexpr int kRunInProgress = 0;
 // The weight of `choice` in the window's present state.
 int weightOf(const WeightedChoice& choice, const WindowContext& window) {
     if (choice.choice == Choice::AboutBoxElement && !window.help.help.visible) return 0;
+    if (needsRoom(choice.choice) && !window.drill.drill.visible) return 0;
     return window.state.appState == kRunInProgress ? choice.running : choice.idle;
 }
 
@@ -100,10 +123,17 @@ std::string anyElement(const WindowContext& window, SoakRandom& random) {
     return aboutBoxName(window, *aboutElements[pick - mainElements.size()]);
 }
 
-// A second of time: the clock moves on and every timer ticks as often as it would.
-std::vector<SoakAction> secondPasses() {
-    return {SoakAction::advance(1), SoakAction::tick("Timer1", 10), SoakAction::tick("Timer2", 1),
-            SoakAction::tick("Timer3", 2)};
+// Any element of the practice room, the room itself among them.
+std::string anyRoomElement(const WindowContext& window, SoakRandom& random) {
+    const auto& elements = window.drill.elements();
+    const Element& element = *elements[random.below(elements.size())];
+    return &element == &window.drill.drill ? element.name : "drill." + element.name;
+}
+
+// Any item of the main window's menu bar.
+std::string anyMenuItem(const WindowContext& window, SoakRandom& random) {
+    const std::vector<MenuBarItem> items = mainMenuBar(window);
+    return items[random.below(items.size())].item;
 }
 
 // Something done to the level test in the practice room: opening it, starting or stopping a
@@ -111,7 +141,7 @@ std::vector<SoakAction> secondPasses() {
 // printing a paper.
 std::vector<SoakAction> levelTestActions(const WindowContext& window, SoakRandom& random) {
     constexpr long long kSecondBursts[] = {1, 1, 5, 60, 300, 900};
-    constexpr const char* kAnswers[] = {"", "0", "7", "15", "123", "2x", "999999999", "1 2"};
+    constexpr const char* kLevelAnswers[] = {"", "0", "7", "15", "123", "2x", "999999999", "1 2"};
     const DrillForm& room = window.drill;
     if (!room.drill.visible || window.drillState.kind != DrillKind::Levels ||
         random.below(40) == 0) {
@@ -131,9 +161,15 @@ std::vector<SoakAction> levelTestActions(const WindowContext& window, SoakRandom
         case 4:
             return {SoakAction::click("drill.Command6")};
         default:
-            return {SoakAction::type("drill.Text1", random.pick(kAnswers)),
+            return {SoakAction::type("drill.Text1", random.pick(kLevelAnswers)),
                     SoakAction::click("drill.Command2")};
     }
+}
+
+// A second of time: the clock moves on and every timer ticks as often as it would.
+std::vector<SoakAction> secondPasses() {
+    return {SoakAction::advance(1), SoakAction::tick("Timer1", 10), SoakAction::tick("Timer2", 1),
+            SoakAction::tick("Timer3", 2)};
 }
 
 // A queued answer: mostly OK and No, now and then a Yes that may close the window.
@@ -193,6 +229,24 @@ std::vector<SoakAction> nextActions(const WindowContext& window, SoakRandom& ran
             return {answer(random)};
         case Choice::Close:
             return {SoakAction::close()};
+        case Choice::MenuItem:
+            return {SoakAction::menu(anyMenuItem(window, random))};
+        case Choice::OpenRoom:
+            return {SoakAction::menu("闪电心算…")};
+        case Choice::RoomElement:
+            return {SoakAction::click(anyRoomElement(window, random))};
+        case Choice::RoomChoice: {
+            const std::string list = random.pick(kRoomLists);
+            const std::size_t items = window.drill.find(list.substr(6))->items.size();
+            return {SoakAction::choose(list, static_cast<long long>(random.below(items)))};
+        }
+        case Choice::RoomTimer:
+            return {SoakAction::tick("drill.Timer1", random.pick(kRoomTimerBursts))};
+        case Choice::RoomAnswer:
+            return {SoakAction::type("drill.Text1", random.pick(kAnswers)),
+                    SoakAction::roomKey("Return")};
+        case Choice::RoomKey:
+            return {SoakAction::roomKey(random.pick(kRoomKeys))};
         case Choice::LevelTest:
             return levelTestActions(window, random);
     }

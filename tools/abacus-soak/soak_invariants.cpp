@@ -68,6 +68,32 @@ std::optional<std::string> checkKeypad(const WindowContext& window) {
                    : "no run is in progress but the keys show their digits";
 }
 
+// The practice room: a set runs exactly while its chain has a phase, the flash timer runs only
+// while a chain is flashed, the answer box is open only while an answer is awaited, and the
+// chain count stays within the set.
+std::optional<std::string> checkPracticeRoom(const WindowContext& window) {
+    const DrillState& drill = window.drillState;
+    const DrillForm& room = window.drill;
+    if (drill.setRunning != (drill.phase != ChainPhase::Idle)) {
+        return "the room's set and its chain's phase disagree";
+    }
+    const bool flashing = drill.setRunning && drill.phase != ChainPhase::Answering;
+    if (room.Timer1.enabled != flashing) return "the flash timer runs outside a flashed chain";
+    const bool levelTest = drill.levelTest.running;
+    if (!levelTest && room.Text1.enabled != (drill.phase == ChainPhase::Answering)) {
+        return "the room's answer box is open while no answer is awaited, or shut while one is";
+    }
+    if (drill.setRunning && (drill.chainNumber < 1 || drill.chainNumber > drill.chainsInSet)) {
+        return "chain " + std::to_string(drill.chainNumber) + " of a set of " +
+               std::to_string(drill.chainsInSet);
+    }
+    if (drill.setRunning && !room.drill.visible) return "a set runs in a closed room";
+    if (levelTest && (drill.setRunning || !room.drill.visible || !room.Text1.enabled)) {
+        return "a level test runs beside a set, in a closed room or with its answer box shut";
+    }
+    return std::nullopt;
+}
+
 // A level test in progress asks a question of one of its items within its time, and the path
 // shows a star for every level.
 std::optional<std::string> checkLevelTest(const WindowContext& window) {
@@ -112,10 +138,11 @@ std::optional<std::string> InvariantChecker::check(const WindowContext& window, 
     if (auto breach = checkRecordList(window.form.List1, mayEmptyList)) return breach;
     if (s.score < 0 || s.score > 100) return "score " + plainNumber(s.score) + " outside 0..100";
     if (auto breach = checkKeypad(window)) return breach;
+    if (auto breach = checkPracticeRoom(window)) return breach;
+    if (auto breach = checkLevelTest(window)) return breach;
     if (s.appState == kRunInProgress) {
         if (auto breach = checkRunCounters(window)) return breach;
     }
-    if (auto breach = checkLevelTest(window)) return breach;
     return checkElements(window);
 }
 

@@ -52,8 +52,10 @@ bool SoakWindow::perform(const SoakAction& action) {
                      Event{EventKind::Key, window_.form.Form1_main.name, -1, action.element});
             break;
         case SoakAction::Kind::Menu:
-            dispatch(window_,
-                     Event{EventKind::Menu, window_.form.Form1_main.name, -1, action.text});
+            dispatch(window_, Event{EventKind::Menu, action.element, -1, action.text});
+            break;
+        case SoakAction::Kind::RoomKey:
+            dispatch(window_, Event{EventKind::Key, window_.drill.drill.name, -1, action.element});
             break;
     }
     return true;
