@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -83,14 +84,12 @@ QWidget* wrongQuestionsPage(const std::vector<WrongQuestion>& wrong, QWidget* pa
 
 // The third page: the level tests with their dates and results, newest first.
 QWidget* levelTestsPage(const std::vector<StoredLevelTest>& tests, QWidget* parent) {
-    auto* text = new QPlainTextEdit(parent);
-    text->setReadOnly(true);
-    text->setLineWrapMode(QPlainTextEdit::NoWrap);
-    std::string shown;
-    for (const std::string& line : levelTestLines(tests)) shown += line + '\n';
-    text->setPlainText(tests.empty() ? QString::fromUtf8(kNoLevelTests)
-                                     : QString::fromStdString(shown));
-    return text;
+    auto* list = new QListWidget(parent);
+    for (const std::string& line : levelTestLines(tests)) {
+        list->addItem(QString::fromStdString(line));
+    }
+    if (tests.empty()) list->addItem(QString::fromUtf8(kNoLevelTests));
+    return list;
 }
 
 }  // namespace
