@@ -21,7 +21,7 @@ constexpr std::size_t kLabelCells = 4;
 constexpr std::size_t kColumnCells = 10;
 constexpr std::size_t kSumsPerRow = 5;
 constexpr std::size_t kProductsPerRow = 2;
-constexpr std::size_t kProductCells = 36;
+constexpr std::size_t kProductCells = 32;  // "×" takes two bytes and two cells
 constexpr std::size_t kAnswersPerRow = 5;
 constexpr std::size_t kAnswerCells = 14;
 
@@ -85,7 +85,7 @@ void writeProducts(const std::vector<ProductQuestion>& products, std::vector<std
     for (std::size_t i = 0; i < products.size(); ++i) {
         const std::string question =
             rightAligned(numberText(i), 4) + " " + productLine(products[i]) + " " + kAnswerBlank;
-        line += (i % kProductsPerRow == 0) ? question : "    " + question;
+        line += (i % kProductsPerRow == 0) ? leftAligned(question, kProductCells) : question;
         if (i % kProductsPerRow == kProductsPerRow - 1 || i + 1 == products.size()) {
             lines.push_back(line);
             line.clear();
