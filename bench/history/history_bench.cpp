@@ -125,8 +125,8 @@ int main(int argc, char** argv) {
         const auto wrongQuestions = [&store] { return store.wrongQuestionsOf(kLearner); };
         start = SteadyClock::now();
         {
-            HistoryWindow window(kLearner, store.runsOf(kLearner), wrongQuestions, QFont(),
-                                 nullptr);
+            HistoryWindow window(
+                kLearner, store.runsOf(kLearner), wrongQuestions, [] {}, QFont(), nullptr);
             window.show();
             QApplication::processEvents();
             window.repaint();

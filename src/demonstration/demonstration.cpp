@@ -1,7 +1,10 @@
 #include "demonstration/demonstration.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "demonstration/bead_rhymes.h"
@@ -20,7 +23,20 @@ constexpr char kMinus[] = "-";
 constexpr char kEquals[] = "=";
 constexpr char kBlankResult[] = "  ";
 constexpr char kMissingDigitsPrompt[] = "请选择出题位数";
-constexpr int kStepInterval = 1000;
+constexpr char kPaceSetting[] = "demonstrationPace";
+constexpr char kPausedNote[] = "（暂停）";
+constexpr char kRhymeTooltip[] = "单击暂停或继续；暂停时按空格键或→走一步；右键选择快慢";
+constexpr char kEndNote[] = "演示结束：";
+constexpr char kStepKey[] = "space";
+constexpr char kNextKey[] = "Right";
+constexpr int kMarkerMargin = 45;
+constexpr int kMarkerThickness = 3;
+struct Pace {
+    const char* word;
+    int milliseconds;
+};
+constexpr Pace kPaces[] = {{"慢", 2000}, {"中", 1000}, {"快", 500}};
+constexpr int kDefaultPace = 1000;
 constexpr std::int16_t kBeadClickClip = 112;
 constexpr std::int16_t kMissingSettingClip = 106;
 constexpr int kPlusModeIndex = 0;
@@ -29,9 +45,10 @@ constexpr int kWorkingRow = 1;
 constexpr int kResultRow = 3;
 constexpr int kRhymeLeft = 1000;
 constexpr int kRhymeTop = 3700;
+constexpr Rgb kMarkerColour{255, 0, 0};
 constexpr Rgb kTermColour{0, 0, 0};
 constexpr Rgb kBlankColour{0, 255, 255};
-const FontSpec kRhymeFont{"楷体_GB2312", 18};
+const FontSpec kRhymeFont{"楷体_GB2312", 22};  // 29 pixels at 100 %
 
 const char* const kEndingElements[] = {"Command2", "Command4", "Command6", "Command8",
                                        "Combo1",   "Combo2",   "Combo3",   "Combo4",
@@ -103,15 +120,88 @@ void showDemonstratedQuestion(WindowContext& window) {
     form.Label40.setCaption("");
     form.Label40.left = kRhymeLeft;
     form.Label40.top = kRhymeTop;
+    form.Label40.tooltip = kRhymeTooltip;
+    form.Label40.menuItems.clear();
+    for (const Pace& pace : kPaces) form.Label40.menuItems.emplace_back(pace.word);
     form.Label40.visible = true;
 }
 
-// Shows the result in the question line and on the third row and stops the steps.
+// Shows the result in the question line, on the third row and after "演示结束", and stops.
 void finishDemonstration(WindowContext& window) {
-    const std::int32_t result = window.state.operandC;
-    window.form.Label15.setCaption(plainNumber(result));
+    MainForm& form = window.form;
+    const TrainingState& state = window.state;
+    const std::int32_t result = state.operandC;
+    form.Label15.setCaption(plainNumber(result));
     showOnBoardRow(window, kResultRow, result);
-    window.form.Timer4.enabled = false;
+    form.Timer4.enabled = false;
+    form.demonstrationMarker.visible = false;
+    form.Label40.setCaption(kEndNote + plainNumber(state.operandA) + state.currentOperator +
+                            plainNumber(state.operandB) + kEquals + plainNumber(result));
+}
+
+// The rods of the working row, units last.
+std::array<Element*, kRowPlaces> workingRods(MainForm& form) {
+    return {&form.Picture9, &form.Picture8, &form.Picture7, &form.Picture6, &form.Picture5};
+}
+
+// Frames the rod of `place` on the working row for the length of its step.
+void markRod(WindowContext& window, int place) {
+    MainForm& form = window.form;
+    const Element& row = form.Picture2;
+    const Element& rod = *workingRods(form)[static_cast<std::size_t>(kRowPlaces - 1 - place)];
+    Element& marker = form.demonstrationMarker;
+    marker.left = row.left + rod.left - kMarkerMargin;
+    marker.top = row.top + rod.top - kMarkerMargin;
+    marker.width = rod.width + 2 * kMarkerMargin;
+    marker.height = rod.height + 2 * kMarkerMargin;
+    marker.foreColor = kMarkerColour;
+    marker.thickness = kMarkerThickness;
+    marker.visible = true;
+}
+
+// Moves the beads of the next step, marks its rod and shows its rhyme; after the last
+// step, the result.
+void playNextStep(WindowContext& window) {
+    TrainingState& state = window.state;
+    const std::vector<BeadStep> steps = demonstratedSteps(state);
+    const auto shown = static_cast<std::size_t>(state.demonstrationStep);
+    if (shown < steps.size()) {
+        const BeadStep& step = steps[shown];
+        ++state.demonstrationStep;
+        showOnBoardRow(window, kWorkingRow, step.rowValue);
+        markRod(window, step.place);
+        window.form.Label40.setCaption(step.rhyme);
+        if (soundCuesOn(window)) playClip(window, kBeadClickClip);
+    }
+    if (static_cast<std::size_t>(state.demonstrationStep) >= steps.size()) {
+        finishDemonstration(window);
+    }
+}
+
+// True while a demonstration has steps still to play, running or paused.
+bool demonstrationUnderWay(const WindowContext& window) {
+    const TrainingState& state = window.state;
+    return window.form.Label40.visible &&
+           static_cast<std::size_t>(state.demonstrationStep) < demonstratedSteps(state).size();
+}
+
+// The milliseconds a step takes at the pace the learner in the name box chose.
+int learnersPace(WindowContext& window) {
+    const std::optional<std::string> word =
+        window.services.history.setting(window.form.Text1.caption(), kPaceSetting);
+    for (const Pace& pace : kPaces) {
+        if (word && *word == pace.word) return pace.milliseconds;
+    }
+    return kDefaultPace;
+}
+
+// The rhyme without the note that the demonstration is paused.
+std::string withoutPausedNote(const std::string& caption) {
+    const std::string note = kPausedNote;
+    if (caption.size() >= note.size() && caption.ends_with(note)) {
+        return caption.substr(0, caption.size() - note.size());
+    }
+    return caption;
 }
 
 }  // namespace
@@ -121,29 +211,51 @@ bool startDemonstration(WindowContext& window) {
     if (!takeLastRunQuestion(window.state) && !drawSumQuestion(window)) return false;
     showDemonstratedQuestion(window);
     window.state.demonstrationStep = 0;
-    window.form.Timer4.startTimer(kStepInterval);
+    window.form.Timer4.startTimer(learnersPace(window));
     return true;
 }
 
-void Timer4_Timer(WindowContext& window) {
-    TrainingState& state = window.state;
-    const std::vector<BeadStep> steps = demonstratedSteps(state);
-    const auto shown = static_cast<std::size_t>(state.demonstrationStep);
-    if (shown < steps.size()) {
-        const BeadStep& step = steps[shown];
-        ++state.demonstrationStep;
-        showOnBoardRow(window, kWorkingRow, step.rowValue);
-        window.form.Label40.setCaption(step.rhyme);
-        if (soundCuesOn(window)) playClip(window, kBeadClickClip);
+void Timer4_Timer(WindowContext& window) { playNextStep(window); }
+
+void Label40_Click(WindowContext& window) {
+    if (!demonstrationUnderWay(window)) return;
+    Element& rhyme = window.form.Label40;
+    if (window.form.Timer4.enabled) {
+        window.form.Timer4.enabled = false;
+        rhyme.setCaption(rhyme.caption() + kPausedNote);
+    } else {
+        rhyme.setCaption(withoutPausedNote(rhyme.caption()));
+        window.form.Timer4.startTimer(window.form.Timer4.interval);
     }
-    if (static_cast<std::size_t>(state.demonstrationStep) >= steps.size()) {
-        finishDemonstration(window);
+}
+
+bool demonstrationPaused(const WindowContext& window) {
+    return !window.form.Timer4.enabled && demonstrationUnderWay(window);
+}
+
+bool stepPausedDemonstration(WindowContext& window, const std::string& key) {
+    if ((key != kStepKey && key != kNextKey) || !demonstrationPaused(window)) return false;
+    playNextStep(window);
+    if (demonstrationUnderWay(window)) {
+        window.form.Label40.setCaption(window.form.Label40.caption() + kPausedNote);
     }
+    return true;
+}
+
+bool chooseDemonstrationPace(WindowContext& window, const std::string& item) {
+    for (const Pace& pace : kPaces) {
+        if (item != pace.word) continue;
+        window.form.Timer4.interval = pace.milliseconds;
+        window.services.history.setSetting(window.form.Text1.caption(), kPaceSetting, pace.word);
+        return true;
+    }
+    return false;
 }
 
 void stopDemonstration(WindowContext& window) {
     window.form.Timer4.enabled = false;
     window.form.Label40.visible = false;
+    window.form.demonstrationMarker.visible = false;
 }
 
 bool endsDemonstration(const std::string& name) {

@@ -1,5 +1,7 @@
 #pragma once
-// 演示: a sum played bead by bead on the first board row, one rhyme for every move.
+// 演示: a sum played bead by bead on the first board row, one rhyme for every move, at the
+// pace the learner chose ("慢" 2 s, "中" 1 s, "快" 0.5 s a step), the rod that moves framed
+// for its step. Clicking the rhyme pauses and goes on; while paused, Space or → steps once.
 
 #include <string>
 
@@ -12,6 +14,20 @@ bool startDemonstration(WindowContext& window);
 
 // Moves the beads of the next step and shows its rhyme; after the last step, the result.
 void Timer4_Timer(WindowContext& window);
+
+// Pauses a playing demonstration, or lets a paused one go on (a click on the rhyme).
+void Label40_Click(WindowContext& window);
+
+// True while a demonstration is paused part of the way.
+bool demonstrationPaused(const WindowContext& window);
+
+// Plays the next step of a paused demonstration when `key` is Space or →; false for any other
+// key or when no demonstration is paused.
+bool stepPausedDemonstration(WindowContext& window, const std::string& key);
+
+// Takes the pace "慢", "中" or "快" chosen in the rhyme's right-click menu and keeps it for
+// the learner in the name box; false for any other item.
+bool chooseDemonstrationPace(WindowContext& window, const std::string& item);
 
 // Ends a running demonstration at once and hides its rhyme.
 void stopDemonstration(WindowContext& window);

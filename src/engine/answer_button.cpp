@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "display/question_layout.h"
+#include "display/verdict_mark.h"
 #include "engine/answer_judging.h"
 #include "engine/next_question.h"
 #include "engine/question_display.h"
@@ -68,6 +69,7 @@ void retryWrongPracticeEntry(WindowContext& window) {
     MainForm& form = window.form;
     TrainingState& state = window.state;
     journalPracticeAttempt(window);
+    showVerdict(window, false, true);
     if (soundCuesOn(window)) playClip(window, kWrongAttemptClip);
     ++state.practiceWrongCount;
     state.practiceWrongTag = "练习时答错" + plainNumber(state.practiceWrongCount) + "次";

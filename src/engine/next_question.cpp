@@ -1,6 +1,7 @@
 #include "engine/next_question.h"
 
 #include "display/abacus_board.h"
+#include "display/verdict_mark.h"
 #include "engine/answer_judging.h"
 #include "engine/question_display.h"
 #include "engine/question_generator.h"
@@ -49,6 +50,7 @@ void yyyy(WindowContext& window) {
     journalClosedQuestion(window);
     updateScore(window);
     appendRecordLine(window);
+    showVerdict(window, window.state.lastVerdict == "√", false);
     playVerdictClip(window);
     if (window.state.remainingCount <= 0) {
         form.Timer1.enabled = false;

@@ -1,6 +1,7 @@
 #include "engine/question_display.h"
 
 #include <string>
+#include <utility>
 
 #include "engine/question_generator.h"
 #include "engine/text_number.h"
@@ -17,14 +18,18 @@ constexpr std::int16_t kResultBlank = 1;
 constexpr std::int16_t kSecondTermBlank = 2;
 constexpr std::int16_t kFirstTermBlank = 3;
 
-// Colours the three terms: the blank term cyan, the given ones in the button-text colour.
-void colourTerms(MainForm& form, std::int16_t blankPosition) {
-    form.Label11.foreColor = blankPosition == kFirstTermBlank ? kBlankColour : kButtonText;
-    form.Label13.foreColor = blankPosition == kSecondTermBlank ? kBlankColour : kButtonText;
-    form.Label15.foreColor = blankPosition == kResultBlank ? kBlankColour : kButtonText;
-}
-
 }  // namespace
+
+void colourTerms(MainForm& form, std::int16_t blankPosition) {
+    const std::pair<Element*, std::int16_t> terms[] = {{&form.Label11, kFirstTermBlank},
+                                                       {&form.Label13, kSecondTermBlank},
+                                                       {&form.Label15, kResultBlank}};
+    for (const auto& [term, position] : terms) {
+        const bool blank = blankPosition == position;
+        term->foreColor = blank ? kBlankColour : kButtonText;
+        term->backColor = blank ? kAnswerBackground : kTermBackground;
+    }
+}
 
 void showQuestion(WindowContext& window) {
     MainForm& form = window.form;

@@ -8,6 +8,7 @@
 #include "engine/question_operators.h"
 #include "engine/question_terms.h"
 #include "engine/random_choice.h"
+#include "history/redo_questions.h"
 
 namespace {
 
@@ -100,6 +101,7 @@ void khws(WindowContext& window) {
 }
 
 void drawNextQuestion(WindowContext& window) {
+    if (takeRedoQuestion(window)) return;
     ysfh(window);
     zdct(window);
     chooseBlankPosition(window);

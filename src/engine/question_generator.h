@@ -16,5 +16,6 @@ void chooseBlankPosition(WindowContext& window);
 // Sets the text shown in an untouched blank for the chosen digit count.
 void khws(WindowContext& window);
 
-// Draws the next question: operator, digit counts, blank term, terms, history.
+// Draws the next question: operator, digit counts, blank term, terms, history; during
+// 重做错题 the next question of the book instead.
 void drawNextQuestion(WindowContext& window);

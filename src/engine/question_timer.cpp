@@ -4,6 +4,7 @@
 #include <string>
 
 #include "display/question_layout.h"
+#include "display/verdict_mark.h"
 #include "engine/next_question.h"
 #include "engine/text_number.h"
 #include "engine/time_bar.h"
@@ -51,6 +52,7 @@ void warnOvertime(WindowContext& window, std::int32_t limit) {
         state.overtimeBlink = "1";
         form.Label8.foreColor = kRed;
     }
+    showOvertime(window, !state.overtimeBlink.empty());
 }
 
 // Plays the armed overtime clips, whatever the sound setting says.
@@ -89,6 +91,7 @@ void Timer2_Timer(WindowContext& window) {
         form.Label8.visible = false;
         state.overtimeSeconds = 0;
         form.Shape2.visible = true;
+        endOvertimeShow(window);
     }
     playPendingOvertimeClips(window);
 }

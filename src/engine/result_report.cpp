@@ -4,8 +4,11 @@
 #include <cstdint>
 #include <string>
 
+#include "display/verdict_mark.h"
 #include "engine/clock_text.h"
+#include "engine/question_display.h"
 #include "engine/text_number.h"
+#include "history/redo_questions.h"
 #include "history/run_journal.h"
 #include "input/keypad_keys.h"
 #include "sound/play_clip.h"
@@ -106,6 +109,10 @@ void returnToMenu(WindowContext& window) {
     form.Command3.enabled = true;
     state.appState = kIdle;
     clearQuestionLine(form);
+    endOvertimeShow(window);
+    for (Element* term : {&form.Label11, &form.Label13, &form.Label15}) {
+        term->backColor = kTermBackground;
+    }
     state.runActive = "0";
     form.Command4.setCaption("出  题");
     enableMenuKeys(form);
@@ -120,6 +127,7 @@ void returnToMenu(WindowContext& window) {
 
 void zz(WindowContext& window) {
     TrainingState& state = window.state;
+    endRedoQuestions(window);
     state.lastRunOperator = state.currentOperator;
     state.lastRunQuestion = {state.operandA, state.operandB, state.operandC};
     stopRun(window);

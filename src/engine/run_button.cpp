@@ -126,6 +126,7 @@ void showFirstQuestion(WindowContext& window) {
     drawNextQuestion(window);
     form.Label17.setCaption("");
     form.Label17.foreColor = kCyan;
+    form.Label17.backColor = kAnswerBackground;
     showQuestion(window);
     window.state.runActive = kRunOn;
     form.Label18.visible = true;

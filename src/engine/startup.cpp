@@ -33,6 +33,15 @@ void qs(WindowContext& window) {
     form.Command2.setCaption("清  除");
 }
 
+void returnToIdle(WindowContext& window) {
+    MainForm& form = window.form;
+    form.Command2.enabled = false;
+    form.Command4.enabled = true;
+    window.state.learnerName = form.Text1.caption();
+    form.Frame2.visible = true;
+    qs(window);
+}
+
 void Form_Unload(WindowContext& window, bool& cancel) {
     if (soundCuesOn(window)) playClip(window, 110);
     cancel = !window.services.dialogs.askYesNo(kQuitQuestion);

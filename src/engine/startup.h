@@ -5,6 +5,9 @@
 
 // Returns the window to the idle state with the keypad as the menu.
 void qs(WindowContext& window);
+// Leaves a finished run or paper for the idle state, as key 6 does before it switches
+// between exam and practice.
+void returnToIdle(WindowContext& window);
 // Asks whether to quit; sets `cancel` when the answer is No.
 void Form_Unload(WindowContext& window, bool& cancel);
 // Closes the main window unless the quit question is answered No; on Yes both windows are

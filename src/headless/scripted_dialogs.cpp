@@ -2,9 +2,10 @@
 
 DialogAnswer ScriptedDialogs::takeAnswer() {
     if (answers_.empty()) return DialogAnswer::Ok;
-    const DialogAnswer answer = answers_.front();
+    const QueuedAnswer queued = answers_.front();
     answers_.pop_front();
-    return answer;
+    if (queued.readingSeconds > 0 && whileOpen) whileOpen(queued.readingSeconds);
+    return queued.answer;
 }
 
 void ScriptedDialogs::inform(const std::string& text) {

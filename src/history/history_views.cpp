@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <map>
 #include <optional>
+#include <set>
 
 #include "engine/clock_text.h"
 #include "engine/text_number.h"
@@ -15,6 +17,9 @@ namespace {
 constexpr std::int16_t kResultBlank = 1;
 constexpr std::int16_t kSecondTermBlank = 2;
 constexpr char kBlank[] = "(  )";
+constexpr char kExamWord[] = "考试";
+constexpr char kPracticeWord[] = "练习";
+constexpr char kStoppedWord[] = "中止";
 
 }  // namespace
 
@@ -56,13 +61,25 @@ std::string dateOfDay(int day) {
     return text;
 }
 
+bool wasStopped(const StoredRun& run) { return run.answered < run.questionCount; }
+
+int shownScore(const StoredRun& run) {
+    if (run.exam) return run.score;
+    if (run.questionCount <= 0) return 0;
+    return static_cast<int>(
+        roundHalfEven(100.0 * run.firstTryRight / static_cast<double>(run.questionCount)));
+}
+
 std::vector<HistoryTableRow> historyTableRows(const std::vector<StoredRun>& runs) {
     std::vector<HistoryTableRow> rows;
     rows.reserve(runs.size());
     for (const StoredRun& run : runs) {
-        rows.push_back({run.startDate + " " + run.startTime.substr(0, 5), run.mode,
-                        plainNumber(run.digits), plainNumber(run.questionCount),
-                        plainNumber(run.score), timeOfDayText(run.secondsUsed)});
+        std::string completion = plainNumber(run.answered) + "/" + plainNumber(run.questionCount);
+        if (wasStopped(run)) completion += " " + std::string(kStoppedWord);
+        rows.push_back({run.startDate + " " + run.startTime.substr(0, 5),
+                        run.exam ? kExamWord : kPracticeWord, run.mode, plainNumber(run.digits),
+                        completion, plainNumber(shownScore(run)) + (run.exam ? "" : "%"),
+                        timeOfDayText(run.secondsUsed)});
     }
     return rows;
 }
@@ -70,25 +87,48 @@ std::vector<HistoryTableRow> historyTableRows(const std::vector<StoredRun>& runs
 std::vector<ScoreLine> scoreLines(const std::vector<StoredRun>& runs) {
     std::vector<std::string> modes;
     std::map<std::string, std::map<int, std::pair<double, int>>> sums;
+    std::map<std::string, std::vector<ScorePoint>> stopped;
     for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
         if (!parsedDate(run->startDate)) continue;
         const int day = dayNumber(run->startDate);
         if (std::find(modes.begin(), modes.end(), run->mode) == modes.end()) {
             modes.push_back(run->mode);
         }
+        if (wasStopped(*run)) {
+            stopped[run->mode].push_back({day, static_cast<double>(shownScore(*run))});
+            continue;
+        }
         auto& [total, count] = sums[run->mode][day];
-        total += run->score;
+        total += shownScore(*run);
         ++count;
     }
     std::vector<ScoreLine> lines;
     for (const std::string& mode : modes) {
-        ScoreLine line{mode, {}};
+        ScoreLine line{mode, {}, std::move(stopped[mode])};
         for (const auto& [day, sum] : sums[mode]) {
             line.points.push_back({day, sum.first / sum.second});
         }
         lines.push_back(std::move(line));
     }
     return lines;
+}
+
+std::vector<int> dateAxisDays(const std::vector<ScoreLine>& lines, int most) {
+    std::set<int> days;
+    for (const ScoreLine& line : lines) {
+        for (const ScorePoint& point : line.points) days.insert(point.day);
+        for (const ScorePoint& point : line.stopped) days.insert(point.day);
+    }
+    const std::vector<int> every(days.begin(), days.end());
+    if (most <= 0) return {};
+    if (static_cast<int>(every.size()) <= most) return every;
+    if (most == 1) return {every.front()};
+    std::vector<int> thinned;
+    const double step = static_cast<double>(every.size() - 1) / (most - 1);
+    for (int i = 0; i < most; ++i) {
+        thinned.push_back(every[static_cast<std::size_t>(std::lround(i * step))]);
+    }
+    return thinned;
 }
 
 MonthFigures monthFigures(const std::vector<StoredRun>& runs, int year, int month) {
@@ -131,7 +171,13 @@ std::vector<std::string> wrongQuestionBook(const std::vector<WrongQuestion>& wro
         const std::string typed = question.typedAnswer.empty() || question.typedAnswer == kBlank
                                       ? std::string("未答")
                                       : question.typedAnswer;
-        lines.push_back(entry.date + "  " + askedQuestion(question) + "  你的答案：" + typed +
+        std::string tries;
+        for (const std::string& attempt : question.practiceAttempts) {
+            tries += (tries.empty() ? "" : "、") + attempt;
+        }
+        lines.push_back(entry.date + "  " + (entry.exam ? kExamWord : kPracticeWord) + "  " +
+                        askedQuestion(question) +
+                        (entry.exam ? "  你的答案：" + typed : "  答错过：" + tries) +
                         "  正确答案：" + question.rightAnswer);
     }
     return lines;

@@ -11,14 +11,16 @@
 // One row of the runs table, every cell as shown.
 struct HistoryTableRow {
     std::string date;  // "2026-12-08 09:05"
+    std::string kind;  // "考试" or "练习"
     std::string mode;
     std::string digits;
-    std::string count;
-    std::string score;
-    std::string timeUsed;  // "0:01:23"
+    std::string completion;  // "5/5", or "3/5 中止" for a stopped run
+    std::string score;       // an exam's score, a practice run's first-try share as "60%"
+    std::string timeUsed;    // "0:01:23"
 };
 
-// One day of a mode's score line: the mean score of that day's runs.
+// One day of a mode's score line: the mean score of that day's finished runs; or one
+// stopped run, which stays out of the means.
 struct ScorePoint {
     int day = 0;  // days since 1970-01-01
     double score = 0;
@@ -26,8 +28,18 @@ struct ScorePoint {
 
 struct ScoreLine {
     std::string mode;
-    std::vector<ScorePoint> points;  // oldest day first
+    std::vector<ScorePoint> points;   // oldest day first
+    std::vector<ScorePoint> stopped;  // the stopped runs, oldest first
 };
+
+// The figure a run is judged by: an exam's score, a practice run's share of questions right
+// at the first try, in per cent of its questions.
+int shownScore(const StoredRun& run);
+// True for a run stopped with "中  止" before its last question.
+bool wasStopped(const StoredRun& run);
+// Every day with a run on the plot's date axis, thinned to at most `most` labels spread
+// evenly, first and last day kept.
+std::vector<int> dateAxisDays(const std::vector<ScoreLine>& lines, int most);
 
 struct DayFigures {
     int runs = 0;

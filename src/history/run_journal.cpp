@@ -5,6 +5,7 @@
 
 #include "engine/answer_judging.h"
 #include "engine/text_number.h"
+#include "history/learner_names.h"
 #include "history/stored_moment.h"
 
 namespace {
@@ -50,7 +51,7 @@ void beginRunJournal(WindowContext& window) {
     const MainForm& form = window.form;
     window.runJournal = RunJournal{};
     StoredRun& run = window.runJournal.run;
-    run.learner = state.learnerName;
+    run.learner = keptLearnerName(state, state.learnerName);
     std::tie(run.startDate, run.startTime) = sortableMoment(window.services.clock.now());
     run.questionCount = state.questionTotal;
     run.secondsPerQuestion = state.secondsPerQuestion;
@@ -73,6 +74,9 @@ void journalClosedQuestion(WindowContext& window) {
         question.right ? question.typedAnswer : plainNumber(expectedBlankValue(state));
     question.practiceAttempts = std::move(window.runJournal.openQuestionAttempts);
     window.runJournal.openQuestionAttempts.clear();
+    if (window.redoAsked && question.right && question.practiceAttempts.empty()) {
+        window.services.history.takeOutOfBook(window.runJournal.run.learner, *window.redoAsked);
+    }
     window.runJournal.run.questions.push_back(std::move(question));
 }
 
@@ -99,7 +103,7 @@ void keepPaper(WindowContext& window) {
     const TrainingState& state = window.state;
     const MainForm& form = window.form;
     StoredPaper paper;
-    paper.learner = state.learnerName;
+    paper.learner = keptLearnerName(state, state.learnerName);
     paper.number = state.runNumber;
     std::tie(paper.date, paper.time) = sortableMoment(window.services.clock.now());
     paper.mode = state.modeOperators;

@@ -33,11 +33,7 @@ constexpr char kBoardOnly[] = "珠算";
 void switchExamMode(WindowContext& window) {
     MainForm& form = window.form;
     TrainingState& state = window.state;
-    form.Command2.enabled = false;
-    form.Command4.enabled = true;
-    state.learnerName = form.Text1.caption();
-    form.Frame2.visible = true;
-    qs(window);
+    returnToIdle(window);
     state.examMode = state.examMode == "1" ? "0" : "1";
     const char* word = state.examMode == "0" ? kExamWord : kPracticeWord;
     form.Command1[kModeKey].setCaption(word);

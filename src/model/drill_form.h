@@ -8,8 +8,9 @@
 #include <vector>
 
 #include "model/element.h"
+#include "model/keyboard_focus.h"
 
-struct DrillForm {
+struct DrillForm : KeyboardFocus {
     DrillForm();
     DrillForm(const DrillForm&) = delete;
     DrillForm& operator=(const DrillForm&) = delete;
@@ -38,14 +39,6 @@ struct DrillForm {
     Element Label4, Label17, List2, Timer2;
 
     std::uint64_t raiseRequests = 0;  // bumped when the open room is asked to come to the front
-    // The element holding the keyboard focus in the room, and how often a handler moved it.
-    const Element* focus = nullptr;
-    std::uint64_t focusMoves = 0;
-    // Gives `element` the keyboard focus.
-    void moveFocus(const Element& element) {
-        focus = &element;
-        ++focusMoves;
-    }
 
     // Every element, the window first.
     const std::vector<Element*>& elements() const { return elements_; }

@@ -81,6 +81,7 @@ class Element {
     bool hollowText = false;    // drawn outlined, as the decorative face is
     bool verticalText = false;  // one character per line in a narrow column
     std::string tooltip;
+    std::vector<std::string> menuItems;  // the items of its right-click menu, if it has one
 
     // Lists: items, selected index (-1 = none) and a counter bumped when the list is emptied.
     std::vector<std::string> items;

@@ -37,6 +37,7 @@ struct StoredRun {
     int wrong = 0;
     int score = 0;
     int secondsUsed = 0;
+    int firstTryRight = 0;  // questions right at the first try, as read by runsOf
     std::vector<StoredQuestion> questions;
 };
 
@@ -60,11 +61,13 @@ struct LearnerSummary {
     std::string lastDate;
 };
 
-// A question answered wrong, for the wrong-question book.
+// A question of the wrong-question book: answered wrong in an exam, or needing more than
+// one try in practice (its wrong tries are the question's practice attempts).
 struct WrongQuestion {
     std::string date;
     std::string mode;
     StoredQuestion question;
+    bool exam = true;
 };
 
 // One chain of a drill in the practice room, as answered or stopped.

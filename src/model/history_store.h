@@ -29,8 +29,12 @@ class HistoryStore {
     virtual std::vector<StoredLevelTest> levelTests(const std::string& learner) = 0;
     // The runs of one learner, newest first, without their questions.
     virtual std::vector<StoredRun> runsOf(const std::string& learner) = 0;
-    // The questions one learner answered wrong, newest run first.
+    // The learner's wrong-question book: exam questions answered wrong and practice questions
+    // that needed more than one try, newest run first, without those taken out of it.
     virtual std::vector<WrongQuestion> wrongQuestionsOf(const std::string& learner) = 0;
+    // Takes every entry of `question` (the same terms and blank) out of the learner's book.
+    virtual StoreOutcome takeOutOfBook(const std::string& learner,
+                                       const StoredQuestion& question) = 0;
     // Every stored run in the order stored, without their questions.
     virtual std::vector<StoredRun> allRuns() = 0;
     // The closed questions of the run numbered `runId`, in the order asked.
@@ -57,6 +61,9 @@ class NullHistoryStore : public HistoryStore {
     std::vector<StoredLevelTest> levelTests(const std::string&) override { return {}; }
     std::vector<StoredRun> runsOf(const std::string&) override { return {}; }
     std::vector<WrongQuestion> wrongQuestionsOf(const std::string&) override { return {}; }
+    StoreOutcome takeOutOfBook(const std::string&, const StoredQuestion&) override {
+        return StoreOutcome::NotKept;
+    }
     std::vector<StoredRun> allRuns() override { return {}; }
     std::vector<StoredQuestion> questionsOf(long long) override { return {}; }
     std::vector<StoredPaper> allPapers() override { return {}; }
@@ -95,6 +102,10 @@ class HistoryStoreSlot : public HistoryStore {
     }
     std::vector<WrongQuestion> wrongQuestionsOf(const std::string& learner) override {
         return current().wrongQuestionsOf(learner);
+    }
+    StoreOutcome takeOutOfBook(const std::string& learner,
+                               const StoredQuestion& question) override {
+        return current().takeOutOfBook(learner, question);
     }
     std::vector<StoredRun> allRuns() override { return current().allRuns(); }
     std::vector<StoredQuestion> questionsOf(long long runId) override {

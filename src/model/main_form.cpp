@@ -24,18 +24,19 @@ MainForm::MainForm() {
         for (Element& label : *column) add(label);
     }
     for (Element* element :
-         {&Label30,   &Label40,   &Label39,   &Label10,  &Label19,   &Picture2,  &Picture9,
-          &Picture8,  &Picture7,  &Picture6,  &Picture5, &Picture4,  &Picture19, &Picture13,
-          &Picture12, &Picture11, &Picture10, &Picture3, &Picture18, &Picture17, &Picture16,
-          &Picture15, &Picture14, &Shape1,    &Shape2,   &Label8,    &List1,     &Frame4,
-          &Label20,   &Combo1,    &Label21,   &Combo2,   &Label22,   &Combo3,    &Label23,
-          &Combo4,    &Frame1}) {
+         {&Label30,     &Label40,   &Label39,   &Label10,   &Label19,   &Picture2,
+          &Picture9,    &Picture8,  &Picture7,  &Picture6,  &Picture5,  &Picture4,
+          &Picture19,   &Picture13, &Picture12, &Picture11, &Picture10, &Picture3,
+          &Picture18,   &Picture17, &Picture16, &Picture15, &Picture14, &demonstrationMarker,
+          &verdictMark, &Shape1,    &Shape2,    &Label8,    &List1,     &Frame4,
+          &Label20,     &Combo1,    &Label21,   &Combo2,    &Label22,   &Combo3,
+          &Label23,     &Combo4,    &Frame1}) {
         add(*element);
     }
     for (Element& key : Command1) add(key);
     for (Element* element :
          {&Command3, &Command4, &Command2, &Command5, &Command6, &Command8, &Timer1, &Timer2,
-          &Timer3, &Timer4, &Text2, &Text7, &Text9, &Text10, &Filename, &List2}) {
+          &Timer3, &Timer4, &verdictTimer, &Text2, &Text7, &Text9, &Text10, &Filename, &List2}) {
         add(*element);
     }
 }

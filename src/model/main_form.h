@@ -7,8 +7,9 @@
 #include <vector>
 
 #include "model/element.h"
+#include "model/keyboard_focus.h"
 
-struct MainForm {
+struct MainForm : KeyboardFocus {
     MainForm();
     MainForm(const MainForm&) = delete;
     MainForm& operator=(const MainForm&) = delete;
@@ -35,30 +36,27 @@ struct MainForm {
     Element Line1;
     std::array<Element, 5> Label36, Label37, Label38;
     Element Label30, Label40, Label39, Label10, Label19;
+    // The verdict of the last answer, shown large beside the question for about a second.
+    Element verdictMark;
 
     // Abacus board: three rows of five rods each.
     Element Picture2, Picture9, Picture8, Picture7, Picture6, Picture5;
     Element Picture4, Picture19, Picture13, Picture12, Picture11, Picture10;
     Element Picture3, Picture18, Picture17, Picture16, Picture15, Picture14;
 
+    // The frame around the rod that 演示 moves in its current step.
+    Element demonstrationMarker;
+
     // Time bar and messages.
     Element Shape1, Shape2, Label8;
 
     // Record list and timers.
     Element List1, Timer1, Timer2, Timer3, Timer4;
+    // Hides the verdict mark once its second is over.
+    Element verdictTimer;
 
     // Spare elements outside the visible area.
     Element Text2, Text7, Text9, Text10, Filename, List2;
-
-    // The element holding the keyboard focus; none until a handler moves it.
-    const Element* focus = nullptr;
-    // Counts the handlers' focus moves, so the view also repeats a move to the same element.
-    std::uint64_t focusMoves = 0;
-    // Gives `element` the keyboard focus.
-    void moveFocus(const Element& element) {
-        focus = &element;
-        ++focusMoves;
-    }
 
     // Every element, bottom of the stack first (containers before what they hold).
     const std::vector<Element*>& elements() const { return elements_; }

@@ -253,6 +253,9 @@ void MainForm::designQuestionArea() {
     Label39.foreColor = kRed;
     Label39.tooltip = "改变运算方向";
 
+    questionLabel(verdictMark, "verdictMark", 5400, 3345, 60, 15, {"宋体", 42, true});
+    verdictMark.visible = false;
+
     design::place(Label10, "Label10", ElementKind::Label, "Form1_main", 7560, 1440, 1335, 495);
     Label10.foreColor = kMagenta;
     Label10.multiLine = true;
@@ -276,6 +279,8 @@ void MainForm::designBoard() {
              {&Picture18, &Picture17, &Picture16, &Picture15, &Picture14},
              {"Picture18", "Picture17", "Picture16", "Picture15", "Picture14"});
     Picture18.useSystemColours = true;
+    place(demonstrationMarker, "demonstrationMarker", ElementKind::Shape, "Form1_main", 0, 0, 0, 0);
+    demonstrationMarker.visible = false;
 }
 
 void MainForm::designTimeBarAndList() {
@@ -303,6 +308,8 @@ void MainForm::designTimeBarAndList() {
     place(Timer4, "Timer4", ElementKind::Timer, "Form1_main", 0, 0, 0, 0);
     Timer4.interval = 1000;
     Timer4.enabled = false;
+    place(verdictTimer, "verdictTimer", ElementKind::Timer, "Form1_main", 0, 0, 0, 0);
+    verdictTimer.enabled = false;
 }
 
 void MainForm::designSpares() {

@@ -5,6 +5,25 @@
 namespace {
 
 constexpr char kHelpFileName[] = "珠心算.hlp";
+constexpr char kHelpPageName[] = "help.html";
+// Where the help page lies from the program's folder: installed, then in a build folder.
+constexpr const char* kHelpPageFolders[] = {"../share/abacus-trainer",
+                                            "../../share/abacus-trainer"};
+
+// The help page shipped with the program; the installed place when it is nowhere.
+std::filesystem::path helpPage(const std::filesystem::path& programFolder) {
+    for (const char* folder : kHelpPageFolders) {
+        const std::filesystem::path page = programFolder / folder / kHelpPageName;
+        std::error_code error;
+        if (std::filesystem::is_regular_file(page, error)) return page.lexically_normal();
+    }
+    return (programFolder / kHelpPageFolders[0] / kHelpPageName).lexically_normal();
+}
+
+// The name a message gives the file asked for.
+std::string shownFileName(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
 
 // Unloads the about box; the next opening loads it anew.
 void unloadAboutBox(WindowContext& window) { window.help.restoreDesign(); }
@@ -38,22 +57,28 @@ void help_Click(WindowContext& window) { unloadAboutBox(window); }
 
 void help_Label2_Click(WindowContext& window) {
     const std::filesystem::path folder = std::filesystem::path(window.services.programFolder);
-    window.help.Filename.setCaption((folder / kHelpFileName).string());
+    window.help.Filename.setCaption(helpPage(folder).string());
     showHelpFile(window);
     unloadAboutBox(window);
 }
 
 void showHelpFile(WindowContext& window) {
-    switch (window.services.helpViewer.open(window.help.Filename.caption())) {
+    const std::string& path = window.help.Filename.caption();
+    const std::string name = shownFileName(path);
+    switch (window.services.helpViewer.open(path)) {
         case HelpOpenResult::Opened:
             break;
         case HelpOpenResult::Missing:
-            window.services.dialogs.inform(std::string("没有找到帮助文件“") + kHelpFileName +
-                                           "”，请把它放到本程序所在的文件夹里。");
+            if (name == kHelpFileName) {
+                window.services.dialogs.inform(std::string("没有找到帮助文件“") + kHelpFileName +
+                                               "”，请把它放到本程序所在的文件夹里。");
+            } else {
+                window.services.dialogs.inform("没有找到使用说明“" + path +
+                                               "”，请重新安装本程序。");
+            }
             break;
         case HelpOpenResult::NoViewer:
-            window.services.dialogs.inform(std::string("这台电脑上没有能打开帮助文件“") +
-                                           kHelpFileName + "”的程序。");
+            window.services.dialogs.inform("这台电脑上没有能打开帮助文件“" + name + "”的程序。");
             break;
     }
 }

@@ -9,6 +9,7 @@
 #include "display/bead_styles.h"
 #include "display/display_mode.h"
 #include "display/rod_family.h"
+#include "display/verdict_mark.h"
 #include "drill/drill_set.h"
 #include "drill/practice_room.h"
 #include "engine/answer_button.h"
@@ -18,6 +19,8 @@
 #include "engine/run_clock.h"
 #include "engine/startup.h"
 #include "history/history_menu.h"
+#include "history/learner_names.h"
+#include "history/redo_run.h"
 #include "input/digit_entry.h"
 #include "input/keyboard.h"
 #include "input/keypad.h"
@@ -49,14 +52,14 @@ const std::map<std::string, Handler>& clickHandlers() {
         {"Label10", Label10_Click},     {"Label16", Label16_Click},
         {"Label28", Label28_Click},     {"Label31", Label31_Click},
         {"Label39", Label39_Click},     {"Text1", Text1_Click},
-        {"Picture5", Picture5_Click},   {"Picture6", Picture6_Click},
-        {"Picture7", Picture7_Click},   {"Picture8", Picture8_Click},
-        {"Picture9", Picture9_Click},   {"Picture10", Picture10_Click},
-        {"Picture11", Picture11_Click}, {"Picture12", Picture12_Click},
-        {"Picture13", Picture13_Click}, {"Picture14", Picture14_Click},
-        {"Picture15", Picture15_Click}, {"Picture16", Picture16_Click},
-        {"Picture17", Picture17_Click}, {"Picture18", Picture18_Click},
-        {"Picture19", Picture19_Click},
+        {"Label40", Label40_Click},     {"Picture5", Picture5_Click},
+        {"Picture6", Picture6_Click},   {"Picture7", Picture7_Click},
+        {"Picture8", Picture8_Click},   {"Picture9", Picture9_Click},
+        {"Picture10", Picture10_Click}, {"Picture11", Picture11_Click},
+        {"Picture12", Picture12_Click}, {"Picture13", Picture13_Click},
+        {"Picture14", Picture14_Click}, {"Picture15", Picture15_Click},
+        {"Picture16", Picture16_Click}, {"Picture17", Picture17_Click},
+        {"Picture18", Picture18_Click}, {"Picture19", Picture19_Click},
     };
     return handlers;
 }
@@ -85,6 +88,7 @@ const std::map<std::string, Handler>& tickHandlers() {
         {"Timer2", Timer2_Timer},
         {"Timer3", Timer3_Timer},
         {"Timer4", Timer4_Timer},
+        {"verdictTimer", verdictTimer_Timer},
     };
     return handlers;
 }
@@ -196,6 +200,8 @@ void pressKey(WindowContext& window, const Event& event) {
         dispatch(window, Event{EventKind::Click, qualifiedName(window, *pressed), -1, {}});
     } else if (takesBackDigit(window, event.text) && isReachable(window, window.form.Command2)) {
         takeBackDigit(window);
+    } else {
+        stepPausedDemonstration(window, event.text);
     }
 }
 
@@ -252,8 +258,14 @@ void dispatch(WindowContext& window, const Event& event) {
         learnerPicked(window, event.text);
         return;
     }
+    if (event.kind == EventKind::RedoWrongQuestions) {
+        stopDemonstration(window);
+        startRedoRun(window);
+        return;
+    }
     if (event.kind == EventKind::HistoryOpened) {
         restoreAppearance(window);
+        restoreLastLearner(window);
         return;
     }
     Element* element = findElement(window, event.element);
@@ -287,6 +299,8 @@ void dispatch(WindowContext& window, const Event& event) {
         case EventKind::Menu:
             if (element == &window.form.Form1_main) {
                 chooseMainMenuItem(window, event.text);
+            } else if (element == &window.form.Label40) {
+                chooseDemonstrationPace(window, event.text);
             } else {
                 chooseMenuItem(window, *element, event.text);
             }

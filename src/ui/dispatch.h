@@ -18,7 +18,8 @@ enum class EventKind {
     Key,     // a key pressed on the keyboard in a window (element: the window; text: the key's
              // name, "0".."9", "KP_0".."KP_9", "Return", "KP_Enter", "space", "BackSpace" ...)
     Scroll,  // a person scrolled a list (value = the first line on view)
-    HistoryOpened,  // the learner history has been opened: the kept colours and zoom return
+    HistoryOpened,       // the learner history has been opened: the kept colours and zoom return
+    RedoWrongQuestions,  // "重做错题" in the wrong-question book: a run of the book's questions
 };
 
 struct Event {

@@ -11,6 +11,8 @@ using Rows = std::vector<std::string>;
 using Lines = std::span<const std::string>;
 
 constexpr int kWideCells = 2;
+constexpr char kRunHeaderStart[] = "这是第";
+constexpr char kNameLine[] = "        姓名：________________";
 constexpr std::size_t kSumGroupLines = 5;  // four lines and the empty line after them
 
 // True for the first byte of a UTF-8 character.
@@ -137,4 +139,24 @@ std::vector<std::vector<std::string>> printedPages(Lines lines, int rowsPerPage,
         }
     }
     return pages.finish();
+}
+
+std::vector<std::string> paperPrintout(Lines lines, std::size_t index) {
+    if (index >= lines.size()) return {};
+    std::size_t first = index + 1;
+    while (first > 0 && !opensPaper(lines, first - 1)) {
+        if (lines[first - 1].rfind(kRunHeaderStart, 0) == 0) return {};
+        --first;
+    }
+    if (first == 0) return {};
+    const std::size_t start = first - 1;
+    std::size_t end = start + 1;
+    while (end < lines.size() && !opensPaper(lines, end) &&
+           lines[end].rfind(kRunHeaderStart, 0) != 0) {
+        ++end;
+    }
+    Rows printout(lines.begin() + static_cast<std::ptrdiff_t>(start),
+                  lines.begin() + static_cast<std::ptrdiff_t>(end));
+    printout.insert(printout.begin() + 2, kNameLine);
+    return printout;
 }

@@ -18,3 +18,7 @@ std::vector<std::string> wrappedRows(const std::string& line, int cellsPerRow);
 // one), each row at most `cellsPerRow` cells wide.
 std::vector<std::vector<std::string>> printedPages(std::span<const std::string> lines,
                                                    int rowsPerPage, int cellsPerRow);
+
+// The test paper that line `index` of the record list belongs to, with its answer sheet and a
+// 姓名 line under its title, for handing out; empty when the line is no paper's.
+std::vector<std::string> paperPrintout(std::span<const std::string> lines, std::size_t index);

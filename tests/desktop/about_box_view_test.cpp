@@ -67,12 +67,12 @@ TEST(AboutBoxView, AClickIntoTheBoxClosesItWithoutTheHelpFile) {
     EXPECT_EQ(aboutBoxesOnScreen(), 0);
 }
 
-TEST(AboutBoxView, TheFullExplanationLabelAsksForTheHelpFileAndCloses) {
+TEST(AboutBoxView, TheFullExplanationLabelAsksForTheHelpPageAndCloses) {
     QtTrainer trainer;
     clickExplanation(trainer);
     QTest::mouseClick(&aboutWidget(trainer, "help.Label2"), Qt::LeftButton);
     ASSERT_EQ(trainer.helpViewer.requests.size(), 1u);
-    EXPECT_TRUE(trainer.helpViewer.requests.front().ends_with("珠心算.hlp"));
+    EXPECT_TRUE(trainer.helpViewer.requests.front().ends_with("abacus-trainer/help.html"));
     EXPECT_EQ(aboutBoxesOnScreen(), 0);
 }
 

@@ -60,7 +60,9 @@ TEST_F(HistoryWindows, TheHistoryListsTheLearnersRunsNewestFirstAndTheWrongQuest
     EXPECT_EQ(rows.rowCount(), 3);
     EXPECT_EQ(rows.index(0, 0).data().toString(), "2026-12-08 09:05");
     EXPECT_EQ(rows.index(2, 0).data().toString(), "2026-12-01 09:05");
-    EXPECT_EQ(rows.headerData(4, Qt::Horizontal).toString(), "得分");
+    EXPECT_EQ(rows.headerData(5, Qt::Horizontal).toString(), "得分（练习：首次答对率）");
+    EXPECT_EQ(rows.index(0, 1).data().toString(), "考试");
+    EXPECT_EQ(rows.index(0, 4).data().toString(), "6/6");
     EXPECT_EQ(window->findChild<QPlainTextEdit*>(), nullptr) << "the book is read when chosen";
     window->findChild<QTabWidget*>()->setCurrentIndex(1);
     const QString book = window->findChild<QPlainTextEdit*>()->toPlainText();
@@ -94,6 +96,36 @@ TEST_F(HistoryWindows, TheCalendarShowsTheMonthsTotalsAndTheRunsOfAClickedDay) {
     texts.clear();
     for (const QLabel* label : window.findChildren<QLabel*>()) texts << label->text();
     EXPECT_TRUE(texts.contains("2026年11月：练习0天，共0次，0道题"));
+}
+
+TEST_F(HistoryWindows, ChangingMonthListsTheSameDayOfTheNewMonthNeverTheOldOne) {
+    trainer.history.storeRun(sampleRun(kLearner, "2026-11-08", 4));
+    trainer.history.storeRun(sampleRun(kLearner, "2027-02-28", 3));
+    CalendarWindow window(kLearner, trainer.history.runsOf(kLearner), QDate(2026, 12, 8), QFont(),
+                          nullptr);
+    PracticeCalendar& calendar = window.calendar();
+    const QListWidget& dayRuns = window.dayRuns();
+    ASSERT_EQ(dayRuns.count(), 2);
+
+    calendar.setCurrentPage(2026, 11);
+    EXPECT_EQ(calendar.selectedDate(), QDate(2026, 11, 8));
+    ASSERT_EQ(dayRuns.count(), 1);
+    EXPECT_TRUE(dayRuns.item(0)->text().contains("答题4/4道"))
+        << dayRuns.item(0)->text().toStdString();
+
+    calendar.showNextMonth();
+    EXPECT_EQ(calendar.selectedDate(), QDate(2026, 12, 8));
+    EXPECT_EQ(dayRuns.count(), 2);
+
+    calendar.setSelectedDate(QDate(2026, 12, 31));
+    calendar.setCurrentPage(2027, 2);
+    EXPECT_EQ(calendar.selectedDate(), QDate(2027, 2, 28)) << "a shorter month takes its last day";
+    ASSERT_EQ(dayRuns.count(), 1);
+    EXPECT_TRUE(dayRuns.item(0)->text().contains("答题3/3道"));
+
+    calendar.setCurrentPage(2027, 3);
+    ASSERT_EQ(dayRuns.count(), 1);
+    EXPECT_TRUE(dayRuns.item(0)->text().startsWith("2027年3月28日")) << "not February's day";
 }
 
 TEST_F(HistoryWindows, AChosenLearnerGoesIntoTheNameBoxAndTheMenusAskForTheWindows) {

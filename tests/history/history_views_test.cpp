@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
+
+#include "appearance/colour_scheme.h"
+#include "history/calendar_colours.h"
 #include "history/history_fixture.h"
 
 namespace {
@@ -56,11 +61,74 @@ TEST(HistoryViews, TheWrongQuestionBookShowsTheBlankTheEntryAndTheRightAnswer) {
     const std::vector<std::string> book =
         wrongQuestionBook({{"2026-12-08", "+-", secondBlank}, {"2026-12-07", "×", unanswered}});
     ASSERT_EQ(book.size(), 2u);
-    EXPECT_EQ(book[0], "2026-12-08  35+(  )=47  你的答案：10  正确答案：12");
-    EXPECT_EQ(book[1], "2026-12-07  6×7=(  )  你的答案：未答  正确答案：42");
+    EXPECT_EQ(book[0], "2026-12-08  考试  35+(  )=47  你的答案：10  正确答案：12");
+    EXPECT_EQ(book[1], "2026-12-07  考试  6×7=(  )  你的答案：未答  正确答案：42");
     const std::vector<HistoryTableRow> rows = historyTableRows({sampleRun("a", "2026-12-08", 20)});
     EXPECT_EQ(rows.at(0).date, "2026-12-08 09:05");
     EXPECT_EQ(rows.at(0).timeUsed, "0:01:20");
+}
+
+TEST(HistoryViews, PracticeReadsAsTheFirstTryShareAndStoppedRunsStayOutOfTheMeans) {
+    StoredRun exam = sampleRun("a", "2026-12-08", 5);
+    exam.score = 80;
+    StoredRun practice = sampleRun("a", "2026-12-08", 5);
+    practice.exam = false;
+    practice.score = 100;  // the report's score: every question right in the end
+    practice.firstTryRight = 3;
+    StoredRun stopped = sampleRun("a", "2026-12-09", 5);
+    stopped.answered = 3;
+    stopped.score = 40;
+    const std::vector<StoredRun> runs = {stopped, practice, exam};  // newest first
+
+    const std::vector<HistoryTableRow> rows = historyTableRows(runs);
+    EXPECT_EQ(rows[0].kind, "考试");
+    EXPECT_EQ(rows[0].completion, "3/5 中止");
+    EXPECT_EQ(rows[0].score, "40");
+    EXPECT_EQ(rows[1].kind, "练习");
+    EXPECT_EQ(rows[1].completion, "5/5");
+    EXPECT_EQ(rows[1].score, "60%");
+    EXPECT_EQ(rows[2].score, "80");
+
+    const std::vector<ScoreLine> lines = scoreLines(runs);
+    ASSERT_EQ(lines.size(), 1u);
+    ASSERT_EQ(lines[0].points.size(), 1u) << "the stopped run's day has no mean";
+    EXPECT_DOUBLE_EQ(lines[0].points[0].score, 70);  // (80 + 60) / 2
+    ASSERT_EQ(lines[0].stopped.size(), 1u);
+    EXPECT_EQ(dateOfDay(lines[0].stopped[0].day), "2026-12-09");
+    EXPECT_DOUBLE_EQ(lines[0].stopped[0].score, 40);
+}
+
+TEST(HistoryViews, TheBookShowsAPracticeQuestionsWrongTries) {
+    StoredQuestion tried{"44", "+", "1", "45", 1, "45", "45", true, {"44", "46"}};
+    const std::vector<std::string> book = wrongQuestionBook({{"2026-12-08", "+-", tried, false}});
+    ASSERT_EQ(book.size(), 1u);
+    EXPECT_EQ(book[0], "2026-12-08  练习  44+1=(  )  答错过：44、46  正确答案：45");
+}
+
+TEST(HistoryViews, TheDateAxisNamesEveryDayWithARunUntilItMustThinThem) {
+    for (int days = 1; days <= 60; ++days) {
+        ScoreLine line{"+", {}, {}};
+        for (int day = 0; day < days; ++day) {
+            (day % 4 == 3 ? line.stopped : line.points).push_back({20000 + day * 2, 50});
+        }
+        for (int most = 1; most <= 20; ++most) {
+            const std::vector<int> labels = dateAxisDays({line}, most);
+            ASSERT_EQ(static_cast<int>(labels.size()), std::min(days, most)) << days << " " << most;
+            EXPECT_EQ(labels.front(), 20000);
+            if (most > 1) {
+                EXPECT_EQ(labels.back(), 20000 + (days - 1) * 2);
+            }
+            EXPECT_EQ(std::set<int>(labels.begin(), labels.end()).size(), labels.size());
+            EXPECT_TRUE(std::is_sorted(labels.begin(), labels.end()));
+        }
+    }
+}
+
+TEST(HistoryViews, EveryTextOfACalendarDayStandsOutAtLeastFourAndAHalfToOne) {
+    EXPECT_GE(contrastRatio(kSelectedDayNumber, kSelectedDayBack), 4.5);
+    EXPECT_GE(contrastRatio(kSelectedDayFigures, kSelectedDayBack), 4.5);
+    EXPECT_GE(contrastRatio(kPractisedDayNumber, kPractisedDayBack), 4.5);
+    EXPECT_GE(contrastRatio(kPractisedDayFigures, kPractisedDayBack), 4.5);
 }
 
 }  // namespace

@@ -1,10 +1,14 @@
 // The about box: one instance, closed by any click, and the help file behind "完全版说明".
 
+#include "ui/about_box.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <string>
 
 #include "support/loaded_trainer.h"
 
@@ -42,29 +46,57 @@ TEST_F(AboutBox, ClosedBoxTakesNoClicks) {
     EXPECT_TRUE(trainer.helpViewer.requests.empty());
 }
 
-TEST_F(AboutBox, MissingHelpFileIsSaidPlainlyAndTheBoxCloses) {
+TEST_F(AboutBox, AMissingHelpPageIsSaidWithItsPlaceAndTheBoxCloses) {
     trainer.click("Label31");
     trainer.click("help.Label2");
     ASSERT_EQ(trainer.helpViewer.requests.size(), 1u);
-    EXPECT_EQ(trainer.helpViewer.requests[0], "/nonexistent-folder/珠心算.hlp");
+    EXPECT_EQ(trainer.helpViewer.requests[0], "/share/abacus-trainer/help.html");
     ASSERT_EQ(trainer.dialogs.shown.size(), 1u);
-    EXPECT_NE(trainer.dialogs.shown[0].find("珠心算.hlp"), std::string::npos);
+    EXPECT_EQ(trainer.dialogs.shown[0],
+              "没有找到使用说明“/share/abacus-trainer/help.html”，请重新安装本程序。");
     EXPECT_FALSE(about.loaded);
 }
 
-TEST(AboutBoxHelpFile, PresentHelpFileIsOpenedWithoutAMessage) {
-    const auto folder = std::filesystem::temp_directory_path() / "abacus-help-test";
-    std::filesystem::create_directories(folder);
-    std::ofstream(folder / "珠心算.hlp") << "help";
-    HeadlessWindow trainer(folder.string());
-    trainer.load();
-    trainer.click("Label31");
-    trainer.click("help.Label2");
-    ASSERT_EQ(trainer.helpViewer.requests.size(), 1u);
-    EXPECT_EQ(std::filesystem::path(trainer.helpViewer.requests[0]), folder / "珠心算.hlp");
-    EXPECT_TRUE(trainer.dialogs.shown.empty());
-    EXPECT_FALSE(trainer.window.help.loaded);
-    std::filesystem::remove_all(folder);
+TEST_F(AboutBox, TheOldHelpFileAskedForByNameIsStillMissingAsBefore) {
+    about.Filename.setCaption("/nonexistent-folder/珠心算.hlp");
+    showHelpFile(trainer.window);
+    ASSERT_EQ(trainer.dialogs.shown.size(), 1u);
+    EXPECT_EQ(trainer.dialogs.shown[0],
+              "没有找到帮助文件“珠心算.hlp”，请把它放到本程序所在的文件夹里。");
+}
+
+TEST(AboutBoxHelpFile, TheHelpPageInstalledOrInTheBuildFolderOpensWithoutAMessage) {
+    const auto top = std::filesystem::temp_directory_path() / "abacus-help-test";
+    for (const char* programFolder : {"bin", "src/app"}) {
+        std::filesystem::remove_all(top);
+        std::filesystem::create_directories(top / programFolder);
+        std::filesystem::create_directories(top / "share/abacus-trainer");
+        std::ofstream(top / "share/abacus-trainer/help.html") << "<html></html>";
+        HeadlessWindow trainer((top / programFolder).string());
+        trainer.load();
+        trainer.click("Label31");
+        trainer.click("help.Label2");
+        ASSERT_EQ(trainer.helpViewer.requests.size(), 1u);
+        EXPECT_EQ(std::filesystem::path(trainer.helpViewer.requests[0]),
+                  top / "share/abacus-trainer/help.html")
+            << programFolder;
+        EXPECT_TRUE(trainer.dialogs.shown.empty());
+        EXPECT_FALSE(trainer.window.help.loaded);
+    }
+    std::filesystem::remove_all(top);
+}
+
+TEST(AboutBoxHelpFile, TheShippedHelpPageIsChineseAndCoversWhatAParentNeeds) {
+    std::ifstream page(ABACUS_HELP_PAGE);
+    ASSERT_TRUE(page) << ABACUS_HELP_PAGE;
+    const std::string text((std::istreambuf_iterator<char>(page)),
+                           std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("lang=\"zh-CN\""), std::string::npos);
+    EXPECT_NE(text.find("charset=\"utf-8\""), std::string::npos);
+    for (const char* topic : {"出  题", "演示", "出卷", "学习记录", "错题本", "练习日历", "打印",
+                              "history.sqlite3", "rm -r", "颜色", "字体", "选择学习者"}) {
+        EXPECT_NE(text.find(topic), std::string::npos) << topic;
+    }
 }
 
 }  // namespace

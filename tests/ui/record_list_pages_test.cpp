@@ -129,3 +129,45 @@ TEST(PrintedRows, WideCharactersTakeTwoCellsAndAreNeverCut) {
     EXPECT_EQ(rows, 126u);
     EXPECT_EQ(pages.size(), 3u);
 }
+
+namespace {
+
+TEST_F(PrintedPages, APapersOwnLinesPrintAloneWithANameLineUnderItsTitle) {
+    logARun();
+    const std::size_t firstPaper = lines.size();
+    writePaper("竖  式");
+    const std::size_t secondPaper = lines.size();
+    writePaper("双  列");
+    const std::size_t runAfter = lines.size();
+    logARun();
+    const std::size_t lastPaper = lines.size();
+    writePaper("单  列");
+
+    const auto expected = [&](std::size_t from, std::size_t to) {
+        std::vector<std::string> paper(lines.begin() + static_cast<std::ptrdiff_t>(from),
+                                       lines.begin() + static_cast<std::ptrdiff_t>(to));
+        paper.insert(paper.begin() + 2, "        姓名：________________");
+        return paper;
+    };
+    for (std::size_t line = 0; line < lines.size(); ++line) {
+        SCOPED_TRACE("line " + std::to_string(line));
+        const std::vector<std::string> printout = paperPrintout(lines, line);
+        if (line < firstPaper || (line >= runAfter && line < lastPaper)) {
+            EXPECT_TRUE(printout.empty());
+        } else if (line < secondPaper) {
+            EXPECT_EQ(printout, expected(firstPaper, secondPaper));
+        } else if (line < runAfter) {
+            EXPECT_EQ(printout, expected(secondPaper, runAfter));
+        } else {
+            EXPECT_EQ(printout, expected(lastPaper, lines.size()));
+        }
+    }
+    const std::vector<std::string> last = paperPrintout(lines, lines.size() - 1);
+    EXPECT_EQ(std::count_if(last.begin(), last.end(),
+                            [](const std::string& row) { return row.find("答案纸") != row.npos; }),
+              1)
+        << "its answer sheet, and no other";
+    EXPECT_TRUE(paperPrintout(lines, lines.size()).empty());
+}
+
+}  // namespace

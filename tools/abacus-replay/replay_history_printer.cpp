@@ -1,6 +1,7 @@
 #include "replay_history_printer.h"
 
 #include "history/history_views.h"
+#include "history/learner_names.h"
 #include "levels/level_table.h"
 #include "replay_printer.h"
 
@@ -113,4 +114,23 @@ std::string describeMenuWindow(MenuWindow which, const std::string& learner,
             break;
     }
     return "save " + std::to_string(savedLines);
+}
+
+std::vector<std::string> describeBook(const WindowContext& window, HistoryStore& store) {
+    const std::string learner = keptLearnerName(window.state, window.form.Text1.caption());
+    const std::vector<std::string> book = wrongQuestionBook(store.wrongQuestionsOf(learner));
+    std::vector<std::string> lines{"book " + std::to_string(book.size())};
+    lines.insert(lines.end(), book.begin(), book.end());
+    return lines;
+}
+
+std::vector<std::string> describeRunsTable(const WindowContext& window, HistoryStore& store) {
+    const std::string learner = keptLearnerName(window.state, window.form.Text1.caption());
+    const std::vector<HistoryTableRow> rows = historyTableRows(store.runsOf(learner));
+    std::vector<std::string> lines{"table " + std::to_string(rows.size())};
+    for (const HistoryTableRow& row : rows) {
+        lines.push_back(joined(
+            {row.date, row.kind, row.mode, row.digits, row.completion, row.score, row.timeUsed}));
+    }
+    return lines;
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The text forms of print history, print papers, print drills, print levels and print windows.
+// The text forms of print history, print papers, print drills, print levels, print book,
+// print table and print windows.
 
 #include <string>
 #include <utility>
@@ -7,6 +8,7 @@
 
 #include "model/history_store.h"
 #include "model/services.h"
+#include "model/window_context.h"
 
 // "history N", then one line per stored run in the order stored, its fields joined by tabs.
 std::vector<std::string> describeHistory(HistoryStore& store);
@@ -17,6 +19,11 @@ std::vector<std::string> describeDrills(HistoryStore& store);
 // "levels N", then one line per stored level test: learner, date, time, level, each item's
 // right answers ("加减8", "乘9") and 1 when passed, else 0, joined by tabs.
 std::vector<std::string> describeLevelTests(HistoryStore& store);
+// "book N", then the wrong-question book of the learner in the name box, a line per question.
+std::vector<std::string> describeBook(const WindowContext& window, HistoryStore& store);
+// "table N", then the runs table of the learner in the name box, newest first, cells joined
+// by tabs.
+std::vector<std::string> describeRunsTable(const WindowContext& window, HistoryStore& store);
 // One line for a menu window asked for: "calendar 豆 豆", "save 12" (lines handed over).
 std::string describeMenuWindow(MenuWindow which, const std::string& learner,
                                std::size_t savedLines);

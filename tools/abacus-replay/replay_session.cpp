@@ -17,12 +17,26 @@ namespace {
 // The most timer ticks one line may ask for.
 constexpr long long kMostTicks = 1'000'000;
 
+// The longest a scripted person reads a message box, in seconds.
+constexpr long long kMostReading = 86'400;
+// Timer ticks of the run clock and of the date label in one second.
+constexpr int kRunClockTicksPerSecond = 10;
+constexpr int kDateTicksPerSecond = 2;
+
+// The scripted answer a word of `answer` names.
+std::optional<DialogAnswer> dialogAnswerNamed(std::string_view word) {
+    if (word == "yes") return DialogAnswer::Yes;
+    if (word == "no") return DialogAnswer::No;
+    if (word == "ok") return DialogAnswer::Ok;
+    return std::nullopt;
+}
+
 // True for the names of the keys `key` can press, as the window reports them.
 bool isPhysicalKeyName(std::string_view key) {
     static const std::set<std::string_view> kNames = {
         "0",    "1",    "2",      "3",        "4",     "5",         "6",      "7",    "8",
         "9",    "KP_0", "KP_1",   "KP_2",     "KP_3",  "KP_4",      "KP_5",   "KP_6", "KP_7",
-        "KP_8", "KP_9", "Return", "KP_Enter", "space", "BackSpace", "Escape", "Tab"};
+        "KP_8", "KP_9", "Return", "KP_Enter", "space", "BackSpace", "Escape", "Tab",  "Right"};
     return kNames.contains(key);
 }
 
@@ -52,7 +66,19 @@ void ReplayRandom::seed(std::uint32_t value) {
 }
 
 ReplaySession::ReplaySession() : window_(services_.bind(random_, metrics_, programFolder())) {
+    services_.dialogs.whileOpen = [this](int seconds) { passTimeUnderBox(seconds); };
     dispatch(window_, Event{EventKind::Load, {}, -1, {}});
+}
+
+void ReplaySession::passTimeUnderBox(int seconds) {
+    const auto tick = [this](const std::string& timer, int times) {
+        for (int i = 0; i < times; ++i) dispatch(window_, Event{EventKind::Tick, timer, -1, {}});
+    };
+    for (int second = 0; second < seconds && services_.clock.advance(1); ++second) {
+        tick(window_.form.Timer1.name, kRunClockTicksPerSecond);
+        tick(window_.form.Timer2.name, 1);
+        tick(window_.form.Timer3.name, kDateTicksPerSecond);
+    }
 }
 
 std::optional<std::vector<std::string>> ReplaySession::run(const std::string& line,
@@ -150,16 +176,16 @@ std::optional<std::vector<std::string>> ReplaySession::run(const std::string& li
         dispatch(window_, Event{EventKind::Key, target, -1, std::string(key)});
     } else if (command == "answer") {
         const std::string_view answer = words.next();
+        const std::string_view reading = words.next();
         if (!words.atEnd()) return extraArgument();
-        if (answer == "yes") {
-            services_.dialogs.queueAnswer(DialogAnswer::Yes);
-        } else if (answer == "no") {
-            services_.dialogs.queueAnswer(DialogAnswer::No);
-        } else if (answer == "ok") {
-            services_.dialogs.queueAnswer(DialogAnswer::Ok);
-        } else {
-            return badArguments();
+        const auto seconds =
+            parseWholeNumber(reading.empty() ? std::string_view("0") : reading, 0, kMostReading);
+        if (!seconds) {
+            return refuse("extra argument " + quotedWord(reading) + " for " + quotedWord(command));
         }
+        const auto given = dialogAnswerNamed(answer);
+        if (!given) return badArguments();
+        services_.dialogs.queueAnswer(*given, static_cast<int>(*seconds));
     } else if (command == "menu") {
         const std::string name(words.next());
         const std::string_view item = words.rest();
@@ -185,6 +211,9 @@ std::optional<std::vector<std::string>> ReplaySession::run(const std::string& li
             services_.history.open(std::make_unique<NullHistoryStore>());
         }
         dispatch(window_, Event{EventKind::HistoryOpened, {}, -1, {}});
+    } else if (command == "redo") {
+        if (!words.atEnd()) return extraArgument();
+        dispatch(window_, Event{EventKind::RedoWrongQuestions, {}, -1, {}});
     } else if (command == "close") {
         if (!words.atEnd()) return extraArgument();
         dispatch(window_, Event{EventKind::Close, {}, -1, {}});
@@ -217,6 +246,8 @@ std::optional<std::vector<std::string>> ReplaySession::print(const std::string& 
         return lines;
     }
     if (what == "history") return describeHistory(services_.history);
+    if (what == "book") return describeBook(window_, services_.history);
+    if (what == "table") return describeRunsTable(window_, services_.history);
     if (what == "papers") return describePapers(services_.history);
     if (what == "drills") return describeDrills(services_.history);
     if (what == "levels") return describeLevelTests(services_.history);

@@ -34,6 +34,9 @@ class ReplaySession {
     std::optional<std::vector<std::string>> run(const std::string& line, std::string& error);
 
   private:
+    // Lets `seconds` pass while a message box is open: the clock moves on and every timer
+    // ticks as often as it would on the desktop.
+    void passTimeUnderBox(int seconds);
     // The lines of print WHAT; nullopt when WHAT names nothing printable.
     std::optional<std::vector<std::string>> print(const std::string& what);
     // The lines of one element: the record list's own lines unless `oneLineOnly`.

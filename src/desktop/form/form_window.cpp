@@ -12,8 +12,8 @@
 namespace {
 
 // The name the handlers know a key by: "0".."9" from the main row, "KP_0".."KP_9" from the
-// number pad, "Return", "KP_Enter", "space", "BackSpace", "Escape", "Tab"; "" for any other
-// key, a key held down or a key combined with Ctrl, Alt or Meta.
+// number pad, "Return", "KP_Enter", "space", "BackSpace", "Escape", "Tab", "Right"; "" for any
+// other key, a key held down or a key combined with Ctrl, Alt or Meta.
 std::string keyName(const QKeyEvent& event) {
     constexpr auto kCombining = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
     if (event.isAutoRepeat() || (event.modifiers() & kCombining)) return {};
@@ -25,6 +25,7 @@ std::string keyName(const QKeyEvent& event) {
     static const std::map<int, std::string> kNamedKeys = {
         {Qt::Key_Return, "Return"},       {Qt::Key_Enter, "KP_Enter"}, {Qt::Key_Space, "space"},
         {Qt::Key_Backspace, "BackSpace"}, {Qt::Key_Escape, "Escape"},  {Qt::Key_Tab, "Tab"},
+        {Qt::Key_Right, "Right"},
     };
     const auto named = kNamedKeys.find(key);
     return named != kNamedKeys.end() ? named->second : std::string();

@@ -6,6 +6,7 @@
 
 #include "appearance/colour_scheme.h"
 #include "appearance/window_zoom.h"
+#include "demonstration/demonstration.h"
 #include "desktop/form/focus_follower.h"
 #include "desktop/form/view_appearance.h"
 #include "desktop/form/window_icon.h"
@@ -40,7 +41,8 @@ TrainerView::TrainerView(WindowContext& window)
       main_(std::make_unique<FormWindow>(
           window.form.elements(), [this](const Event& event) { send(event); },
           [this] { return mainWindowMayClose(); }, menuBar_.bar())) {
-    main_->takeEveryKeyWhile([this] { return keysWorkTheRun(window_); });
+    main_->takeEveryKeyWhile(
+        [this] { return keysWorkTheRun(window_) || demonstrationPaused(window_); });
     sync();
 }
 

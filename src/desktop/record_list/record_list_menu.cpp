@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMenu>
+#include <algorithm>
 #include <optional>
 
 #include "desktop/printing/printing_module_entry.h"
@@ -12,12 +13,16 @@
 #include "desktop/record_list/work_progress.h"
 #include "desktop/services/qt_dialogs.h"
 #include "desktop/services/trainer_modules.h"
+#include "desktop/services/window_appearance.h"
+#include "ui/record_list_pages.h"
 
 namespace {
 
 const QString kCopyAll = QStringLiteral("复制全部");
 const QString kPrint = QStringLiteral("打印…");
 const QString kSaveAs = QStringLiteral("另存为…");
+const QString kPrintPaper = QStringLiteral("打印这份试卷…");
+constexpr int kPaperPixels = 22;  // 16.5 points printed: a child writes beside them
 const QString kHistory = QStringLiteral("学习记录…");
 const QString kCalendar = QStringLiteral("练习日历…");
 const QString kSaveTitle = QStringLiteral("另存为");
@@ -54,6 +59,18 @@ void openMenu(QAbstractItemView& list, const RecordLines& lines, const WindowIte
     menu.addAction(kPrint, [&] { printRecordListWithDialog(window, snapshot(lines), list.font()); })
         ->setEnabled(!empty);
     menu.addAction(kSaveAs, [&] { saveRecordListAs(window, snapshot(lines)); })->setEnabled(!empty);
+    const QModelIndex clicked = list.indexAt(position);
+    if (clicked.isValid()) {
+        const std::vector<std::string> paper =
+            paperPrintout(lines(), static_cast<std::size_t>(clicked.row()));
+        if (!paper.empty()) {
+            menu.addAction(kPrintPaper, [&window, paper, &list] {
+                QFont large = list.font();
+                large.setPixelSize(std::max(large.pixelSize(), kPaperPixels));
+                printRecordListWithDialog(window, paper, large);
+            });
+        }
+    }
     menu.addSeparator();
     for (const QString& item : {kHistory, kCalendar}) {
         menu.addAction(item, [&windowItem, item] { windowItem(item.toStdString()); });
@@ -83,6 +100,7 @@ void saveRecordListAs(QWidget& parent, const std::vector<std::string>& lines) {
     FileTypeIcons icons;
     QFileDialog dialog(&parent);
     prepareSaveDialog(dialog, icons);
+    dressInAppearance(dialog, parent.font());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     saveRecordListTo(lines, dialog.selectedFiles().front(), &parent);
 }

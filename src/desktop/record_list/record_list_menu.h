@@ -1,6 +1,7 @@
 #pragma once
-// The record list's right-click menu: copy every line, print, save as a text file. These
-// only read the lines; the list stays as it is.
+// The record list's right-click menu: copy every line, print, save as a text file, and on a
+// test paper's lines print only that paper large with a 姓名 line. These only read the lines;
+// the list stays as it is.
 
 #include <QString>
 #include <functional>

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "desktop/services/window_appearance.h"
+
 namespace {
 
 const QString kProductName = QStringLiteral("童趣星");
@@ -12,6 +14,7 @@ QMessageBox::StandardButton ask(QMessageBox::Icon icon, const std::string& text,
                                 QMessageBox::StandardButtons buttons) {
     QMessageBox box(icon, kProductName, QString::fromStdString(text), buttons,
                     QApplication::activeWindow());
+    dressInAppearance(box, QApplication::font());
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -1,5 +1,7 @@
 #include "desktop/widgets/label_view.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -7,7 +9,24 @@
 #include "desktop/widgets/twips.h"
 
 LabelView::LabelView(QWidget* parent, std::string eventName, EventSink sink)
-    : ClickableWidget(parent, std::move(eventName), std::move(sink)) {}
+    : ClickableWidget(parent, eventName, sink),
+      eventName_(std::move(eventName)),
+      sink_(std::move(sink)) {}
+
+// The label's own right-click menu, when the model gives it items.
+void LabelView::contextMenuEvent(QContextMenuEvent* event) {
+    if (menuItems_.empty()) {
+        ClickableWidget::contextMenuEvent(event);
+        return;
+    }
+    QMenu menu(this);
+    for (const std::string& item : menuItems_) {
+        menu.addAction(QString::fromStdString(item), this, [this, item] {
+            sink_(Event{EventKind::Menu, eventName_, -1, item});
+        });
+    }
+    menu.exec(event->globalPos());
+}
 
 void LabelView::sync(const Element& element) {
     basics_.sync(*this, element, pixelRect(element));
@@ -30,6 +49,7 @@ void LabelView::sync(const Element& element) {
         hollowValue_ = element.hollowText;
         repaint = true;
     }
+    menuItems_ = element.menuItems;
     if (repaint) update();
 }
 

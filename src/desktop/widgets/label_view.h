@@ -23,6 +23,7 @@ class LabelView : public ClickableWidget, public ElementView {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     WidgetBasics basics_;
@@ -35,4 +36,7 @@ class LabelView : public ClickableWidget, public ElementView {
     ElementColours colourValues_;
     CaptionStyle styleValue_;
     bool hollowValue_ = false;
+    std::vector<std::string> menuItems_;
+    std::string eventName_;
+    EventSink sink_;
 };

@@ -10,8 +10,9 @@ ShapeView::ShapeView(QWidget* parent) : QWidget(parent) {
 
 void ShapeView::sync(const Element& element) {
     basics_.sync(*this, element, pixelRect(element));
-    if (colours_.changed(coloursOf(element))) {
+    if (colours_.changed(coloursOf(element)) || thickness_ != element.thickness) {
         colourValues_ = coloursOf(element);
+        thickness_ = element.thickness;
         update();
     }
 }
@@ -20,7 +21,8 @@ void ShapeView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (colourValues_.fill) painter.fillRect(rect(), qtColour(*colourValues_.fill));
     if (colourValues_.fore) {
-        painter.setPen(qtColour(*colourValues_.fore));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        const int half = thickness_ / 2;
+        painter.setPen(QPen(qtColour(*colourValues_.fore), thickness_));
+        painter.drawRect(rect().adjusted(half, half, -1 - half, -1 - half));
     }
 }

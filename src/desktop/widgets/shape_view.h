@@ -1,5 +1,6 @@
 #pragma once
-// A rectangle: outlined in its fore colour, filled with its fill colour, or both.
+// A rectangle: outlined in its fore colour (its thickness in pixels), filled with its fill
+// colour, or both.
 
 #include <QWidget>
 
@@ -23,4 +24,5 @@ class ShapeView : public QWidget, public ElementView {
     WidgetBasics basics_;
     Remembered<ElementColours> colours_;
     ElementColours colourValues_;
+    int thickness_ = 1;
 };

@@ -4,10 +4,14 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <algorithm>
+
+#include "history/calendar_colours.h"
 
 namespace {
 
-const QColor kPractisedDay(255, 236, 179);
+// The toolkit's colour of a calendar colour.
+QColor qtColour(const Rgb& colour) { return QColor(colour.red, colour.green, colour.blue); }
 
 // The date as the history writes it, "2026-12-08".
 std::string historyDate(QDate date) { return date.toString(Qt::ISODate).toStdString(); }
@@ -33,25 +37,30 @@ void PracticeCalendar::showMonth(int year, int month) {
     updateCells();
 }
 
-// A day of the month on view with practice gets a tint and its runs and questions.
+// A day of the month on view with practice gets a tint and its runs and questions; the
+// selected day is dark with light texts, practised or not.
 void PracticeCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) const {
     const bool shownMonth = date.year() == year_ && date.month() == month_;
     const DayFigures& day = figures_.days[static_cast<std::size_t>(date.day())];
-    if (!shownMonth || day.runs == 0) {
+    const bool practised = shownMonth && day.runs > 0;
+    const bool selected = date == selectedDate();
+    if (!practised && !selected) {
         QCalendarWidget::paintCell(painter, rect, date);
         return;
     }
     painter->save();
-    painter->fillRect(rect, date == selectedDate() ? palette().highlight().color() : kPractisedDay);
-    painter->setPen(Qt::black);
+    painter->fillRect(rect, qtColour(selected ? kSelectedDayBack : kPractisedDayBack));
+    painter->setPen(qtColour(selected ? kSelectedDayNumber : kPractisedDayNumber));
     painter->drawText(rect.adjusted(2, 2, -2, -2), Qt::AlignTop | Qt::AlignHCenter,
                       QString::number(date.day()));
-    QFont small = painter->font();
-    small.setPixelSize(std::max(9, small.pixelSize() > 0 ? small.pixelSize() - 3 : 10));
-    painter->setFont(small);
-    painter->setPen(QColor(160, 40, 0));
-    painter->drawText(rect.adjusted(1, 0, -1, -2), Qt::AlignBottom | Qt::AlignHCenter,
-                      QStringLiteral("%1次 %2题").arg(day.runs).arg(day.questions));
+    if (practised) {
+        QFont small = painter->font();
+        small.setPixelSize(std::max(9, small.pixelSize() > 0 ? small.pixelSize() - 3 : 10));
+        painter->setFont(small);
+        painter->setPen(qtColour(selected ? kSelectedDayFigures : kPractisedDayFigures));
+        painter->drawText(rect.adjusted(1, 0, -1, -2), Qt::AlignBottom | Qt::AlignHCenter,
+                          QStringLiteral("%1次 %2题").arg(day.runs).arg(day.questions));
+    }
     painter->restore();
 }
 
@@ -69,11 +78,23 @@ CalendarWindow::CalendarWindow(const std::string& learner, std::vector<StoredRun
     layout->addWidget(calendar_, 3);
     layout->addWidget(totals_);
     layout->addWidget(dayRuns_, 1);
-    connect(calendar_, &QCalendarWidget::currentPageChanged, this, [this] { showTotals(); });
-    connect(calendar_, &QCalendarWidget::clicked, this, [this](QDate date) { listDay(date); });
+    connect(calendar_, &QCalendarWidget::currentPageChanged, this,
+            [this](int year, int month) { turnToMonth(year, month); });
+    connect(calendar_, &QCalendarWidget::selectionChanged, this,
+            [this] { listDay(calendar_->selectedDate()); });
     showTotals();
     listDay(today);
     resize(620, 600);
+}
+
+// A new month on view selects the same day in it (its last day when it is shorter) and lists
+// that day's runs, so the list never shows a day of another month.
+void CalendarWindow::turnToMonth(int year, int month) {
+    showTotals();
+    const QDate first(year, month, 1);
+    const QDate day(year, month, std::min(calendar_->selectedDate().day(), first.daysInMonth()));
+    if (day != calendar_->selectedDate()) calendar_->setSelectedDate(day);
+    listDay(calendar_->selectedDate());
 }
 
 // The month's totals under the calendar.

@@ -36,7 +36,12 @@ class CalendarWindow : public QDialog {
     CalendarWindow(const std::string& learner, std::vector<StoredRun> runs, QDate today,
                    const QFont& font, QWidget* parent);
 
+    // The list of the selected day's runs, one line each (for tests and screenshots).
+    QListWidget& dayRuns() const { return *dayRuns_; }
+    PracticeCalendar& calendar() const { return *calendar_; }
+
   private:
+    void turnToMonth(int year, int month);
     void showTotals();
     void listDay(QDate date);
 

@@ -23,6 +23,7 @@ constexpr char kNoRuns[] = "还没有保存的答题记录。";
 constexpr char kNoWrongQuestions[] = "没有答错的题目。";
 constexpr char kLevelTestsTab[] = "等级考试";
 constexpr char kNoLevelTests[] = "还没有等级考试的记录。";
+constexpr char kRedoButton[] = "重做错题";
 
 // The table of runs, one row each, newest first, its columns as wide as their widest text.
 QTableView* runsTable(const std::vector<StoredRun>& runs, QWidget* parent) {
@@ -32,7 +33,8 @@ QTableView* runsTable(const std::vector<StoredRun>& runs, QWidget* parent) {
     table->verticalHeader()->setVisible(false);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     int column = 0;
-    for (const char* widest : {"2026-12-08 09:05", "+-×÷", "位数", "题数", "得分"}) {
+    for (const char* widest : {"2026-12-08 09:05", "考试/练习", "+-×÷", "位数", "20/100 中止",
+                               "得分（练习：首次答对率）"}) {
         table->setColumnWidth(column++, table->fontMetrics().horizontalAdvance(widest) + 16);
     }
     table->horizontalHeader()->setStretchLastSection(true);
@@ -54,7 +56,8 @@ QWidget* runsPage(const std::vector<StoredRun>& runs, QWidget* parent) {
 }
 
 // The second page: the wrong-question book with its copy and print buttons.
-QWidget* wrongQuestionsPage(const std::vector<WrongQuestion>& wrong, QWidget* parent) {
+QWidget* wrongQuestionsPage(const std::vector<WrongQuestion>& wrong, const RedoRequest& redo,
+                            QWidget* parent) {
     auto* page = new QWidget(parent);
     auto* layout = new QVBoxLayout(page);
     const std::vector<std::string> lines = wrongQuestionBook(wrong);
@@ -69,12 +72,19 @@ QWidget* wrongQuestionsPage(const std::vector<WrongQuestion>& wrong, QWidget* pa
     auto* buttons = new QHBoxLayout;
     auto* copy = new QPushButton(QStringLiteral("复制全部"), page);
     auto* print = new QPushButton(QStringLiteral("打印…"), page);
+    auto* again = new QPushButton(QString::fromUtf8(kRedoButton), page);
     copy->setEnabled(!lines.empty());
     print->setEnabled(!lines.empty());
+    again->setEnabled(!lines.empty());
+    QObject::connect(again, &QPushButton::clicked, page, [page, redo] {
+        page->window()->close();
+        redo();
+    });
     QObject::connect(copy, &QPushButton::clicked, page, [lines] { copyRecordList(lines); });
     QObject::connect(print, &QPushButton::clicked, page, [page, lines] {
         printRecordListWithDialog(*page->window(), lines, page->font());
     });
+    buttons->addWidget(again);
     buttons->addStretch();
     buttons->addWidget(copy);
     buttons->addWidget(print);
@@ -95,7 +105,7 @@ QWidget* levelTestsPage(const std::vector<StoredLevelTest>& tests, QWidget* pare
 }  // namespace
 
 HistoryWindow::HistoryWindow(const std::string& learner, const std::vector<StoredRun>& runs,
-                             WrongQuestionsSource wrongQuestions,
+                             WrongQuestionsSource wrongQuestions, RedoRequest redo,
                              const std::vector<StoredLevelTest>& levelTests, const QFont& font,
                              QWidget* parent)
     : QDialog(parent) {
@@ -107,11 +117,11 @@ HistoryWindow::HistoryWindow(const std::string& learner, const std::vector<Store
     pages->addTab(runsPage(runs, pages), QStringLiteral("答题记录"));
     pages->addTab(new QWidget(pages), QString::fromUtf8(kWrongQuestionsTab));
     connect(pages, &QTabWidget::currentChanged, this,
-            [pages, wrongQuestions = std::move(wrongQuestions)](int index) {
+            [pages, wrongQuestions = std::move(wrongQuestions), redo = std::move(redo)](int index) {
                 if (index != 1 || pages->widget(1)->layout() != nullptr) return;
                 QWidget* placeholder = pages->widget(1);
                 pages->removeTab(1);
-                pages->insertTab(1, wrongQuestionsPage(wrongQuestions(), pages),
+                pages->insertTab(1, wrongQuestionsPage(wrongQuestions(), redo, pages),
                                  QString::fromUtf8(kWrongQuestionsTab));
                 placeholder->deleteLater();
                 pages->setCurrentIndex(1);

@@ -4,7 +4,9 @@
 #include <QTimer>
 
 #include "desktop/form/trainer_view.h"
+#include "desktop/form/view_appearance.h"
 #include "desktop/record_list/record_list_menu.h"
+#include "desktop/services/window_appearance.h"
 #include "desktop/windows/calendar_window.h"
 #include "desktop/windows/history_window.h"
 #include "desktop/windows/learner_chooser.h"
@@ -14,9 +16,18 @@ namespace {
 
 constexpr int kPaperFontPixels = 19;  // 14 points on a 96-dpi screen
 
-// Shows a new window in place of the one of its kind still open.
+// A window size at the chosen zoom.
+QSize zoomedSize(QSize size) {
+    return QSize(static_cast<int>(size.width() * zoomFactor()),
+                 static_cast<int>(size.height() * zoomFactor()));
+}
+
+// Shows a new window in place of the one of its kind still open, at the chosen zoom and in
+// the chosen colours.
 void replaceWindow(QPointer<QWidget>& slot, QWidget* window) {
     if (slot) slot->close();
+    dressInAppearance(*window, window->font());
+    window->resize(zoomedSize(window->size()));
     slot = window;
     window->show();
     window->raise();
@@ -69,6 +80,9 @@ void QtMenuWindows::show(MenuWindow which, const std::string& learner,
                           new HistoryWindow(
                               learner, store_.runsOf(learner),
                               [this, learner] { return store_.wrongQuestionsOf(learner); },
+                              [view = view_] {
+                                  view->send(Event{EventKind::RedoWrongQuestions, {}, -1, {}});
+                              },
                               store_.levelTests(learner), font_, &main));
             break;
         case MenuWindow::Calendar:

@@ -4,9 +4,10 @@
 
 namespace {
 
-const QStringList kColumns = {QStringLiteral("日期"), QStringLiteral("运算"),
-                              QStringLiteral("位数"), QStringLiteral("题数"),
-                              QStringLiteral("得分"), QStringLiteral("用时")};
+const QStringList kColumns = {QStringLiteral("日期"), QStringLiteral("考试/练习"),
+                              QStringLiteral("运算"), QStringLiteral("位数"),
+                              QStringLiteral("完成"), QStringLiteral("得分（练习：首次答对率）"),
+                              QStringLiteral("用时")};
 
 }  // namespace
 
@@ -24,8 +25,8 @@ int RunsTableModel::columnCount(const QModelIndex& parent) const {
 QVariant RunsTableModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid()) return {};
     const HistoryTableRow& row = rows_[static_cast<std::size_t>(index.row())];
-    const std::string* const cells[] = {&row.date,  &row.mode,  &row.digits,
-                                        &row.count, &row.score, &row.timeUsed};
+    const std::string* const cells[] = {&row.date,       &row.kind,  &row.mode,    &row.digits,
+                                        &row.completion, &row.score, &row.timeUsed};
     return QString::fromStdString(*cells[index.column()]);
 }
 

@@ -1,83 +1,148 @@
 #include "desktop/windows/score_plot.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QToolTip>
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace {
 
-constexpr int kMargin = 36;
+constexpr int kLeftMargin = 56;
+constexpr int kTopMargin = 18;
+constexpr int kBottomMargin = 52;
 constexpr int kLegendWidth = 110;
+constexpr int kPointRadius = 4;
+constexpr int kHoverReach = 8;
 constexpr double kTopScore = 100;
+constexpr char kDateAxis[] = "日期";
+constexpr char kScoreAxis[] = "得分";
+constexpr char kStoppedNote[] = "（中止）";
 const std::array<QColor, 7> kModeColours = {
     QColor(220, 50, 47), QColor(38, 139, 210), QColor(133, 153, 0),  QColor(211, 54, 130),
     QColor(181, 137, 0), QColor(42, 161, 152), QColor(108, 113, 196)};
+
+// The date as the axis writes it, "12-08".
+QString shortDate(int day) { return QString::fromStdString(dateOfDay(day).substr(5)); }
 
 }  // namespace
 
 ScorePlot::ScorePlot(std::vector<ScoreLine> lines, QWidget* parent)
     : QWidget(parent), lines_(std::move(lines)) {
-    setMinimumSize(480, 220);
+    setMinimumSize(480, 240);
+    setMouseTracking(true);
     bool first = true;
     for (const ScoreLine& line : lines_) {
-        for (const ScorePoint& point : line.points) {
-            firstDay_ = first ? point.day : std::min(firstDay_, point.day);
-            lastDay_ = first ? point.day : std::max(lastDay_, point.day);
-            first = false;
+        for (const auto* points : {&line.points, &line.stopped}) {
+            for (const ScorePoint& point : *points) {
+                firstDay_ = first ? point.day : std::min(firstDay_, point.day);
+                lastDay_ = first ? point.day : std::max(lastDay_, point.day);
+                first = false;
+            }
         }
     }
 }
 
-// Axes with the scores 0 to 100, the first and last day, a line per mode and its legend.
+QRect ScorePlot::plotArea() const {
+    return {kLeftMargin, kTopMargin, width() - kLeftMargin - kLegendWidth - 12,
+            height() - kTopMargin - kBottomMargin};
+}
+
+QPointF ScorePlot::placeOf(const ScorePoint& point) const {
+    const QRect area = plotArea();
+    const double span = std::max(1, lastDay_ - firstDay_);
+    const double across = lastDay_ == firstDay_ ? 0.5 : (point.day - firstDay_) / span;
+    return {area.left() + across * area.width(),
+            area.bottom() - point.score / kTopScore * area.height()};
+}
+
+std::optional<QString> ScorePlot::pointTextAt(QPoint position) const {
+    for (const ScoreLine& line : lines_) {
+        const QString mode = QString::fromStdString(line.mode);
+        for (const auto* points : {&line.points, &line.stopped}) {
+            for (const ScorePoint& point : *points) {
+                const QPointF place = placeOf(point);
+                if (std::hypot(place.x() - position.x(), place.y() - position.y()) > kHoverReach) {
+                    continue;
+                }
+                return QStringLiteral("%1  %2  得分 %3%4")
+                    .arg(QString::fromStdString(dateOfDay(point.day)), mode)
+                    .arg(std::lround(point.score))
+                    .arg(points == &line.stopped ? QString::fromUtf8(kStoppedNote) : QString());
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// Shows the date, mode and score of the point under the pointer.
+void ScorePlot::mouseMoveEvent(QMouseEvent* event) {
+    const std::optional<QString> text = pointTextAt(event->position().toPoint());
+    if (text) {
+        QToolTip::showText(event->globalPosition().toPoint(), *text, this);
+    } else {
+        QToolTip::hideText();
+    }
+}
+
+// The score grid 0 to 100, the days with runs along the bottom and both axes' names.
+void ScorePlot::paintAxes(QPainter& painter, const QRect& area) const {
+    const QFontMetrics metrics = painter.fontMetrics();
+    for (int score = 0; score <= 100; score += 20) {
+        const int y = area.bottom() - static_cast<int>(area.height() * score / kTopScore);
+        painter.setPen(Qt::lightGray);
+        painter.drawLine(area.left(), y, area.right(), y);
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(0, y - 10, kLeftMargin - 6, 20), Qt::AlignRight | Qt::AlignVCenter,
+                         QString::number(score));
+    }
+    painter.drawLine(area.bottomLeft(), area.bottomRight());
+    painter.drawLine(area.bottomLeft(), area.topLeft());
+    painter.drawText(QRect(0, 0, kLeftMargin, kTopMargin), Qt::AlignLeft | Qt::AlignVCenter,
+                     QString::fromUtf8(kScoreAxis));
+    painter.drawText(QRect(area.left(), area.bottom() + metrics.height() + 4, area.width(),
+                           metrics.height() + 4),
+                     Qt::AlignHCenter | Qt::AlignTop, QString::fromUtf8(kDateAxis));
+    const int labelWidth = metrics.horizontalAdvance(QStringLiteral("12-08")) + 8;
+    for (const int day : dateAxisDays(lines_, std::max(1, area.width() / labelWidth))) {
+        const int x = static_cast<int>(placeOf({day, 0}).x());
+        painter.drawLine(x, area.bottom(), x, area.bottom() + 3);
+        painter.drawText(QRect(x - labelWidth / 2, area.bottom() + 4, labelWidth, metrics.height()),
+                         Qt::AlignHCenter | Qt::AlignTop, shortDate(day));
+    }
+}
+
+// The axes, a line per mode through its daily means, hollow stopped runs and the legend.
 void ScorePlot::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), Qt::white);
-    const QRect area(kMargin, kMargin / 2, width() - 2 * kMargin - kLegendWidth,
-                     height() - 2 * kMargin);
+    const QRect area = plotArea();
     if (area.width() <= 0 || area.height() <= 0) return;
-    painter.setPen(Qt::lightGray);
-    for (int score = 0; score <= 100; score += 20) {
-        const int y = area.bottom() - static_cast<int>(area.height() * score / kTopScore);
-        painter.drawLine(area.left(), y, area.right(), y);
-        painter.setPen(Qt::black);
-        painter.drawText(QRect(0, y - 10, kMargin - 4, 20), Qt::AlignRight | Qt::AlignVCenter,
-                         QString::number(score));
-        painter.setPen(Qt::lightGray);
-    }
-    painter.setPen(Qt::black);
-    painter.drawLine(area.bottomLeft(), area.bottomRight());
-    painter.drawLine(area.bottomLeft(), area.topLeft());
-    if (lines_.empty()) return;
-    const QRect dates(area.left(), area.bottom() + 4, area.width(), kMargin - 8);
-    painter.drawText(dates, Qt::AlignLeft | Qt::AlignTop,
-                     QString::fromStdString(dateOfDay(firstDay_)));
-    if (lastDay_ != firstDay_) {
-        painter.drawText(dates, Qt::AlignRight | Qt::AlignTop,
-                         QString::fromStdString(dateOfDay(lastDay_)));
-    }
-    const double span = std::max(1, lastDay_ - firstDay_);
-    const auto place = [&](const ScorePoint& point) {
-        const double across = lastDay_ == firstDay_ ? 0.5 : (point.day - firstDay_) / span;
-        return QPointF(area.left() + across * area.width(),
-                       area.bottom() - point.score / kTopScore * area.height());
-    };
+    paintAxes(painter, area);
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const QColor colour = kModeColours[i % kModeColours.size()];
         painter.setPen(QPen(colour, 2));
-        painter.setBrush(colour);
         QPainterPath path;
         for (const ScorePoint& point : lines_[i].points) {
             if (path.elementCount() == 0) {
-                path.moveTo(place(point));
+                path.moveTo(placeOf(point));
             } else {
-                path.lineTo(place(point));
+                path.lineTo(placeOf(point));
             }
-            painter.drawEllipse(place(point), 2.5, 2.5);
         }
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(path);
+        painter.setBrush(Qt::white);
+        for (const ScorePoint& point : lines_[i].stopped) {
+            painter.drawEllipse(placeOf(point), kPointRadius, kPointRadius);
+        }
+        painter.setBrush(colour);
+        for (const ScorePoint& point : lines_[i].points) {
+            painter.drawEllipse(placeOf(point), kPointRadius, kPointRadius);
+        }
         const int y = area.top() + static_cast<int>(i) * 20;
         painter.drawLine(area.right() + 12, y + 8, area.right() + 36, y + 8);
         painter.setPen(Qt::black);

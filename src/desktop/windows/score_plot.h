@@ -1,7 +1,10 @@
 #pragma once
-// The learner's scores over the days, one coloured line per mode, painted with QPainter.
+// The learner's scores over the days, one coloured line per mode, painted with QPainter:
+// filled points for a day's mean of finished runs, hollow ones for stopped runs, the axes
+// labelled, and a point's date, mode and score shown when the pointer rests on it.
 
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 #include "history/history_views.h"
@@ -10,10 +13,19 @@ class ScorePlot : public QWidget {
   public:
     ScorePlot(std::vector<ScoreLine> lines, QWidget* parent);
 
+    // The text shown for the point under `position`, if there is one.
+    std::optional<QString> pointTextAt(QPoint position) const;
+    // Where a point of the plot is drawn.
+    QPointF placeOf(const ScorePoint& point) const;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
+    QRect plotArea() const;
+    void paintAxes(QPainter& painter, const QRect& area) const;
+
     std::vector<ScoreLine> lines_;
     int firstDay_ = 0;
     int lastDay_ = 0;

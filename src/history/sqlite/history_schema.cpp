@@ -83,8 +83,13 @@ CREATE TABLE drills (
 CREATE INDEX drills_by_learner ON drills (learner, date, time);
 )";
 
-// Version 3: the level tests, one row per test with each item's right answers.
+// Version 3: a question can be taken out of the wrong-question book once redone right.
 constexpr char kVersion3[] = R"(
+ALTER TABLE questions ADD COLUMN out_of_book INTEGER NOT NULL DEFAULT 0;
+)";
+
+// Version 4: the level tests, one row per test with each item's right answers.
+constexpr char kVersion4[] = R"(
 CREATE TABLE level_tests (
     id INTEGER PRIMARY KEY,
     learner TEXT NOT NULL,
@@ -100,7 +105,7 @@ CREATE INDEX level_tests_by_learner ON level_tests (learner, date, time);
 )";
 
 // The step from version i to version i + 1 is kSteps[i].
-constexpr const char* kSteps[] = {kVersion1, kVersion2, kVersion3};
+constexpr const char* kSteps[] = {kVersion1, kVersion2, kVersion3, kVersion4};
 constexpr int kStepCount = static_cast<int>(sizeof kSteps / sizeof kSteps[0]);
 
 // The result for a failed statement's code.

@@ -10,6 +10,9 @@ constexpr char kRunColumns[] =
 constexpr char kPaperColumns[] =
     "learner, number, date, time, mode, digits, question_count, exam, layout, fill_in";
 
+// The column of runsOf's count of questions right at the first try.
+constexpr int kFirstTryColumn = 16;
+
 // The practice attempts as one text, one entry a line.
 std::string joinedAttempts(const std::vector<std::string>& attempts) {
     std::string joined;
@@ -160,25 +163,57 @@ StoreOutcome SqliteHistoryStore::storePaper(const StoredPaper& paper) {
 
 std::vector<StoredRun> SqliteHistoryStore::runsOf(const std::string& learner) {
     SqliteStatement query(database_, std::string("SELECT id, ") + kRunColumns +
+                                         ", (SELECT COUNT(*) FROM questions q WHERE "
+                                         "q.run_id = runs.id AND q.right = 1 AND q.attempts = '')"
                                          " FROM runs WHERE learner = ? "
                                          "ORDER BY start_date DESC, start_time DESC, id DESC");
     query.bind(1, learner);
-    return readRuns(query);
+    std::vector<StoredRun> runs;
+    while (query.step() == SQLITE_ROW) {
+        runs.push_back(runFromRow(query));
+        runs.back().firstTryRight = static_cast<int>(query.number(kFirstTryColumn));
+    }
+    return runs;
 }
 
 std::vector<WrongQuestion> SqliteHistoryStore::wrongQuestionsOf(const std::string& learner) {
     SqliteStatement query(
         database_,
         "SELECT r.start_date, r.mode, q.first_term, q.operator, q.second_term, q.result_term, "
-        "q.blank_position, q.typed_answer, q.right_answer, q.right, q.attempts FROM questions q "
-        "JOIN runs r ON r.id = q.run_id WHERE r.learner = ? AND q.right = 0 "
+        "q.blank_position, q.typed_answer, q.right_answer, q.right, q.attempts, r.exam "
+        "FROM questions q JOIN runs r ON r.id = q.run_id WHERE r.learner = ? AND "
+        "(q.right = 0 OR (r.exam = 0 AND q.attempts <> '')) AND q.out_of_book = 0 "
         "ORDER BY r.start_date DESC, r.start_time DESC, r.id DESC, q.number");
     query.bind(1, learner);
     std::vector<WrongQuestion> wrong;
     while (query.step() == SQLITE_ROW) {
-        wrong.push_back({query.text(0), query.text(1), questionFromRow(query, 2)});
+        wrong.push_back(
+            {query.text(0), query.text(1), questionFromRow(query, 2), query.number(11) != 0});
     }
     return wrong;
+}
+
+StoreOutcome SqliteHistoryStore::takeOutOfBook(const std::string& learner,
+                                               const StoredQuestion& question) {
+    return inTransaction([&] {
+        SqliteStatement update(
+            database_,
+            "UPDATE questions SET out_of_book = 1 WHERE run_id IN "
+            "(SELECT id FROM runs WHERE learner = ?1) AND operator = ?2 AND "
+            "blank_position = ?3 AND right_answer = ?4 AND "
+            "(blank_position NOT IN (1, 2) OR first_term = ?5) AND "
+            "(blank_position = 2 OR second_term = ?6) AND (blank_position = 1 OR "
+            "result_term = ?7)");
+        // The blank's own term holds what was typed there, so it is left out of the match.
+        update.bind(1, learner)
+            .bind(2, question.operatorSign)
+            .bind(3, static_cast<long long>(question.blankPosition))
+            .bind(4, question.rightAnswer)
+            .bind(5, question.firstTerm)
+            .bind(6, question.secondTerm)
+            .bind(7, question.resultTerm);
+        return update.run();
+    });
 }
 
 std::vector<StoredRun> SqliteHistoryStore::allRuns() {

@@ -25,6 +25,7 @@ class SqliteHistoryStore : public HistoryStore {
     std::vector<StoredLevelTest> levelTests(const std::string& learner) override;
     std::vector<StoredRun> runsOf(const std::string& learner) override;
     std::vector<WrongQuestion> wrongQuestionsOf(const std::string& learner) override;
+    StoreOutcome takeOutOfBook(const std::string& learner, const StoredQuestion& question) override;
     std::vector<StoredRun> allRuns() override;
     std::vector<StoredQuestion> questionsOf(long long runId) override;
     std::vector<StoredPaper> allPapers() override;

@@ -1,0 +1,14 @@
+#pragma once
+// The learner the history keeps a run under, and the learner the name box starts with.
+
+#include <string>
+
+#include "model/window_context.h"
+
+// The name a run or paper of `typedName` is kept under: the default learner's name when
+// nothing but blanks was typed.
+std::string keptLearnerName(const TrainingState& state, const std::string& typedName);
+
+// Puts the learner of the last stored run into the name box, unless a name other than the
+// default has been typed there or the box is locked.
+void restoreLastLearner(WindowContext& window);
