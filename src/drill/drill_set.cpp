@@ -11,6 +11,7 @@
 #include "flash/flash_chain.h"
 #include "history/stored_moment.h"
 #include "listening/drill/listening_set.h"
+#include "levels/level_test.h"
 #include "sound/play_clip.h"
 
 namespace {
@@ -209,6 +210,10 @@ void drill_Command1_Click(WindowContext& window) {
         beadDrill_Command1_Click(window);
         return;
     }
+    if (drill.kind == DrillKind::Levels) {
+        levelStartButton(window);
+        return;
+    }
     if (drill.setRunning) {
         stopChain(window);
         return;
@@ -253,6 +258,7 @@ void drill_Timer1_Timer(WindowContext& window) {
 
 void drill_Command2_Click(WindowContext& window) {
     DrillState& drill = window.drillState;
+    if (drill.kind == DrillKind::Levels) return levelAnswerButton(window);
     DrillForm& room = window.drill;
     if (drill.phase != ChainPhase::Answering) return;
     const char* hint = "";

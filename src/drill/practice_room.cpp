@@ -6,6 +6,7 @@
 #include "beads/bead_room.h"
 #include "drill/drill_set.h"
 #include "listening/drill/listening_set.h"
+#include "levels/level_test.h"
 
 namespace {
 
@@ -73,6 +74,7 @@ void openPracticeRoom(WindowContext& window, DrillKind kind) {
         return;
     }
     stopChain(window);
+    stopLevelTest(window);
     drill.kind = kind;
     drill.learner = learner;
     room.drill.setCaption(kind == DrillKind::Listening ? kListeningTitle : kFlashTitle);
@@ -85,6 +87,8 @@ void openPracticeRoom(WindowContext& window, DrillKind kind) {
     room.Text1.setCaption("");
     room.Command5.enabled = kind != DrillKind::Listening;
     if (kind == DrillKind::Listening) listeningCanBeHeard(window);
+    if (kind == DrillKind::Beads) showBeadDrill(window, true);
+    if (kind == DrillKind::Levels) showLevelTestRoom(window, true);
     room.drill.visible = true;
     ++room.raiseRequests;
     room.moveFocus(room.Command1);
@@ -92,6 +96,7 @@ void openPracticeRoom(WindowContext& window, DrillKind kind) {
 
 void closePracticeRoom(WindowContext& window) {
     stopChain(window);
+    stopLevelTest(window);
     window.drill.drill.visible = false;
 }
 

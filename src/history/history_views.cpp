@@ -10,6 +10,7 @@
 
 #include "engine/clock_text.h"
 #include "engine/text_number.h"
+#include "levels/level_table.h"
 
 namespace {
 
@@ -178,6 +179,23 @@ std::vector<std::string> wrongQuestionBook(const std::vector<WrongQuestion>& wro
                         askedQuestion(question) +
                         (entry.exam ? "  你的答案：" + typed : "  答错过：" + tries) +
                         "  正确答案：" + question.rightAnswer);
+    }
+    return lines;
+}
+
+std::vector<std::string> levelTestLines(const std::vector<StoredLevelTest>& tests) {
+    const char* const kItems[] = {"加减", "乘"};
+    std::vector<std::string> lines;
+    for (auto test = tests.rbegin(); test != tests.rend(); ++test) {
+        std::string line =
+            test->date + " " + test->time.substr(0, 5) + "  " +
+            (test->level >= 0 && test->level < kLevelCount ? levelSpec(test->level).caption
+                                                           : std::string("?"));
+        for (std::size_t item = 0; item < test->rightPerItem.size() && item < 2; ++item) {
+            line += (item == 0 ? "  " : " ") + std::string(kItems[item]) +
+                    std::to_string(test->rightPerItem[item]);
+        }
+        lines.push_back(line + (test->passed ? "  通过" : "  未通过"));
     }
     return lines;
 }

@@ -64,6 +64,9 @@ std::vector<std::string> runsOnDayLines(const std::vector<StoredRun>& runs,
                                         const std::string& date);
 // The wrong-question book: a line per question with the entry and the right answer.
 std::vector<std::string> wrongQuestionBook(const std::vector<WrongQuestion>& wrong);
+// The level tests, one line each, newest first: "2026-12-08 09:05  六级  加减8 乘9  通过".
+// The tests are given in the order stored.
+std::vector<std::string> levelTestLines(const std::vector<StoredLevelTest>& tests);
 // The question with its blank shown empty, as it was asked: "35+(  )=47".
 std::string askedQuestion(const StoredQuestion& question);
 // The days since 1970-01-01 of a date "2026-12-08"; 0 for a text that is no date.

@@ -56,6 +56,11 @@ StoreOutcome HistoryWriter::storeDrill(const StoredDrill& drill) {
                    [drill](HistoryStore& store) { return store.storeDrill(drill); });
 }
 
+StoreOutcome HistoryWriter::storeLevelTest(const StoredLevelTest& test) {
+    return enqueue(WriteKind::LevelTest,
+                   [test](HistoryStore& store) { return store.storeLevelTest(test); });
+}
+
 StoreOutcome HistoryWriter::setSetting(const std::string& learner, const std::string& key,
                                        const std::string& value) {
     return enqueue(WriteKind::Setting, [learner, key, value](HistoryStore& store) {
@@ -102,6 +107,10 @@ std::vector<StoredPaper> HistoryWriter::allPapers() {
 
 std::vector<StoredDrill> HistoryWriter::allDrills() {
     return afterQueuedWrites([](HistoryStore& store) { return store.allDrills(); });
+}
+
+std::vector<StoredLevelTest> HistoryWriter::levelTests(const std::string& learner) {
+    return afterQueuedWrites([&learner](HistoryStore& store) { return store.levelTests(learner); });
 }
 
 std::vector<LearnerSummary> HistoryWriter::learners() {

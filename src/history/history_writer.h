@@ -1,9 +1,9 @@
 #pragma once
-// Stores runs, papers, drill chains, settings and wrong-question book marks on a thread of its
-// own, so the window never waits for the file: writes are queued in the order made and kept in
-// memory until stored. While another
-// trainer holds the file the writer tries again for as long as the program runs; at exit it
-// stores what is queued. A read first waits until the writes before it are stored.
+// Stores runs, papers, drill chains, level tests, settings and wrong-question book marks on a
+// thread of its own, so the window never waits for the file: writes are queued in the order made
+// and kept in memory until stored. While another trainer holds the file the writer tries again
+// for as long as the program runs; at exit it stores what is queued. A read first waits until
+// the writes before it are stored.
 
 #include <chrono>
 #include <condition_variable>
@@ -15,7 +15,7 @@
 
 #include "model/history_store.h"
 
-enum class WriteKind { Run, Paper, Drill, Setting, BookMark };
+enum class WriteKind { Run, Paper, Drill, LevelTest, Setting, BookMark };
 
 // A queued write that could not be stored, and why.
 struct LateOutcome {
@@ -39,6 +39,8 @@ class HistoryWriter : public HistoryStore {
     StoreOutcome storePaper(const StoredPaper& paper) override;
     StoreOutcome storeDrill(const StoredDrill& drill) override;
     std::vector<StoredDrill> allDrills() override;
+    StoreOutcome storeLevelTest(const StoredLevelTest& test) override;
+    std::vector<StoredLevelTest> levelTests(const std::string& learner) override;
     StoreOutcome setSetting(const std::string& learner, const std::string& key,
                             const std::string& value) override;
     StoreOutcome takeOutOfBook(const std::string& learner, const StoredQuestion& question) override;

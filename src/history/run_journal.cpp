@@ -20,6 +20,7 @@ constexpr char kRunStillShown[] = "，记录仍显示在屏幕上，已有的学
 constexpr char kPaperNotKept[] = "这份试卷的记录没能保存";
 constexpr char kPaperStillShown[] = "，试卷仍显示在屏幕上，已有的学习记录没有改变。";
 constexpr char kDrillNotKept[] = "这一题的练习记录没能保存";
+constexpr char kLevelTestNotKept[] = "这次等级考试的记录没能保存";
 constexpr char kDrillStillKept[] = "，已有的学习记录没有改变。";
 constexpr char kDiskFull[] = "（磁盘已满）";
 constexpr char kFileHeld[] = "（另一个童趣星一直在使用学习记录文件）";
@@ -147,6 +148,8 @@ std::string notKeptText(WriteKind kind, StoreOutcome outcome) {
             return kPaperNotKept + causeOf(outcome) + kPaperStillShown;
         case WriteKind::Drill:
             return kDrillNotKept + causeOf(outcome) + kDrillStillKept;
+        case WriteKind::LevelTest:
+            return kLevelTestNotKept + causeOf(outcome) + kDrillStillKept;
         case WriteKind::Setting:
         case WriteKind::BookMark:
             break;

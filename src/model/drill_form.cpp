@@ -112,6 +112,8 @@ DrillForm::DrillForm() {
     place(Timer1, "Timer1", ElementKind::Timer, kWindow, 0, 0, 0, 0);
     Timer1.enabled = false;
 
+    addLevelTestElements();
+
     elements_ = {&drill,   &Label10, &Combo2,   &Label11,  &Combo3,   &Label12, &Combo4,
                  &Label13, &Combo5,  &Command4, &Command5, &Command1, &Label1,  &Label7};
     for (Element& rod : Picture) elements_.push_back(&rod);
@@ -120,6 +122,49 @@ DrillForm::DrillForm() {
     }
     designBeadDrill();
     for (Element* element : beadDrillElements()) elements_.push_back(element);
+    for (Element* element : {&Label14, &Combo7, &Label15, &Combo8, &Label16, &Command6}) {
+        elements_.push_back(element);
+    }
+    for (Element& step : Label5) elements_.push_back(&step);
+    for (Element* element : {&Label4, &Label17, &List2, &Timer2}) elements_.push_back(element);
+}
+
+void DrillForm::addLevelTestElements() {
+    roomLabel(Label14, "Label14", 120, 180, 600, 300, "等级");
+    roomList(Combo7, "Combo7", 720, 135,
+             {"十级", "九级", "八级", "七级", "六级", "五级", "四级", "三级", "二级", "一级"});
+    roomLabel(Label15, "Label15", 1920, 180, 1080, 300, "分钟/项");
+    roomList(Combo8, "Combo8", 3000, 135, {"5", "8", "10", "15"});
+    roomLabel(Label16, "Label16", 4200, 180, 3360, 300, "本练习只用整数");
+    Label16.foreColor = kNightBlue;
+    roomButton(Command6, "Command6", 5520, 720, 1920, 495, "打印试卷…");
+    for (int i = 0; i < 10; ++i) {
+        Element& step = Label5[static_cast<std::size_t>(i)];
+        roomLabel(step, ("Label5(" + std::to_string(i) + ")").c_str(), 120 + i * 480, 720, 480, 495,
+                  "☆");
+        step.font = {"宋体", 20, true};
+        step.alignment = Alignment::Centre;
+    }
+    roomLabel(Label4, "Label4", 120, 1440, 4800, 900, "");
+    Label4.font = {"宋体", 36, true};
+    Label4.backColor = kWhite;
+    Label4.foreColor = kNightBlue;
+    Label4.alignment = Alignment::Centre;
+    roomLabel(Label17, "Label17", 120, 2520, 4800, 480, "");
+    Label17.font = {"楷体_GB2312", 16, true};
+    Label17.foreColor = kNightBlue;
+    Label17.alignment = Alignment::Centre;
+    place(List2, "List2", ElementKind::ListBox, kWindow, 5040, 1260, 4440, 3300);
+    List2.font = {"宋体", 14, true};
+    List2.backColor = kWhite;
+    List2.foreColor = kBlack;
+    place(Timer2, "Timer2", ElementKind::Timer, kWindow, 0, 0, 0, 0);
+    Timer2.enabled = false;
+    for (Element* element :
+         {&Label14, &Combo7, &Label15, &Combo8, &Label16, &Command6, &Label4, &Label17, &List2}) {
+        element->visible = false;
+    }
+    for (Element& step : Label5) step.visible = false;
 }
 
 Element* DrillForm::find(const std::string& name) const {

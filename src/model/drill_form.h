@@ -50,6 +50,12 @@ struct DrillForm : KeyboardFocus {
     void frameRod(int place);
     // The elements of the bead drill, the board's parts in the order they are drawn.
     std::vector<Element*> beadDrillElements();
+    // The level test: level and minutes per item, the note on whole numbers, printing a paper,
+    // the path of the ten levels, the time left, the item and question, the question itself,
+    // and the second timer.
+    Element Label14, Combo7, Label15, Combo8, Label16, Command6;
+    std::array<Element, 10> Label5;  // Label5(0) 十级 .. Label5(9) 一级
+    Element Label4, Label17, List2, Timer2;
 
     std::uint64_t raiseRequests = 0;  // bumped when the open room is asked to come to the front
 
@@ -62,6 +68,8 @@ struct DrillForm : KeyboardFocus {
   private:
     // Places the bead drill's elements, hidden.
     void designBeadDrill();
+    // Places the level test's elements, hidden until the room is on the level test.
+    void addLevelTestElements();
 
     std::vector<Element*> elements_;
 };

@@ -8,7 +8,7 @@
 
 #include "model/services.h"
 
-enum class DrillKind { Flash, Listening, Beads };
+enum class DrillKind { Flash, Listening, Beads, Levels };
 
 // Where a chain stands: "预备", a number on show, the blank after it, or waiting for the answer.
 enum class ChainPhase { Idle, Ready, Showing, Gap, Answering };
@@ -24,6 +24,18 @@ struct BeadDrillState {
     int wrongInSet = 0;   // in the questions done in this set
     int rod = 0;          // the rod the keys move, 0 the units
     LocalDateTime questionStart;
+// A level test in progress: its paper is drawn again from the level and the seed.
+struct LevelTestState {
+    bool running = false;
+    int level = 0;  // 0 = 十级 .. 9 = 一级
+    std::uint32_t seed = 0;
+    int minutesPerItem = 0;
+    int item = 0;      // 0 加减算, 1 乘算
+    int question = 0;  // the question on show in the item, from 0
+    int secondsLeft = 0;
+    int rightInItem = 0;
+    std::vector<int> rightPerItem;
+    LocalDateTime start;
 };
 
 struct DrillState {
@@ -48,4 +60,5 @@ struct DrillState {
     std::string chainView;
 
     BeadDrillState beads;
+    LevelTestState levelTest;
 };

@@ -90,6 +90,17 @@ struct StoredDrill {
     int wrongClicks = 0;     // the bead drill's wrong bead moves in the question
 };
 
+// One level test, stored when its last item ends.
+struct StoredLevelTest {
+    std::string learner;
+    std::string date;
+    std::string time;
+    int level = 0;  // 0 = 十级 .. 9 = 一级
+    int minutesPerItem = 0;
+    std::vector<int> rightPerItem;  // 加减算 first, then 乘算 from 六级
+    bool passed = false;
+};
+
 // A run as it happens: what is closed so far and the wrong entries of the open question.
 struct RunJournal {
     StoredRun run;

@@ -26,6 +26,10 @@ class HistoryStore {
     virtual StoreOutcome storeDrill(const StoredDrill& drill) = 0;
     // Every stored drill chain in the order stored.
     virtual std::vector<StoredDrill> allDrills() = 0;
+    virtual StoreOutcome storeLevelTest(const StoredLevelTest& test) = 0;
+    // The level tests of one learner, or of every learner when `learner` is empty, in the
+    // order stored.
+    virtual std::vector<StoredLevelTest> levelTests(const std::string& learner) = 0;
     // The runs of one learner, newest first, without their questions.
     virtual std::vector<StoredRun> runsOf(const std::string& learner) = 0;
     // The learner's wrong-question book: exam questions answered wrong and practice questions
@@ -56,6 +60,8 @@ class NullHistoryStore : public HistoryStore {
     StoreOutcome storePaper(const StoredPaper&) override { return StoreOutcome::NotKept; }
     StoreOutcome storeDrill(const StoredDrill&) override { return StoreOutcome::NotKept; }
     std::vector<StoredDrill> allDrills() override { return {}; }
+    StoreOutcome storeLevelTest(const StoredLevelTest&) override { return StoreOutcome::NotKept; }
+    std::vector<StoredLevelTest> levelTests(const std::string&) override { return {}; }
     std::vector<StoredRun> runsOf(const std::string&) override { return {}; }
     std::vector<WrongQuestion> wrongQuestionsOf(const std::string&) override { return {}; }
     StoreOutcome takeOutOfBook(const std::string&, const StoredQuestion&) override {
@@ -88,6 +94,12 @@ class HistoryStoreSlot : public HistoryStore {
         return current().storeDrill(drill);
     }
     std::vector<StoredDrill> allDrills() override { return current().allDrills(); }
+    StoreOutcome storeLevelTest(const StoredLevelTest& test) override {
+        return current().storeLevelTest(test);
+    }
+    std::vector<StoredLevelTest> levelTests(const std::string& learner) override {
+        return current().levelTests(learner);
+    }
     std::vector<StoredRun> runsOf(const std::string& learner) override {
         return current().runsOf(learner);
     }

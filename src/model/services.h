@@ -98,17 +98,18 @@ class Screen {
 
 // The windows the menu keys open beside the main window.
 enum class MenuWindow {
-    History,         // the learner's runs, score plot and wrong-question book
-    Calendar,        // the month calendar of the learner's practice
-    Learners,        // the learners in the history, to choose one for the name box
-    SaveRecordList,  // the record list saved as a UTF-8 text file
+    History,          // the learner's runs, score plot and wrong-question book
+    Calendar,         // the month calendar of the learner's practice
+    Learners,         // the learners in the history, to choose one for the name box
+    SaveRecordList,   // the record list saved as a UTF-8 text file
+    PrintLevelPaper,  // a level paper and its answer sheet printed or written as a PDF
 };
 
 class MenuWindows {
   public:
     virtual ~MenuWindows() = default;
     // Opens `which` for the learner named `learner`, or brings it to the front with that
-    // learner's figures; `lines` are the record list's lines, for saving.
+    // learner's figures; `lines` are the record list's lines, for saving, or a level paper's.
     virtual void open(MenuWindow which, const std::string& learner,
                       const std::vector<std::string>& lines) = 0;
 };

@@ -27,6 +27,7 @@
 #include "input/digit_entry.h"
 #include "input/keyboard.h"
 #include "input/keypad.h"
+#include "levels/level_test.h"
 #include "sound/sound_button.h"
 #include "ui/about_box.h"
 #include "ui/clear_button.h"
@@ -105,6 +106,8 @@ const std::map<std::string, Handler>& drillHandlers() {
         {"drill.Combo3", drillSettingChanged},    {"drill.Combo4", drillSettingChanged},
         {"drill.Combo5", drillSettingChanged},    {"drill.Timer1", drill_Timer1_Timer},
         {"drill.Combo6", beadGroupChosen},
+        {"drill.Combo7", levelSettingChanged},    {"drill.Combo8", levelSettingChanged},
+        {"drill.Timer2", drill_Timer2_Timer},     {"drill.Command6", drill_Command6_Click},
     };
     return handlers;
 }

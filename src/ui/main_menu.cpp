@@ -44,6 +44,8 @@ const std::vector<ItemAction>& itemActions() {
          [](WindowContext& window) { openPracticeRoom(window, DrillKind::Listening); }},
         {kPracticeMenu, "拨珠练习…", DuringRun::Disabled,
          [](WindowContext& window) { openPracticeRoom(window, DrillKind::Beads); }},
+        {kPracticeMenu, "等级考试…", DuringRun::Disabled,
+         [](WindowContext& window) { openPracticeRoom(window, DrillKind::Levels); }},
         {kRecordsMenu, "学习记录…", DuringRun::Allowed,
          [](WindowContext& window) { openMenuWindow(window, MenuWindow::History); }},
         {kRecordsMenu, "练习日历…", DuringRun::Allowed,

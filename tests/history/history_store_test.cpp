@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "history/history_fixture.h"
+#include "history/sqlite/history_schema.h"
 
 namespace {
 
@@ -175,6 +176,41 @@ TEST_F(HistoryFolder, AFullDiskFailsTheRunAndKeepsTheFileIntact) {
     EXPECT_EQ(answerOf("SELECT count(*) FROM pragma_quick_check WHERE quick_check != 'ok'"), 0);
     EXPECT_EQ(answerOf("SELECT count(*) FROM runs"), 1 + storedByChild);
     EXPECT_EQ(answerOf("SELECT count(*) FROM questions"), 20 + storedByChild * 100);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(HistoryFolder, LevelTestsReadBackPerLearnerAndAnOlderFileGainsTheirTable) {
+    {
+        sqlite3* database = nullptr;
+        ASSERT_EQ(sqlite3_open(path.c_str(), &database), SQLITE_OK);
+        ASSERT_EQ(migrateHistorySchema(database, 2), MigrationResult::Current);
+        sqlite3_close(database);
+    }
+    auto store = openStore();
+    EXPECT_EQ(answerOf("PRAGMA user_version"), kHistorySchemaVersion);
+    const StoredLevelTest tenth{"豆 豆", "2026-12-08", "09:05:00", 0, 10, {9}, true};
+    const StoredLevelTest sixth{"小明", "2026-12-09", "10:00:00", 4, 5, {8, 7}, false};
+    const StoredLevelTest ninth{"豆 豆", "2026-12-10", "11:30:00", 1, 15, {0}, false};
+    for (const StoredLevelTest& test : {tenth, sixth, ninth}) {
+        EXPECT_EQ(store->storeLevelTest(test), StoreOutcome::Stored);
+    }
+    const auto same = [](const StoredLevelTest& a, const StoredLevelTest& b) {
+        return a.learner == b.learner && a.date == b.date && a.time == b.time &&
+               a.level == b.level && a.minutesPerItem == b.minutesPerItem &&
+               a.rightPerItem == b.rightPerItem && a.passed == b.passed;
+    };
+    const auto all = openStore()->levelTests("");
+    ASSERT_EQ(all.size(), 3u);
+    EXPECT_TRUE(same(all[0], tenth));
+    EXPECT_TRUE(same(all[1], sixth));
+    EXPECT_TRUE(same(all[2], ninth));
+    const auto own = store->levelTests("豆 豆");
+    ASSERT_EQ(own.size(), 2u);
+    EXPECT_TRUE(same(own[1], ninth));
+    EXPECT_TRUE(store->levelTests("nobody").empty());
 }
 
 }  // namespace

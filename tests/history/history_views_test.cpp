@@ -149,3 +149,13 @@ TEST(HistoryViews, EveryTextOfACalendarDayStandsOutAtLeastFourAndAHalfToOne) {
 }
 
 }  // namespace
+
+TEST(HistoryViews, LevelTestsAreListedNewestFirstWithEachItemsResult) {
+    const std::vector<StoredLevelTest> tests = {
+        {"豆 豆", "2026-12-01", "09:05:30", 0, 10, {9}, true},
+        {"豆 豆", "2026-12-08", "16:40:00", 4, 5, {8, 7}, false}};
+    EXPECT_EQ(levelTestLines(tests),
+              (std::vector<std::string>{"2026-12-08 16:40  六级  加减8 乘7  未通过",
+                                        "2026-12-01 09:05  十级  加减9  通过"}));
+    EXPECT_TRUE(levelTestLines({}).empty());
+}

@@ -2,6 +2,7 @@
 
 #include "history/history_views.h"
 #include "history/learner_names.h"
+#include "levels/level_table.h"
 #include "replay_printer.h"
 
 namespace {
@@ -95,6 +96,22 @@ std::vector<std::string> describeDrills(HistoryStore& store) {
     return lines;
 }
 
+std::vector<std::string> describeLevelTests(HistoryStore& store) {
+    const std::vector<StoredLevelTest> tests = store.levelTests("");
+    std::vector<std::string> lines{"levels " + std::to_string(tests.size())};
+    for (const StoredLevelTest& test : tests) {
+        std::vector<std::string> fields{test.learner, test.date, test.time,
+                                        levelSpec(test.level).caption};
+        const char* const kItems[] = {"加减", "乘"};
+        for (std::size_t item = 0; item < test.rightPerItem.size() && item < 2; ++item) {
+            fields.push_back(kItems[item] + std::to_string(test.rightPerItem[item]));
+        }
+        fields.push_back(test.passed ? "1" : "0");
+        lines.push_back(joined(fields));
+    }
+    return lines;
+}
+
 std::string describeMenuWindow(MenuWindow which, const std::string& learner,
                                std::size_t savedLines) {
     switch (which) {
@@ -104,6 +121,8 @@ std::string describeMenuWindow(MenuWindow which, const std::string& learner,
             return "calendar " + oneLine(learner);
         case MenuWindow::Learners:
             return "learners " + oneLine(learner);
+        case MenuWindow::PrintLevelPaper:
+            return "print paper " + std::to_string(savedLines);
         case MenuWindow::SaveRecordList:
             break;
     }

@@ -276,6 +276,7 @@ std::optional<std::vector<std::string>> ReplaySession::print(const std::string& 
     if (what == "table") return describeRunsTable(window_, services_.history);
     if (what == "papers") return describePapers(services_.history);
     if (what == "drills") return describeDrills(services_.history);
+    if (what == "levels") return describeLevelTests(services_.history);
     if (what == "windows") {
         const auto& opened = services_.menuWindows.opened;
         std::vector<std::string> lines{"windows " +
@@ -303,7 +304,7 @@ std::optional<std::vector<std::string>> ReplaySession::printElement(const std::s
                                                                     bool oneLineOnly) const {
     const Element* element = findElement(window_, name);
     if (element == nullptr) return std::nullopt;
-    const bool listBox = name == "List1" || name == "drill.List1";
+    const bool listBox = name == "List1" || name == "drill.List1" || name == "drill.List2";
     if (listBox && !oneLineOnly) return describeList(name, *element);
     return std::vector<std::string>{describeElement(name, *element)};
 }

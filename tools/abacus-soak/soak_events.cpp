@@ -40,6 +40,7 @@ enum class Choice {
     RoomKey,
     OpenBeadRoom,
     BeadRoom,
+    LevelTest,
 };
 
 struct WeightedChoice {
@@ -63,7 +64,7 @@ constexpr WeightedChoice kChoices[] = {
     {Choice::RoomElement, 30, 30}, {Choice::RoomChoice, 6, 6},
     {Choice::RoomTimer, 60, 60},   {Choice::RoomAnswer, 20, 20},
     {Choice::RoomKey, 4, 4},       {Choice::OpenBeadRoom, 4, 1},
-    {Choice::BeadRoom, 900, 900},
+    {Choice::BeadRoom, 900, 900},  {Choice::LevelTest, 30, 6},
 };
 
 // The practice room's choices, drawn only while the room is open.
@@ -138,6 +139,36 @@ std::string anyRoomElement(const WindowContext& window, SoakRandom& random) {
 std::string anyMenuItem(const WindowContext& window, SoakRandom& random) {
     const std::vector<MenuBarItem> items = mainMenuBar(window);
     return items[random.below(items.size())].item;
+}
+
+// Something done to the level test in the practice room: opening it, starting or stopping a
+// test, answering right, wrong or in letters, letting its seconds pass, changing its lists,
+// printing a paper.
+std::vector<SoakAction> levelTestActions(const WindowContext& window, SoakRandom& random) {
+    constexpr long long kSecondBursts[] = {1, 1, 5, 60, 300, 900};
+    constexpr const char* kLevelAnswers[] = {"", "0", "7", "15", "123", "2x", "999999999", "1 2"};
+    const DrillForm& room = window.drill;
+    if (!room.drill.visible || window.drillState.kind != DrillKind::Levels ||
+        random.below(40) == 0) {
+        return {SoakAction::menu("等级考试…")};
+    }
+    switch (random.below(8)) {
+        case 0:
+            return {SoakAction::click("drill.Command1")};
+        case 1:
+            return {SoakAction::tick("drill.Timer2", random.pick(kSecondBursts))};
+        case 2:
+            return {SoakAction::choose(
+                "drill.Combo7", static_cast<long long>(random.below(room.Combo7.items.size())))};
+        case 3:
+            return {SoakAction::choose(
+                "drill.Combo8", static_cast<long long>(random.below(room.Combo8.items.size())))};
+        case 4:
+            return {SoakAction::click("drill.Command6")};
+        default:
+            return {SoakAction::type("drill.Text1", random.pick(kLevelAnswers)),
+                    SoakAction::click("drill.Command2")};
+    }
 }
 
 // A second of time: the clock moves on and every timer ticks as often as it would.
@@ -225,6 +256,8 @@ std::vector<SoakAction> nextActions(const WindowContext& window, SoakRandom& ran
             return {openBeadRoom()};
         case Choice::BeadRoom:
             return {beadRoomAction(window, random)};
+        case Choice::LevelTest:
+            return levelTestActions(window, random);
     }
     return {};
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "engine/text_number.h"
+#include "levels/level_table.h"
 #include "replay_parsing.h"
 #include "soak_bead_room.h"
 
@@ -85,7 +86,8 @@ std::optional<std::string> checkPracticeRoom(const WindowContext& window) {
     if (drill.kind != DrillKind::Beads && room.Timer1.enabled != flashing) {
         return "the flash timer runs outside a flashed chain";
     }
-    if (room.Text1.enabled != (drill.phase == ChainPhase::Answering)) {
+    const bool levelTest = drill.levelTest.running;
+    if (!levelTest && room.Text1.enabled != (drill.phase == ChainPhase::Answering)) {
         return "the room's answer box is open while no answer is awaited, or shut while one is";
     }
     if (drill.setRunning && (drill.chainNumber < 1 || drill.chainNumber > drill.chainsInSet)) {
@@ -93,6 +95,39 @@ std::optional<std::string> checkPracticeRoom(const WindowContext& window) {
                std::to_string(drill.chainsInSet);
     }
     if (drill.setRunning && !room.drill.visible) return "a set runs in a closed room";
+    if (levelTest && (drill.setRunning || !room.drill.visible || !room.Text1.enabled)) {
+        return "a level test runs beside a set, in a closed room or with its answer box shut";
+    }
+    return std::nullopt;
+}
+
+// A level test in progress asks a question of one of its items within its time, and the path
+// shows a star for every level.
+std::optional<std::string> checkLevelTest(const WindowContext& window) {
+    const LevelTestState& test = window.drillState.levelTest;
+    const DrillForm& room = window.drill;
+    for (const Element& step : room.Label5) {
+        if (step.caption() != "★" && step.caption() != "☆") {
+            return step.name + " shows '" + step.caption() + "'";
+        }
+    }
+    if (!test.running) return std::nullopt;
+    if (test.level < 0 || test.level >= kLevelCount || test.item < 0 ||
+        test.item >= levelItemCount(test.level)) {
+        return "level test at level " + std::to_string(test.level) + " item " +
+               std::to_string(test.item);
+    }
+    if (test.question < 0 || test.question >= kQuestionsPerItem || test.rightInItem < 0 ||
+        test.rightInItem > test.question) {
+        return "level test at question " + std::to_string(test.question) + " with " +
+               std::to_string(test.rightInItem) + " right";
+    }
+    if (test.secondsLeft < 1 || test.secondsLeft > test.minutesPerItem * 60) {
+        return "level test with " + std::to_string(test.secondsLeft) + " seconds left";
+    }
+    if (!room.Timer2.enabled || room.List2.items.empty()) {
+        return "a level test runs without its clock or its question";
+    }
     return std::nullopt;
 }
 
@@ -111,6 +146,7 @@ std::optional<std::string> InvariantChecker::check(const WindowContext& window, 
     if (s.score < 0 || s.score > 100) return "score " + plainNumber(s.score) + " outside 0..100";
     if (auto breach = checkKeypad(window)) return breach;
     if (auto breach = checkPracticeRoom(window)) return breach;
+    if (auto breach = checkLevelTest(window)) return breach;
     if (s.appState == kRunInProgress) {
         if (auto breach = checkRunCounters(window)) return breach;
     }

@@ -11,6 +11,8 @@ class QWidget;
 
 // The name under which the program looks the function up.
 inline constexpr char kPrintWithDialogFunction[] = "abacusPrintRecordListWithDialog";
+// The name of the function that prints a level paper and its answer sheet the same way.
+inline constexpr char kPrintSheetWithDialogFunction[] = "abacusPrintSheetWithDialog";
 
 // FileNotWritten: a PDF file could not be written whole (a full disk); no part of it is left.
 enum class PrintOutcome { Printed, NotChosen, Cancelled, PrinterFailed, FileNotWritten };

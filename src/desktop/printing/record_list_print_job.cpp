@@ -50,8 +50,8 @@ bool isWholePdfOnDisk(const QString& path) {
 
 // Prints into a new file beside the chosen PDF file and puts it in that file's place only
 // once every page is written, so a stopped print leaves the folder as it was.
-PrintOutcome printToPdfFile(QPrinter& printer, const std::vector<std::string>& lines,
-                            const QFont& font, const PrintProgress& progress) {
+PrintOutcome printToPdfFile(QPrinter& printer, const PagesPrinter& print, const QFont& font,
+                            const PrintProgress& progress) {
     const QString target = printer.outputFileName();
     const QFileInfo info(target);
     QTemporaryFile partial(info.dir().filePath(QStringLiteral(".%1.XXXXXX").arg(info.fileName())));
@@ -63,7 +63,7 @@ PrintOutcome printToPdfFile(QPrinter& printer, const std::vector<std::string>& l
         stopped = progress && !progress(done, total);
         return !stopped;
     };
-    const bool printed = printRecordList(lines, printer, font, watched);
+    const bool printed = print(printer, font, watched);
     printer.setOutputFileName(target);
     if (!printed) return stopped ? PrintOutcome::Cancelled : PrintOutcome::PrinterFailed;
     if (!isWholePdfOnDisk(partial.fileName())) return PrintOutcome::FileNotWritten;
@@ -77,33 +77,50 @@ PrintOutcome printToPdfFile(QPrinter& printer, const std::vector<std::string>& l
 }
 
 // Prints on the chosen printer.
-PrintOutcome printOnPrinter(QPrinter& printer, const std::vector<std::string>& lines,
-                            const QFont& font, const PrintProgress& progress) {
+PrintOutcome printOnPrinter(QPrinter& printer, const PagesPrinter& print, const QFont& font,
+                            const PrintProgress& progress) {
     bool stopped = false;
     const PrintProgress watched = [&](int done, int total) {
         stopped = progress && !progress(done, total);
         return !stopped;
     };
-    if (printRecordList(lines, printer, font, watched)) return PrintOutcome::Printed;
+    if (print(printer, font, watched)) return PrintOutcome::Printed;
     return stopped ? PrintOutcome::Cancelled : PrintOutcome::PrinterFailed;
+}
+
+// Prints the record list's lines.
+PagesPrinter recordListPrinter(const std::vector<std::string>& lines) {
+    return [&lines](QPrinter& printer, const QFont& font, const PrintProgress& progress) {
+        return printRecordList(lines, printer, font, progress);
+    };
 }
 
 }  // namespace
 
-PrintOutcome printRecordListWithDialog(QWidget& parent, const std::vector<std::string>& lines,
-                                       const QFont& font, const PrintProgress& progress) {
+PrintOutcome printWithDialog(QWidget& parent, const PagesPrinter& print, const QFont& font,
+                             const PrintProgress& progress) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(kDocumentName);
     QPrintDialog dialog(&printer, &parent);
     dialog.setWindowTitle(kPrintTitle);
     if (dialog.exec() != QDialog::Accepted) return PrintOutcome::NotChosen;
-    return printRecordListOn(printer, lines, font, progress);
+    return printOn(printer, print, font, progress);
+}
+
+PrintOutcome printOn(QPrinter& printer, const PagesPrinter& print, const QFont& font,
+                     const PrintProgress& progress) {
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        return printToPdfFile(printer, print, font, progress);
+    }
+    return printOnPrinter(printer, print, font, progress);
+}
+
+PrintOutcome printRecordListWithDialog(QWidget& parent, const std::vector<std::string>& lines,
+                                       const QFont& font, const PrintProgress& progress) {
+    return printWithDialog(parent, recordListPrinter(lines), font, progress);
 }
 
 PrintOutcome printRecordListOn(QPrinter& printer, const std::vector<std::string>& lines,
                                const QFont& font, const PrintProgress& progress) {
-    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-        return printToPdfFile(printer, lines, font, progress);
-    }
-    return printOnPrinter(printer, lines, font, progress);
+    return printOn(printer, recordListPrinter(lines), font, progress);
 }

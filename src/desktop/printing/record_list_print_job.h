@@ -12,6 +12,19 @@ class QPrinter;
 PrintOutcome printRecordListWithDialog(QWidget& parent, const std::vector<std::string>& lines,
                                        const QFont& font, const PrintProgress& progress);
 
+// Prints on a printer in a font, reporting each page; false when stopped or failed.
+using PagesPrinter =
+    std::function<bool(QPrinter& printer, const QFont& font, const PrintProgress& progress)>;
+
+// Lets the person choose a printer or a PDF file over `parent` and prints there with `print`,
+// as printRecordListWithDialog does.
+PrintOutcome printWithDialog(QWidget& parent, const PagesPrinter& print, const QFont& font,
+                             const PrintProgress& progress);
+
+// Prints with `print` on `printer` as printRecordListOn does.
+PrintOutcome printOn(QPrinter& printer, const PagesPrinter& print, const QFont& font,
+                     const PrintProgress& progress);
+
 // Prints `lines` in `font` on `printer` as chosen in the print dialog: a PDF file through a new
 // file put in its place once whole, anything else directly.
 PrintOutcome printRecordListOn(QPrinter& printer, const std::vector<std::string>& lines,

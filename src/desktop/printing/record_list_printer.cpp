@@ -29,6 +29,15 @@ QFont printerFont(const QFont& screenFont, int dotsPerInch) {
 
 bool printRecordList(std::span<const std::string> lines, QPrinter& printer, const QFont& screenFont,
                      const PrintProgress& progress) {
+    return printLaidOutPages(
+        [lines](int rowsPerPage, int cellsPerRow) {
+            return printedPages(lines, rowsPerPage, cellsPerRow);
+        },
+        printer, screenFont, progress);
+}
+
+bool printLaidOutPages(const PageLayout& layout, QPrinter& printer, const QFont& screenFont,
+                       const PrintProgress& progress) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     painter.setFont(printerFont(screenFont, printer.resolution()));
@@ -39,7 +48,7 @@ bool printRecordList(std::span<const std::string> lines, QPrinter& printer, cons
     const int cellsPerRow =
         static_cast<int>(page.width() / metrics.horizontalAdvance(QLatin1Char('0')));
 
-    const auto pages = printedPages(lines, rowsPerPage, cellsPerRow);
+    const auto pages = layout(rowsPerPage, cellsPerRow);
     const int pageCount = static_cast<int>(pages.size());
     for (int page = 0; page < pageCount; ++page) {
         if (page > 0) printer.newPage();

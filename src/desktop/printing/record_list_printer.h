@@ -3,8 +3,10 @@
 // it has on a 96-dpi screen.
 
 #include <QFont>
+#include <functional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "desktop/printing/printing_module_entry.h"
 
@@ -16,3 +18,12 @@ class QPrinter;
 // when the printer could not be started or the printing was stopped.
 bool printRecordList(std::span<const std::string> lines, QPrinter& printer, const QFont& screenFont,
                      const PrintProgress& progress = {});
+
+// The rows of every page for pages `rowsPerPage` rows high and `cellsPerRow` cells wide.
+using PageLayout =
+    std::function<std::vector<std::vector<std::string>>(int rowsPerPage, int cellsPerRow)>;
+
+// Prints the pages `layout` gives for the printer's page in `screenFont` at the printer's
+// resolution, each finished page reported to `progress`; false as printRecordList.
+bool printLaidOutPages(const PageLayout& layout, QPrinter& printer, const QFont& screenFont,
+                       const PrintProgress& progress = {});

@@ -127,8 +127,18 @@ bool saveRecordListTo(const std::vector<std::string>& lines, const QString& path
 
 void printRecordListWithDialog(QWidget& parent, const std::vector<std::string>& lines,
                                const QFont& font) {
+    printThroughModule(parent, lines, font, kPrintWithDialogFunction);
+}
+
+void printLevelSheetWithDialog(QWidget& parent, const std::vector<std::string>& lines,
+                               const QFont& font) {
+    printThroughModule(parent, lines, font, kPrintSheetWithDialogFunction);
+}
+
+void printThroughModule(QWidget& parent, const std::vector<std::string>& lines, const QFont& font,
+                        const char* function) {
     const auto print = reinterpret_cast<PrintRecordListWithDialog>(
-        trainerModuleFunction(kPrintingModule, kPrintWithDialogFunction));
+        trainerModuleFunction(kPrintingModule, function));
     if (print == nullptr) {
         QtDialogs().inform(kPrintingMissing);
         return;

@@ -41,3 +41,13 @@ bool saveRecordListTo(const std::vector<std::string>& lines, const QString& path
 // Prints `lines` in `font` through the print dialog, which also offers a PDF file.
 void printRecordListWithDialog(QWidget& parent, const std::vector<std::string>& lines,
                                const QFont& font);
+
+// Prints a level paper's lines in `font` the same way, groups kept on a page and the answer
+// sheet on a page of its own.
+void printLevelSheetWithDialog(QWidget& parent, const std::vector<std::string>& lines,
+                               const QFont& font);
+
+// Loads the printing module on first use and prints `lines` through its `function`, with a
+// progress dialog that can stop it; says so when the module is missing or the printer fails.
+void printThroughModule(QWidget& parent, const std::vector<std::string>& lines, const QFont& font,
+                        const char* function);

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -20,6 +21,8 @@ namespace {
 constexpr char kWrongQuestionsTab[] = "错题本";
 constexpr char kNoRuns[] = "还没有保存的答题记录。";
 constexpr char kNoWrongQuestions[] = "没有答错的题目。";
+constexpr char kLevelTestsTab[] = "等级考试";
+constexpr char kNoLevelTests[] = "还没有等级考试的记录。";
 constexpr char kRedoButton[] = "重做错题";
 
 // The table of runs, one row each, newest first, its columns as wide as their widest text.
@@ -89,11 +92,22 @@ QWidget* wrongQuestionsPage(const std::vector<WrongQuestion>& wrong, const RedoR
     return page;
 }
 
+// The third page: the level tests with their dates and results, newest first.
+QWidget* levelTestsPage(const std::vector<StoredLevelTest>& tests, QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    for (const std::string& line : levelTestLines(tests)) {
+        list->addItem(QString::fromStdString(line));
+    }
+    if (tests.empty()) list->addItem(QString::fromUtf8(kNoLevelTests));
+    return list;
+}
+
 }  // namespace
 
 HistoryWindow::HistoryWindow(const std::string& learner, const std::vector<StoredRun>& runs,
                              WrongQuestionsSource wrongQuestions, RedoRequest redo,
-                             const QFont& font, QWidget* parent)
+                             const std::vector<StoredLevelTest>& levelTests, const QFont& font,
+                             QWidget* parent)
     : QDialog(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(font);
@@ -112,6 +126,7 @@ HistoryWindow::HistoryWindow(const std::string& learner, const std::vector<Store
                 placeholder->deleteLater();
                 pages->setCurrentIndex(1);
             });
+    pages->addTab(levelTestsPage(levelTests, pages), QString::fromUtf8(kLevelTestsTab));
     layout->addWidget(pages);
     resize(720, 560);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The history of one learner: a table of runs newest first with a plot of the scores over
 // the days, and a second page with the wrong-question book, which can be copied, printed and
-// redone ("重做错题") in the main window; the book is read when its page is first chosen.
+// redone ("重做错题") in the main window; the book is read when its page is first chosen; a
+// third page lists the level tests.
 
 #include <QDialog>
 #include <functional>
@@ -18,6 +19,7 @@ using RedoRequest = std::function<void()>;
 class HistoryWindow : public QDialog {
   public:
     HistoryWindow(const std::string& learner, const std::vector<StoredRun>& runs,
-                  WrongQuestionsSource wrongQuestions, RedoRequest redo, const QFont& font,
+                  WrongQuestionsSource wrongQuestions, RedoRequest redo,
+                  const std::vector<StoredLevelTest>& levelTests, const QFont& font,
                   QWidget* parent);
 };

@@ -14,6 +14,8 @@
 
 namespace {
 
+constexpr int kPaperFontPixels = 19;  // 14 points on a 96-dpi screen
+
 // A window size at the chosen zoom.
 QSize zoomedSize(QSize size) {
     return QSize(static_cast<int>(size.width() * zoomFactor()),
@@ -30,6 +32,13 @@ void replaceWindow(QPointer<QWidget>& slot, QWidget* window) {
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+// The font of a printed level paper: large enough for a child to read and write beside.
+QFont paperFont() {
+    QFont font(QStringLiteral("宋体"));
+    font.setPixelSize(kPaperFontPixels);
+    return font;
 }
 
 }  // namespace
@@ -54,6 +63,7 @@ QWidget* QtMenuWindows::shown(MenuWindow which) const {
         case MenuWindow::Learners:
             return learners_;
         case MenuWindow::SaveRecordList:
+        case MenuWindow::PrintLevelPaper:
             break;
     }
     return nullptr;
@@ -73,7 +83,7 @@ void QtMenuWindows::show(MenuWindow which, const std::string& learner,
                               [view = view_] {
                                   view->send(Event{EventKind::RedoWrongQuestions, {}, -1, {}});
                               },
-                              font_, &main));
+                              store_.levelTests(learner), font_, &main));
             break;
         case MenuWindow::Calendar:
             replaceWindow(calendar_, new CalendarWindow(learner, store_.runsOf(learner),
@@ -89,6 +99,9 @@ void QtMenuWindows::show(MenuWindow which, const std::string& learner,
             break;
         case MenuWindow::SaveRecordList:
             saveRecordListAs(main, lines);
+            break;
+        case MenuWindow::PrintLevelPaper:
+            printLevelSheetWithDialog(main, lines, paperFont());
             break;
     }
 }

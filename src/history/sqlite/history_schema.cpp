@@ -94,8 +94,24 @@ ALTER TABLE drills ADD COLUMN rhyme_group TEXT NOT NULL DEFAULT '';
 ALTER TABLE drills ADD COLUMN wrong_clicks INTEGER NOT NULL DEFAULT 0;
 )";
 
+// Version 5: the level tests, one row per test with each item's right answers.
+constexpr char kVersion5[] = R"(
+CREATE TABLE level_tests (
+    id INTEGER PRIMARY KEY,
+    learner TEXT NOT NULL,
+    date TEXT NOT NULL,
+    time TEXT NOT NULL,
+    level INTEGER NOT NULL,
+    minutes_per_item INTEGER NOT NULL,
+    addition_right INTEGER NOT NULL,
+    multiplication_right INTEGER,
+    passed INTEGER NOT NULL
+);
+CREATE INDEX level_tests_by_learner ON level_tests (learner, date, time);
+)";
+
 // The step from version i to version i + 1 is kSteps[i].
-constexpr const char* kSteps[] = {kVersion1, kVersion2, kVersion3, kVersion4};
+constexpr const char* kSteps[] = {kVersion1, kVersion2, kVersion3, kVersion4, kVersion5};
 constexpr int kStepCount = static_cast<int>(sizeof kSteps / sizeof kSteps[0]);
 
 // The result for a failed statement's code.

@@ -359,3 +359,49 @@ std::vector<StoredDrill> SqliteHistoryStore::allDrills() {
     }
     return drills;
 }
+
+namespace {
+
+constexpr char kLevelTestColumns[] =
+    "learner, date, time, level, minutes_per_item, addition_right, multiplication_right, passed";
+
+}  // namespace
+
+StoreOutcome SqliteHistoryStore::storeLevelTest(const StoredLevelTest& test) {
+    SqliteStatement insert(database_, std::string("INSERT INTO level_tests (") + kLevelTestColumns +
+                                          ") VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
+    return inTransaction([&] {
+        insert.bind(1, test.learner)
+            .bind(2, test.date)
+            .bind(3, test.time)
+            .bind(4, static_cast<long long>(test.level))
+            .bind(5, static_cast<long long>(test.minutesPerItem))
+            .bind(6, static_cast<long long>(test.rightPerItem.empty() ? 0 : test.rightPerItem[0]))
+            .bind(8, static_cast<long long>(test.passed));
+        if (test.rightPerItem.size() > 1) {
+            insert.bind(7, static_cast<long long>(test.rightPerItem[1]));
+        }
+        return insert.run();
+    });
+}
+
+std::vector<StoredLevelTest> SqliteHistoryStore::levelTests(const std::string& learner) {
+    SqliteStatement query(database_, std::string("SELECT ") + kLevelTestColumns +
+                                         " FROM level_tests WHERE ? = '' OR learner = ? "
+                                         "ORDER BY id");
+    query.bind(1, learner).bind(2, learner);
+    std::vector<StoredLevelTest> tests;
+    while (query.step() == SQLITE_ROW) {
+        StoredLevelTest test;
+        test.learner = query.text(0);
+        test.date = query.text(1);
+        test.time = query.text(2);
+        test.level = static_cast<int>(query.number(3));
+        test.minutesPerItem = static_cast<int>(query.number(4));
+        test.rightPerItem.push_back(static_cast<int>(query.number(5)));
+        if (!query.isNull(6)) test.rightPerItem.push_back(static_cast<int>(query.number(6)));
+        test.passed = query.number(7) != 0;
+        tests.push_back(std::move(test));
+    }
+    return tests;
+}

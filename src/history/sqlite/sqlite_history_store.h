@@ -21,6 +21,8 @@ class SqliteHistoryStore : public HistoryStore {
     StoreOutcome storePaper(const StoredPaper& paper) override;
     StoreOutcome storeDrill(const StoredDrill& drill) override;
     std::vector<StoredDrill> allDrills() override;
+    StoreOutcome storeLevelTest(const StoredLevelTest& test) override;
+    std::vector<StoredLevelTest> levelTests(const std::string& learner) override;
     std::vector<StoredRun> runsOf(const std::string& learner) override;
     std::vector<WrongQuestion> wrongQuestionsOf(const std::string& learner) override;
     StoreOutcome takeOutOfBook(const std::string& learner, const StoredQuestion& question) override;

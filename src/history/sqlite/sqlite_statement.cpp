@@ -55,3 +55,7 @@ std::string SqliteStatement::text(int column) const {
 long long SqliteStatement::number(int column) const {
     return sqlite3_column_int64(statement_, column);
 }
+
+bool SqliteStatement::isNull(int column) const {
+    return sqlite3_column_type(statement_, column) == SQLITE_NULL;
+}

@@ -24,6 +24,8 @@ class SqliteStatement {
     bool run();
     std::string text(int column) const;
     long long number(int column) const;
+    // True when the column of the current row holds no value.
+    bool isNull(int column) const;
 
   private:
     sqlite3_stmt* statement_ = nullptr;
