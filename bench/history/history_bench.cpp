@@ -129,7 +129,8 @@ int main(int argc, char** argv) {
         start = SteadyClock::now();
         {
             HistoryWindow window(
-                kLearner, store.runsOf(kLearner), wrongQuestions, [] {}, QFont(), nullptr);
+                kLearner, store.runsOf(kLearner), wrongQuestions, [] {}, store.levelTests(kLearner),
+                QFont(), nullptr);
             window.show();
             QApplication::processEvents();
             window.repaint();

@@ -79,7 +79,9 @@ void openPracticeRoom(WindowContext& window, DrillKind kind) {
     drill.learner = learner;
     room.drill.setCaption(kind == DrillKind::Listening ? kListeningTitle : kFlashTitle);
     restoreRoomSettings(window);
-    showBeadDrill(window, kind == DrillKind::Beads);
+    // Every drill's own elements go first, then the chosen drill's come back.
+    showBeadDrill(window, false);
+    showLevelTestRoom(window, false);
     room.List1.clearItems();
     room.Label1.setCaption("");
     room.Label2.setCaption("");

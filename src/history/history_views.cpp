@@ -189,7 +189,7 @@ std::vector<std::string> levelTestLines(const std::vector<StoredLevelTest>& test
     for (auto test = tests.rbegin(); test != tests.rend(); ++test) {
         std::string line =
             test->date + " " + test->time.substr(0, 5) + "  " +
-            (test->level >= 0 && test->level < kLevelCount ? levelSpec(test->level).caption
+            (test->level >= 0 && test->level < kLevelCount ? levelRow(test->level).caption
                                                            : std::string("?"));
         for (std::size_t item = 0; item < test->rightPerItem.size() && item < 2; ++item) {
             line += (item == 0 ? "  " : " ") + std::string(kItems[item]) +

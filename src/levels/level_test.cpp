@@ -83,7 +83,7 @@ int showLevelPath(WindowContext& window) {
     for (int level = 0; level < kLevelCount; ++level) {
         Element& step = room.Label5[static_cast<std::size_t>(level)];
         const std::string& date = dates[static_cast<std::size_t>(level)];
-        const std::string& caption = levelSpec(level).caption;
+        const std::string& caption = levelRow(level).caption;
         step.setCaption(date.empty() ? kOpenStar : kPassedStar);
         step.foreColor = !date.empty() ? kPassedColour : level == next ? kNextColour : kOpenColour;
         step.tooltip = caption + (date.empty() ? "" : kPassed + (" " + date)) +
@@ -190,7 +190,7 @@ void endItem(WindowContext& window) {
         return;
     }
     const bool passed = levelPassed(test.level, test.rightPerItem);
-    const std::string verdict = levelSpec(test.level).caption + (passed ? kPassed : kFailed);
+    const std::string verdict = levelRow(test.level).caption + (passed ? kPassed : kFailed);
     writeLine(room, verdict);
     room.Label17.setCaption(verdict);
     storeTest(window, passed);
@@ -302,7 +302,7 @@ void drill_Command6_Click(WindowContext& window) {
 void stopLevelTest(WindowContext& window) {
     LevelTestState& test = window.drillState.levelTest;
     if (!test.running) return;
-    writeLine(window.drill, levelSpec(test.level).caption + kAbandoned);
+    writeLine(window.drill, levelRow(test.level).caption + kAbandoned);
     window.drill.Label17.setCaption("");
     endTest(window);
 }

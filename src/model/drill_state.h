@@ -24,6 +24,8 @@ struct BeadDrillState {
     int wrongInSet = 0;   // in the questions done in this set
     int rod = 0;          // the rod the keys move, 0 the units
     LocalDateTime questionStart;
+};
+
 // A level test in progress: its paper is drawn again from the level and the seed.
 struct LevelTestState {
     bool running = false;

@@ -41,7 +41,7 @@ TEST(LevelPaperSheet, EveryQuestionAndAnswerOfEveryLevelIsOnTheSheet) {
         for (std::uint32_t seed = 0; seed < 40; ++seed) {
             const LevelPaper paper = levelPaper(level, seed);
             const std::vector<std::string> lines = levelPaperSheet(paper, 8);
-            const std::string caption = levelSpec(level).caption;
+            const std::string caption = levelRow(level).caption;
             ASSERT_NE(lines[0].find(caption + "　试卷"), std::string::npos);
             EXPECT_EQ(lines[1].rfind("姓名：", 0), 0u);
             EXPECT_NE(lines[2].find("只用整数"), std::string::npos);
@@ -52,7 +52,7 @@ TEST(LevelPaperSheet, EveryQuestionAndAnswerOfEveryLevelIsOnTheSheet) {
 
             // The column sums, five to a row: numbers, terms, rule and answer line.
             std::size_t line = indexOf(lines, "一、加减算") + 1;
-            const auto rows = static_cast<std::size_t>(levelSpec(level).rows);
+            const auto rows = static_cast<std::size_t>(levelRow(level).rows);
             for (std::size_t first = 0; first < kQuestionsPerItem; first += 5) {
                 ASSERT_EQ(lines[line].rfind("题号", 0), 0u) << lines[line];
                 for (std::size_t column = 0; column < 5; ++column) {

@@ -8,7 +8,7 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
 failed=0
-for seed in 3 17; do
+for seed in 3 7; do
     if ! "$soak" --seed "$seed" --events 4000 --script "$work/events.replay" \
         --list "$work/soak.list" >/dev/null; then
         echo "seed $seed: the soak broke a rule"

@@ -101,7 +101,7 @@ std::vector<std::string> describeLevelTests(HistoryStore& store) {
     std::vector<std::string> lines{"levels " + std::to_string(tests.size())};
     for (const StoredLevelTest& test : tests) {
         std::vector<std::string> fields{test.learner, test.date, test.time,
-                                        levelSpec(test.level).caption};
+                                        levelRow(test.level).caption};
         const char* const kItems[] = {"加减", "乘"};
         for (std::size_t item = 0; item < test.rightPerItem.size() && item < 2; ++item) {
             fields.push_back(kItems[item] + std::to_string(test.rightPerItem[item]));
