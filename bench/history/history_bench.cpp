@@ -130,7 +130,7 @@ int main(int argc, char** argv) {
         {
             HistoryWindow window(
                 kLearner, store.runsOf(kLearner), wrongQuestions, [] {}, store.levelTests(kLearner),
-                QFont(), nullptr);
+                store.allDrills(), QFont(), nullptr);
             window.show();
             QApplication::processEvents();
             window.repaint();

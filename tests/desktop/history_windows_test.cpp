@@ -13,13 +13,16 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "desktop/windows/calendar_window.h"
 #include "desktop/windows/qt_menu_windows.h"
+#include "desktop/windows/score_plot.h"
 #include "history/history_fixture.h"
 #include "history/sqlite/history_file.h"
 #include "qt_trainer.h"
@@ -37,6 +40,17 @@ struct HistoryWindows : ::testing::Test {
             trainer.history.storeRun(sampleRun(kLearner, date, 6));
         }
         trainer.history.storeRun(sampleRun("小明", "2026-11-30", 5));
+        StoredDrill chain;
+        chain.learner = kLearner;
+        chain.date = "2026-12-08";
+        chain.time = "10:00:00";
+        chain.kind = "闪电心算";
+        chain.terms = 3;
+        chain.secondsPerNumber = "0.5";
+        chain.chain = "25+13-7";
+        chain.answer = "31";
+        chain.right = true;
+        trainer.history.storeDrill(chain);
     }
 
     // The window asked for, once the event loop has opened it.
@@ -54,7 +68,8 @@ struct HistoryWindows : ::testing::Test {
 TEST_F(HistoryWindows, TheHistoryListsTheLearnersRunsNewestFirstAndTheWrongQuestions) {
     QWidget* window = opened(MenuWindow::History, kLearner);
     ASSERT_NE(window, nullptr);
-    const auto* table = window->findChild<QTableView*>();
+    auto* pages = window->findChild<QTabWidget*>();
+    const auto* table = pages->widget(0)->findChild<QTableView*>();
     ASSERT_NE(table, nullptr);
     const QAbstractItemModel& rows = *table->model();
     EXPECT_EQ(rows.rowCount(), 3);
@@ -64,9 +79,20 @@ TEST_F(HistoryWindows, TheHistoryListsTheLearnersRunsNewestFirstAndTheWrongQuest
     EXPECT_EQ(rows.index(0, 1).data().toString(), "考试");
     EXPECT_EQ(rows.index(0, 4).data().toString(), "6/6");
     EXPECT_EQ(window->findChild<QPlainTextEdit*>(), nullptr) << "the book is read when chosen";
-    window->findChild<QTabWidget*>()->setCurrentIndex(1);
+    pages->setCurrentIndex(1);
     const QString book = window->findChild<QPlainTextEdit*>()->toPlainText();
     EXPECT_EQ(book.count("正确答案"), 6);  // two of six in each of three runs
+
+    EXPECT_EQ(pages->tabText(2), "等级考试") << "the book's page took no other page's place";
+    ASSERT_EQ(pages->tabText(3), "练习室");
+    const auto* drills = pages->widget(3)->findChild<QTableWidget*>();
+    ASSERT_NE(drills, nullptr);
+    EXPECT_EQ(drills->rowCount(), 1);
+    EXPECT_EQ(drills->item(0, 3)->text(), "25+13-7");
+    const QList<QWidget*> parts = pages->widget(3)->findChildren<QWidget*>();
+    EXPECT_TRUE(std::any_of(parts.begin(), parts.end(),
+                            [](QWidget* part) { return dynamic_cast<ScorePlot*>(part) != nullptr; }))
+        << "its chain is on the plot";
 
     QTest::keyClick(window, Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible()) << "Escape closes the window";

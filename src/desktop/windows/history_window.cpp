@@ -5,15 +5,18 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "desktop/record_list/record_list_menu.h"
 #include "desktop/record_list/record_list_output.h"
 #include "desktop/windows/runs_table_model.h"
 #include "desktop/windows/score_plot.h"
+#include "history/drill_views.h"
 #include "history/history_views.h"
 
 namespace {
@@ -24,6 +27,9 @@ constexpr char kNoWrongQuestions[] = "没有答错的题目。";
 constexpr char kLevelTestsTab[] = "等级考试";
 constexpr char kNoLevelTests[] = "还没有等级考试的记录。";
 constexpr char kRedoButton[] = "重做错题";
+constexpr char kDrillsTab[] = "练习室";
+constexpr char kNoDrills[] = "还没有练习室的记录。";
+constexpr PlotScale kChainScale{15, 3, "笔数", "最长"};
 
 // The table of runs, one row each, newest first, its columns as wide as their widest text.
 QTableView* runsTable(const std::vector<StoredRun>& runs, QWidget* parent) {
@@ -102,11 +108,48 @@ QWidget* levelTestsPage(const std::vector<StoredLevelTest>& tests, QWidget* pare
     return list;
 }
 
+// The table of the learner's drills, newest first.
+QTableWidget* drillsTable(const std::vector<DrillTableRow>& rows, QWidget* parent) {
+    auto* table = new QTableWidget(static_cast<int>(rows.size()), 6, parent);
+    table->setHorizontalHeaderLabels({"日期", "练习", "设置", "题目", "答", "对错"});
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->setVisible(false);
+    for (int index = 0; index < static_cast<int>(rows.size()); ++index) {
+        const DrillTableRow& row = rows[static_cast<std::size_t>(index)];
+        int column = 0;
+        for (const std::string* cell :
+             {&row.date, &row.kind, &row.setting, &row.question, &row.answer, &row.verdict}) {
+            table->setItem(index, column++, new QTableWidgetItem(QString::fromStdString(*cell)));
+        }
+    }
+    table->resizeColumnsToContents();
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+// The fourth page: the practice room's drills and the longest chains answered right.
+QWidget* drillsPage(const std::vector<StoredDrill>& drills, const std::string& learner,
+                    QWidget* parent) {
+    auto* page = new QWidget(parent);
+    auto* layout = new QVBoxLayout(page);
+    const std::vector<DrillTableRow> rows = drillTableRows(drills, learner);
+    if (rows.empty()) {
+        layout->addWidget(new QLabel(QString::fromUtf8(kNoDrills), page));
+        layout->addStretch();
+        return page;
+    }
+    layout->addWidget(drillsTable(rows, page), 1);
+    std::vector<ScoreLine> chains = longestChainLines(drills, learner);
+    if (!chains.empty()) layout->addWidget(new ScorePlot(std::move(chains), page, kChainScale), 1);
+    return page;
+}
+
 }  // namespace
 
 HistoryWindow::HistoryWindow(const std::string& learner, const std::vector<StoredRun>& runs,
                              WrongQuestionsSource wrongQuestions, RedoRequest redo,
-                             const std::vector<StoredLevelTest>& levelTests, const QFont& font,
+                             const std::vector<StoredLevelTest>& levelTests,
+                             const std::vector<StoredDrill>& drills, const QFont& font,
                              QWidget* parent)
     : QDialog(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -115,18 +158,20 @@ HistoryWindow::HistoryWindow(const std::string& learner, const std::vector<Store
     auto* layout = new QVBoxLayout(this);
     auto* pages = new QTabWidget(this);
     pages->addTab(runsPage(runs, pages), QStringLiteral("答题记录"));
-    pages->addTab(new QWidget(pages), QString::fromUtf8(kWrongQuestionsTab));
+    const QPointer<QWidget> placeholder = new QWidget(pages);
+    pages->addTab(placeholder, QString::fromUtf8(kWrongQuestionsTab));
     connect(pages, &QTabWidget::currentChanged, this,
-            [pages, wrongQuestions = std::move(wrongQuestions), redo = std::move(redo)](int index) {
-                if (index != 1 || pages->widget(1)->layout() != nullptr) return;
-                QWidget* placeholder = pages->widget(1);
-                pages->removeTab(1);
-                pages->insertTab(1, wrongQuestionsPage(wrongQuestions(), redo, pages),
+            [pages, placeholder, wrongQuestions = std::move(wrongQuestions),
+             redo = std::move(redo)](int index) {
+                if (placeholder.isNull() || pages->widget(index) != placeholder) return;
+                pages->removeTab(index);
+                pages->insertTab(index, wrongQuestionsPage(wrongQuestions(), redo, pages),
                                  QString::fromUtf8(kWrongQuestionsTab));
                 placeholder->deleteLater();
-                pages->setCurrentIndex(1);
+                pages->setCurrentIndex(index);
             });
     pages->addTab(levelTestsPage(levelTests, pages), QString::fromUtf8(kLevelTestsTab));
+    pages->addTab(drillsPage(drills, learner, pages), QString::fromUtf8(kDrillsTab));
     layout->addWidget(pages);
     resize(720, 560);
 }

@@ -2,7 +2,8 @@
 // The history of one learner: a table of runs newest first with a plot of the scores over
 // the days, and a second page with the wrong-question book, which can be copied, printed and
 // redone ("重做错题") in the main window; the book is read when its page is first chosen; a
-// third page lists the level tests.
+// third page lists the level tests, a fourth the practice room's drills with a plot of the
+// longest chain answered right each day at each speed.
 
 #include <QDialog>
 #include <functional>
@@ -20,6 +21,6 @@ class HistoryWindow : public QDialog {
   public:
     HistoryWindow(const std::string& learner, const std::vector<StoredRun>& runs,
                   WrongQuestionsSource wrongQuestions, RedoRequest redo,
-                  const std::vector<StoredLevelTest>& levelTests, const QFont& font,
-                  QWidget* parent);
+                  const std::vector<StoredLevelTest>& levelTests,
+                  const std::vector<StoredDrill>& drills, const QFont& font, QWidget* parent);
 };

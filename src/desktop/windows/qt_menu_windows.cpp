@@ -83,7 +83,7 @@ void QtMenuWindows::show(MenuWindow which, const std::string& learner,
                               [view = view_] {
                                   view->send(Event{EventKind::RedoWrongQuestions, {}, -1, {}});
                               },
-                              store_.levelTests(learner), font_, &main));
+                              store_.levelTests(learner), store_.allDrills(), font_, &main));
             break;
         case MenuWindow::Calendar:
             replaceWindow(calendar_, new CalendarWindow(learner, store_.runsOf(learner),

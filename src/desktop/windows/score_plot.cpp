@@ -16,9 +16,7 @@ constexpr int kBottomMargin = 52;
 constexpr int kLegendWidth = 110;
 constexpr int kPointRadius = 4;
 constexpr int kHoverReach = 8;
-constexpr double kTopScore = 100;
 constexpr char kDateAxis[] = "日期";
-constexpr char kScoreAxis[] = "得分";
 constexpr char kStoppedNote[] = "（中止）";
 const std::array<QColor, 7> kModeColours = {
     QColor(220, 50, 47), QColor(38, 139, 210), QColor(133, 153, 0),  QColor(211, 54, 130),
@@ -29,8 +27,8 @@ QString shortDate(int day) { return QString::fromStdString(dateOfDay(day).substr
 
 }  // namespace
 
-ScorePlot::ScorePlot(std::vector<ScoreLine> lines, QWidget* parent)
-    : QWidget(parent), lines_(std::move(lines)) {
+ScorePlot::ScorePlot(std::vector<ScoreLine> lines, QWidget* parent, PlotScale scale)
+    : QWidget(parent), lines_(std::move(lines)), scale_(scale) {
     setMinimumSize(480, 240);
     setMouseTracking(true);
     bool first = true;
@@ -55,7 +53,7 @@ QPointF ScorePlot::placeOf(const ScorePoint& point) const {
     const double span = std::max(1, lastDay_ - firstDay_);
     const double across = lastDay_ == firstDay_ ? 0.5 : (point.day - firstDay_) / span;
     return {area.left() + across * area.width(),
-            area.bottom() - point.score / kTopScore * area.height()};
+            area.bottom() - point.score / scale_.top * area.height()};
 }
 
 std::optional<QString> ScorePlot::pointTextAt(QPoint position) const {
@@ -67,8 +65,9 @@ std::optional<QString> ScorePlot::pointTextAt(QPoint position) const {
                 if (std::hypot(place.x() - position.x(), place.y() - position.y()) > kHoverReach) {
                     continue;
                 }
-                return QStringLiteral("%1  %2  得分 %3%4")
-                    .arg(QString::fromStdString(dateOfDay(point.day)), mode)
+                return QStringLiteral("%1  %2  %3 %4%5")
+                    .arg(QString::fromStdString(dateOfDay(point.day)), mode,
+                         QString::fromUtf8(scale_.valueWord))
                     .arg(std::lround(point.score))
                     .arg(points == &line.stopped ? QString::fromUtf8(kStoppedNote) : QString());
             }
@@ -87,21 +86,21 @@ void ScorePlot::mouseMoveEvent(QMouseEvent* event) {
     }
 }
 
-// The score grid 0 to 100, the days with runs along the bottom and both axes' names.
+// The value grid from 0 to the top, the days with runs along the bottom and both axes' names.
 void ScorePlot::paintAxes(QPainter& painter, const QRect& area) const {
     const QFontMetrics metrics = painter.fontMetrics();
-    for (int score = 0; score <= 100; score += 20) {
-        const int y = area.bottom() - static_cast<int>(area.height() * score / kTopScore);
+    for (int value = 0; value <= scale_.top; value += scale_.step) {
+        const int y = area.bottom() - static_cast<int>(area.height() * value / scale_.top);
         painter.setPen(Qt::lightGray);
         painter.drawLine(area.left(), y, area.right(), y);
         painter.setPen(Qt::black);
         painter.drawText(QRect(0, y - 10, kLeftMargin - 6, 20), Qt::AlignRight | Qt::AlignVCenter,
-                         QString::number(score));
+                         QString::number(value));
     }
     painter.drawLine(area.bottomLeft(), area.bottomRight());
     painter.drawLine(area.bottomLeft(), area.topLeft());
     painter.drawText(QRect(0, 0, kLeftMargin, kTopMargin), Qt::AlignLeft | Qt::AlignVCenter,
-                     QString::fromUtf8(kScoreAxis));
+                     QString::fromUtf8(scale_.axisName));
     painter.drawText(QRect(area.left(), area.bottom() + metrics.height() + 4, area.width(),
                            metrics.height() + 4),
                      Qt::AlignHCenter | Qt::AlignTop, QString::fromUtf8(kDateAxis));

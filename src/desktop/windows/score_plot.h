@@ -9,9 +9,18 @@
 
 #include "history/history_views.h"
 
+// The value axis: its top, the step of its grid, its name and the word before a point's value.
+struct PlotScale {
+    double top;
+    int step;
+    const char* axisName;
+    const char* valueWord;
+};
+inline constexpr PlotScale kScoreScale{100, 20, "得分", "得分"};
+
 class ScorePlot : public QWidget {
   public:
-    ScorePlot(std::vector<ScoreLine> lines, QWidget* parent);
+    ScorePlot(std::vector<ScoreLine> lines, QWidget* parent, PlotScale scale = kScoreScale);
 
     // The text shown for the point under `position`, if there is one.
     std::optional<QString> pointTextAt(QPoint position) const;
@@ -27,6 +36,7 @@ class ScorePlot : public QWidget {
     void paintAxes(QPainter& painter, const QRect& area) const;
 
     std::vector<ScoreLine> lines_;
+    PlotScale scale_;
     int firstDay_ = 0;
     int lastDay_ = 0;
 };

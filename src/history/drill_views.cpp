@@ -1,0 +1,80 @@
+#include "history/drill_views.h"
+
+#include <algorithm>
+#include <map>
+#include <tuple>
+
+namespace {
+
+constexpr char kBeadKind[] = "拨珠练习";
+constexpr char kFlashKind[] = "闪电心算";
+constexpr char kStopped[] = "中止";
+
+// The number of seconds a speed "0.5" stands for; 0 for a text that is none.
+double secondsOf(const std::string& speed) {
+    try {
+        return std::stod(speed);
+    } catch (...) {
+        return 0;
+    }
+}
+
+// What the drill was set to, as one cell.
+std::string settingOf(const StoredDrill& drill) {
+    if (!drill.rhymeGroup.empty()) return std::to_string(drill.digits) + "位 " + drill.rhymeGroup;
+    return std::to_string(drill.digits) + "位 " + std::to_string(drill.terms) + "笔 " +
+           drill.secondsPerNumber + "秒 " + drill.mix + " " + drill.view;
+}
+
+}  // namespace
+
+std::vector<DrillTableRow> drillTableRows(const std::vector<StoredDrill>& drills,
+                                          const std::string& learner) {
+    std::vector<DrillTableRow> rows;
+    for (auto drill = drills.rbegin(); drill != drills.rend(); ++drill) {
+        if (drill->learner != learner) continue;
+        DrillTableRow row;
+        row.date = drill->date + " " + drill->time.substr(0, 5);
+        row.kind = drill->kind;
+        row.setting = settingOf(*drill);
+        row.question = drill->chain;
+        if (drill->stopped) {
+            row.answer = kStopped;
+        } else {
+            row.answer = drill->rhymeGroup.empty()
+                             ? drill->answer
+                             : "错" + std::to_string(drill->wrongClicks) + "次";
+            row.verdict = drill->right ? "√" : "×";
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+std::vector<ScoreLine> longestChainLines(const std::vector<StoredDrill>& drills,
+                                         const std::string& learner) {
+    // (flash first, slower first, speed text) -> day -> longest chain answered right
+    using LineKey = std::tuple<bool, double, std::string, std::string>;
+    std::map<LineKey, std::map<int, int>> longest;
+    for (const StoredDrill& drill : drills) {
+        if (drill.learner != learner || !drill.rhymeGroup.empty() || drill.kind == kBeadKind ||
+            !drill.right || drill.stopped || drill.secondsPerNumber.empty()) {
+            continue;
+        }
+        const int day = dayNumber(drill.date);
+        if (day == 0) continue;
+        const LineKey key{drill.kind != kFlashKind, -secondsOf(drill.secondsPerNumber),
+                          drill.secondsPerNumber, drill.kind};
+        int& terms = longest[key][day];
+        terms = std::max(terms, drill.terms);
+    }
+    std::vector<ScoreLine> lines;
+    for (const auto& [key, days] : longest) {
+        ScoreLine line;
+        const std::string& kind = std::get<3>(key);
+        line.mode = (kind == kFlashKind ? "" : kind + " ") + std::get<2>(key) + "秒/笔";
+        for (const auto& [day, terms] : days) line.points.push_back({day, static_cast<double>(terms)});
+        lines.push_back(line);
+    }
+    return lines;
+}
