@@ -13,5 +13,10 @@ void openMenuWindow(WindowContext& window, MenuWindow which);
 // "练习日历…", "选择学习者…"); false when the element has no such item.
 bool chooseMenuItem(WindowContext& window, const Element& element, const std::string& item);
 
+// True when the right-click menu of `element` holds `item`: the record list's, the name box's
+// or the rhyme's of 演示; false for an element without such a menu.
+bool rightClickMenuHolds(const WindowContext& window, const Element& element,
+                         const std::string& item);
+
 // Puts a learner picked from the learners list into the name box, or says why it cannot.
 void learnerPicked(WindowContext& window, const std::string& name);

@@ -5,6 +5,7 @@
 #include <set>
 #include <utility>
 
+#include "history/history_menu.h"
 #include "history/history_writer.h"
 #include "history/run_journal.h"
 #include "history/sqlite/history_file.h"
@@ -205,9 +206,10 @@ std::optional<std::vector<std::string>> ReplaySession::runCommand(const std::str
         if (name.empty() || item.empty() || !isValidUtf8(item)) return badArguments();
         const Element* element = findElement(window_, name);
         if (element == nullptr) return unknownElement(name);
-        if (element == &window_.form.Form1_main && !hasMainMenuItem(window_, std::string(item))) {
-            return refuse("no menu item " + quotedWord(item) + " in " + quotedWord(name));
-        }
+        const bool held = element == &window_.form.Form1_main
+                              ? hasMainMenuItem(window_, std::string(item))
+                              : rightClickMenuHolds(window_, *element, std::string(item));
+        if (!held) return refuse("no menu item " + quotedWord(item) + " in " + quotedWord(name));
         dispatch(window_, Event{EventKind::Menu, name, -1, std::string(item)});
     } else if (command == "pick") {
         const std::string_view name = words.rest();
@@ -216,6 +218,9 @@ std::optional<std::vector<std::string>> ReplaySession::runCommand(const std::str
     } else if (command == "history") {
         const std::string_view path = words.rest();
         if (path.empty()) return badArguments();
+        if (path.find_first_not_of(' ') == std::string_view::npos) {
+            return refuse("a history file name of blanks only");
+        }
         HistoryOpening opening = openHistoryFile(std::string(path));
         if (!opening.message.empty()) services_.dialogs.inform(opening.message);
         if (opening.store) {
