@@ -5,7 +5,6 @@
 #include <string>
 
 #include "beads/rhyme_groups.h"
-#include "drill/drill_set.h"
 #include "engine/text_number.h"
 
 namespace {
@@ -89,8 +88,7 @@ void chooseRod(WindowContext& window, int rod) {
     window.drill.frameRod(window.drillState.beads.rod);
 }
 
-void beadGroupChosen(WindowContext& window) {
-    stopChain(window);
+void keepBeadGroup(WindowContext& window) {
     window.services.history.setSetting(window.drillState.learner, kGroupKey,
                                        std::to_string(window.drill.Combo6.listIndex));
 }

@@ -18,5 +18,5 @@ void showBoard(DrillForm& room, const BeadBoard& board);
 // Puts the focus frame round rod `rod`, kept within the board.
 void chooseRod(WindowContext& window, int rod);
 
-// "口诀" list: the question in progress stops and the group is kept for the learner.
-void beadGroupChosen(WindowContext& window);
+// Keeps the group chosen in "口诀" for the room's learner.
+void keepBeadGroup(WindowContext& window);

@@ -10,7 +10,7 @@
 #include "beads/board_steps.h"
 #include "beads/move_judgement.h"
 #include "beads/rhyme_groups.h"
-#include "drill/drill_set.h"
+#include "drill/room_lines.h"
 #include "engine/text_number.h"
 #include "history/stored_moment.h"
 #include "sound/play_clip.h"
@@ -41,12 +41,6 @@ BeadQuestion questionOf(const BeadDrillState& beads) {
 std::string questionText(const BeadQuestion& question) {
     return std::to_string(question.first) + (question.subtract ? "-" : "+") +
            std::to_string(question.second);
-}
-
-// Appends a line to the set's list, on view.
-void writeLine(DrillForm& room, const std::string& line) {
-    room.List1.addItem(line);
-    room.List1.showLinesFrom(room.List1.items.size() - 1);
 }
 
 // Shows a rhyme in the hint line: red as a hint, blue with "√" once its step is done.
@@ -121,11 +115,7 @@ void finishQuestion(WindowContext& window) {
         startQuestion(window);
         return;
     }
-    writeLine(room,
-              "共" + std::to_string(drill.chainNumber) + "题 错" +
-                  std::to_string(beads.wrongInSet) + "次 用时" +
-                  std::to_string(secondsBetween(drill.setStart, window.services.clock.now())) +
-                  "秒");
+    writeSetSummary(window, "错" + std::to_string(beads.wrongInSet) + "次");
     endSet(window);
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <tuple>
 
+#include "drill/room_lines.h"
 #include "engine/random_choice.h"
 #include "history/stored_moment.h"
 #include "levels/level_paper.h"
@@ -90,12 +91,6 @@ int showLevelPath(WindowContext& window) {
                        (level == next && date.empty() ? kNextMark : "");
     }
     return next;
-}
-
-// Writes a line under the room's earlier ones, on view.
-void writeLine(DrillForm& room, const std::string& line) {
-    room.List1.addItem(line);
-    room.List1.showLinesFrom(room.List1.items.size() - 1);
 }
 
 // The answers of the item in progress, in the order asked.

@@ -5,22 +5,20 @@
 #include <map>
 
 #include "appearance/kept_appearance.h"
-#include "beads/bead_keys.h"
-#include "beads/bead_room.h"
+#include "beads/bead_drill.h"
 #include "beads/bead_set.h"
 #include "demonstration/demonstration.h"
 #include "display/bead_styles.h"
 #include "display/display_mode.h"
 #include "display/rod_family.h"
 #include "display/verdict_mark.h"
-#include "drill/drill_set.h"
-#include "drill/practice_room.h"
 #include "engine/answer_button.h"
 #include "engine/date_time_display.h"
 #include "engine/question_timer.h"
 #include "engine/run_button.h"
 #include "engine/run_clock.h"
 #include "engine/startup.h"
+#include "flash/chain_set.h"
 #include "history/history_menu.h"
 #include "history/learner_names.h"
 #include "history/redo_run.h"
@@ -28,6 +26,8 @@
 #include "input/keyboard.h"
 #include "input/keypad.h"
 #include "levels/level_test.h"
+#include "room/practice_room.h"
+#include "room/room_buttons.h"
 #include "sound/sound_button.h"
 #include "ui/about_box.h"
 #include "ui/clear_button.h"
@@ -105,9 +105,9 @@ const std::map<std::string, Handler>& drillHandlers() {
         {"drill.Command5", drill_Command5_Click}, {"drill.Combo2", drillSettingChanged},
         {"drill.Combo3", drillSettingChanged},    {"drill.Combo4", drillSettingChanged},
         {"drill.Combo5", drillSettingChanged},    {"drill.Timer1", drill_Timer1_Timer},
-        {"drill.Combo6", beadGroupChosen},
-        {"drill.Combo7", levelSettingChanged},    {"drill.Combo8", levelSettingChanged},
-        {"drill.Timer2", drill_Timer2_Timer},     {"drill.Command6", drill_Command6_Click},
+        {"drill.Combo6", beadGroupChosen},        {"drill.Combo7", levelSettingChanged},
+        {"drill.Combo8", levelSettingChanged},    {"drill.Timer2", drill_Timer2_Timer},
+        {"drill.Command6", drill_Command6_Click},
     };
     return handlers;
 }
@@ -198,7 +198,7 @@ void pressKey(WindowContext& window, const Event& event) {
         closePracticeRoom(window);
         return;
     }
-    if (event.element == window.drill.drill.name && pressBeadKey(window, event.text)) return;
+    if (event.element == window.drill.drill.name && pressRoomKey(window, event.text)) return;
     const auto found = keyHandlers().find(event.element);
     if (found == keyHandlers().end()) return;
     if (const Element* pressed = found->second(window, event.text)) {

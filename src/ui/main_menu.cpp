@@ -5,8 +5,8 @@
 #include "appearance/colour_scheme.h"
 #include "appearance/kept_appearance.h"
 #include "appearance/window_zoom.h"
-#include "drill/practice_room.h"
 #include "history/history_menu.h"
+#include "room/practice_room.h"
 #include "ui/about_box.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "drill/drill_set.h"
+#include "flash/chain_set.h"
 #include "flash/flash_chain.h"
 #include "listening/chain_speech.h"
 #include "listening/speaking_rate.h"

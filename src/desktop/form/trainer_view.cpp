@@ -6,12 +6,12 @@
 
 #include "appearance/colour_scheme.h"
 #include "appearance/window_zoom.h"
-#include "beads/bead_set.h"
 #include "demonstration/demonstration.h"
 #include "desktop/form/focus_follower.h"
 #include "desktop/form/view_appearance.h"
 #include "desktop/form/window_icon.h"
 #include "input/keyboard.h"
+#include "room/room_buttons.h"
 #include "ui/dispatch.h"
 
 namespace {
@@ -168,7 +168,7 @@ void TrainerView::openPracticeRoom() {
     room_ = new FormWindow(
         window_.drill.elements(), kRoomPrefix, [this](const Event& event) { send(event); },
         [this] { return roomMayClose(); });
-    room_->takeEveryKeyWhile([this] { return beadSetRunning(window_); });
+    room_->takeEveryKeyWhile([this] { return roomTakesEveryKey(window_); });
     roomRaiseRequestsSeen_ = window_.drill.raiseRequests;
     room_->sync();
     centreOnScreen(*room_);

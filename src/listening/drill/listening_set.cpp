@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "drill/drill_set.h"
+#include "flash/chain_set.h"
 #include "listening/chain_speech.h"
 #include "listening/speaking_rate.h"
 

@@ -1,17 +1,12 @@
-#include "drill/practice_room.h"
+#include "room/practice_room.h"
 
 #include <sstream>
 #include <vector>
 
-#include "beads/bead_room.h"
-#include "drill/drill_set.h"
-#include "listening/drill/listening_set.h"
-#include "levels/level_test.h"
+#include "room/room_drills.h"
 
 namespace {
 
-constexpr char kFlashTitle[] = "练习室 · 闪电心算";
-constexpr char kListeningTitle[] = "练习室 · 听心算";
 constexpr char kDefaultLearner[] = "豆 豆";
 constexpr char kSettingsKey[] = "practiceRoom";
 constexpr int kDefaultDigits = 0;  // 1 digit
@@ -73,32 +68,26 @@ void openPracticeRoom(WindowContext& window, DrillKind kind) {
         ++room.raiseRequests;
         return;
     }
-    stopChain(window);
-    stopLevelTest(window);
+    stopDrill(window);
     drill.kind = kind;
     drill.learner = learner;
-    room.drill.setCaption(kind == DrillKind::Listening ? kListeningTitle : kFlashTitle);
     restoreRoomSettings(window);
     // Every drill's own elements go first, then the chosen drill's come back.
-    showBeadDrill(window, false);
-    showLevelTestRoom(window, false);
+    for (const RoomDrill* each : roomDrills()) each->show(window, false);
     room.List1.clearItems();
     room.Label1.setCaption("");
     room.Label2.setCaption("");
     room.Label9.setCaption("");
     room.Text1.setCaption("");
-    room.Command5.enabled = kind != DrillKind::Listening;
-    if (kind == DrillKind::Listening) listeningCanBeHeard(window);
-    if (kind == DrillKind::Beads) showBeadDrill(window, true);
-    if (kind == DrillKind::Levels) showLevelTestRoom(window, true);
+    room.Command5.enabled = true;
+    chosenDrill(window).show(window, true);
     room.drill.visible = true;
     ++room.raiseRequests;
     room.moveFocus(room.Command1);
 }
 
 void closePracticeRoom(WindowContext& window) {
-    stopChain(window);
-    stopLevelTest(window);
+    stopDrill(window);
     window.drill.drill.visible = false;
 }
 

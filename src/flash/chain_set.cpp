@@ -1,17 +1,14 @@
-#include "drill/drill_set.h"
+#include "flash/chain_set.h"
 
-#include <chrono>
 #include <optional>
 #include <string>
 #include <tuple>
 
-#include "beads/bead_set.h"
-#include "drill/practice_room.h"
+#include "drill/room_drill.h"
+#include "drill/room_lines.h"
 #include "engine/text_number.h"
 #include "flash/flash_chain.h"
 #include "history/stored_moment.h"
-#include "listening/drill/listening_set.h"
-#include "levels/level_test.h"
 #include "sound/play_clip.h"
 
 namespace {
@@ -125,12 +122,6 @@ void askForAnswer(WindowContext& window) {
 
 namespace {
 
-// Appends a line to the set's list, on view.
-void writeLine(DrillForm& room, const std::string& line) {
-    room.List1.addItem(line);
-    room.List1.showLinesFrom(room.List1.items.size() - 1);
-}
-
 // Stores the chain just answered or stopped in the learner's history.
 void storeChain(WindowContext& window, const std::string& answer, bool right, bool stopped) {
     const DrillState& drill = window.drillState;
@@ -192,33 +183,12 @@ std::optional<std::string> typedDigits(const std::string& text, const char*& hin
 
 }  // namespace
 
-int secondsBetween(const LocalDateTime& earlier, const LocalDateTime& later) {
-    using namespace std::chrono;
-    const auto secondsOf = [](const LocalDateTime& moment) {
-        const sys_days day{year{moment.year} / month{static_cast<unsigned>(moment.month)} /
-                           std::chrono::day{static_cast<unsigned>(moment.day)}};
-        return day.time_since_epoch().count() * 86400LL + moment.hour * 3600LL +
-               moment.minute * 60LL + moment.second;
-    };
-    const long long seconds = secondsOf(later) - secondsOf(earlier);
-    return seconds < 0 ? 0 : static_cast<int>(seconds);
-}
-
-void drill_Command1_Click(WindowContext& window) {
+void startOrStopChainSet(WindowContext& window) {
     DrillState& drill = window.drillState;
-    if (drill.kind == DrillKind::Beads) {
-        beadDrill_Command1_Click(window);
-        return;
-    }
-    if (drill.kind == DrillKind::Levels) {
-        levelStartButton(window);
-        return;
-    }
     if (drill.setRunning) {
-        stopChain(window);
+        stopChainSet(window);
         return;
     }
-    if (drill.kind == DrillKind::Listening && !listeningCanBeHeard(window)) return;
     window.services.random.randomize();
     drill.setRunning = true;
     drill.chainsInSet = static_cast<int>(chosenNumber(window.drill.Combo5));
@@ -230,13 +200,9 @@ void drill_Command1_Click(WindowContext& window) {
     startChain(window);
 }
 
-void drill_Timer1_Timer(WindowContext& window) {
+void flashNextSpan(WindowContext& window) {
     DrillState& drill = window.drillState;
     DrillForm& room = window.drill;
-    if (drill.kind == DrillKind::Listening) {
-        readNextText(window);
-        return;
-    }
     const FlashSpans spans = flashSpans(periodMilliseconds(window));
     const bool showNext = drill.phase == ChainPhase::Ready || drill.phase == ChainPhase::Gap;
     if (showNext && drill.shownTerm + 1 < static_cast<int>(drill.terms.size())) {
@@ -256,9 +222,8 @@ void drill_Timer1_Timer(WindowContext& window) {
     }
 }
 
-void drill_Command2_Click(WindowContext& window) {
+void answerChain(WindowContext& window) {
     DrillState& drill = window.drillState;
-    if (drill.kind == DrillKind::Levels) return levelAnswerButton(window);
     DrillForm& room = window.drill;
     if (drill.phase != ChainPhase::Answering) return;
     const char* hint = "";
@@ -281,11 +246,7 @@ void drill_Command2_Click(WindowContext& window) {
         startChain(window);
         return;
     }
-    writeLine(room,
-              "共" + std::to_string(drill.chainNumber) + "题 对" +
-                  std::to_string(drill.rightInSet) + "题 用时" +
-                  std::to_string(secondsBetween(drill.setStart, window.services.clock.now())) +
-                  "秒");
+    writeSetSummary(window, "对" + std::to_string(drill.rightInSet) + "题");
     endSet(window);
     room.moveFocus(room.Command1);
 }
@@ -297,32 +258,9 @@ void drill_Command3_Click(WindowContext& window) {
     presentReady(window);
 }
 
-void drill_Command4_Click(WindowContext& window) {
-    stopChain(window);
-    Element& button = window.drill.Command4;
-    button.setCaption(button.caption() == kMixed ? kAdditionOnly : kMixed);
-    drillSettingChanged(window);
-}
-
-void drill_Command5_Click(WindowContext& window) {
-    stopChain(window);
-    Element& button = window.drill.Command5;
-    button.setCaption(button.caption() == kAsBeads ? kAsDigits : kAsBeads);
-    drillSettingChanged(window);
-}
-
-void drillSettingChanged(WindowContext& window) {
-    stopChain(window);
-    keepRoomSettings(window);
-}
-
-void stopChain(WindowContext& window) {
+void stopChainSet(WindowContext& window) {
     DrillState& drill = window.drillState;
     if (!drill.setRunning) return;
-    if (drill.kind == DrillKind::Beads) {
-        stopBeadSet(window);
-        return;
-    }
     writeLine(window.drill, "第" + std::to_string(drill.chainNumber) + "题 中止");
     storeChain(window, "", false, true);
     blankDisplay(window.drill);
