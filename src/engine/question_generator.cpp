@@ -8,7 +8,7 @@
 #include "engine/question_operators.h"
 #include "engine/question_terms.h"
 #include "engine/random_choice.h"
-#include "history/redo_questions.h"
+#include "engine/redo_question.h"
 
 namespace {
 
@@ -101,7 +101,10 @@ void khws(WindowContext& window) {
 }
 
 void drawNextQuestion(WindowContext& window) {
-    if (takeRedoQuestion(window)) return;
+    if (takeRedoQuestion(window)) {
+        zdct(window);  // the digit counts follow the book question's operator
+        return;
+    }
     ysfh(window);
     zdct(window);
     chooseBlankPosition(window);

@@ -1,14 +1,7 @@
 #pragma once
-// 重做错题 inside a run: the questions of the wrong-question book take the place of drawn ones.
+// 重做错题: the book's questions waiting to be asked in a run.
 
 #include "model/window_context.h"
-
-// The mode word a run of the book's questions is kept under.
-inline constexpr char kRedoModeWord[] = "错题";
-
-// Puts the next waiting question of the book on the terms, operator and blank in place of a
-// drawn one; false, with nothing changed, when none is waiting.
-bool takeRedoQuestion(WindowContext& window);
 
 // Forgets the book's questions of a run that has ended.
 void endRedoQuestions(WindowContext& window);

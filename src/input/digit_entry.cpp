@@ -8,7 +8,7 @@
 #include "display/question_layout.h"
 #include "engine/question_display.h"
 #include "engine/text_number.h"
-#include "input/keypad.h"
+#include "input/key_click.h"
 #include "input/keypad_keys.h"
 
 namespace {

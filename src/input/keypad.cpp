@@ -3,13 +3,12 @@
 #include <cstdint>
 
 #include "input/digit_entry.h"
+#include "input/key_click.h"
 #include "input/keypad_menu.h"
-#include "sound/play_clip.h"
 
 namespace {
 
 constexpr std::int16_t kRunInProgress = 0;
-constexpr std::int16_t kKeyClickClip = 102;
 
 }  // namespace
 
@@ -25,8 +24,4 @@ void Command1_Click(WindowContext& window, int index) {
     }
     enterDigit(window);
     playKeyClick(window);
-}
-
-void playKeyClick(WindowContext& window) {
-    if (soundCuesOn(window)) playClip(window, kKeyClickClip);
 }

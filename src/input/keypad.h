@@ -5,6 +5,3 @@
 
 // A press on key `index`: a digit of the answer during a run.
 void Command1_Click(WindowContext& window, int index);
-
-// The click that ends a key press, heard while sound cues are on.
-void playKeyClick(WindowContext& window);

@@ -9,7 +9,7 @@
 #include "engine/startup.h"
 #include "history/history_menu.h"
 #include "history/run_journal.h"
-#include "input/keypad.h"
+#include "input/key_click.h"
 #include "paper/test_paper.h"
 
 namespace {
