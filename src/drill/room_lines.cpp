@@ -4,7 +4,7 @@
 
 void writeLine(DrillForm& room, const std::string& line) {
     room.List1.addItem(line);
-    room.List1.showLinesFrom(room.List1.items.size() - 1);
+    room.List1.showLinesFrom(0);
 }
 
 void writeSetSummary(WindowContext& window, const std::string& tally) {

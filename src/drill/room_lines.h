@@ -5,7 +5,8 @@
 
 #include "model/window_context.h"
 
-// Appends a line to the room's list, on view.
+// Appends a line to the room's list: the first line stays on top while every line fits, else
+// the new line is in view at the bottom.
 void writeLine(DrillForm& room, const std::string& line);
 
 // Ends a set's lines with "共N题 <tally> 用时M秒", N the chains or questions done.
