@@ -62,14 +62,15 @@ TEST_F(HistoryFolder, FoldersAreTheUsersAloneAndLinksAboveTheFileAreFollowed) {
     EXPECT_EQ(openHistoryFile(nested).store->allRuns().size(), 2u);
 }
 
-TEST_F(HistoryFolder, ALinkAtTheFileOrItsLogIsRefusedAndTheLinkedFileLeftAlone) {
+TEST_F(HistoryFolder, ALinkOrAnythingButAFileAtTheFileOrItsLogIsRefusedByNameAndLeftAlone) {
     openStore()->storeRun(sampleRun("豆 豆", "2026-12-08", 3));
     const std::string before = bytesOf(path);
     const std::string linked = folder + "/linked.sqlite3";
     std::filesystem::create_symlink(path, linked);
     HistoryOpening toAFile = openHistoryFile(linked);
     EXPECT_FALSE(toAFile.store);
-    EXPECT_NE(toAFile.message.find("是一个链接"), std::string::npos) << toAFile.message;
+    EXPECT_NE(toAFile.message.find("学习记录文件是一个链接：“" + linked + "”"), std::string::npos)
+        << toAFile.message;
 
     const std::string dangling = folder + "/dangling.sqlite3";
     std::filesystem::create_symlink(folder + "/nowhere/history.sqlite3", dangling);
@@ -82,14 +83,64 @@ TEST_F(HistoryFolder, ALinkAtTheFileOrItsLogIsRefusedAndTheLinkedFileLeftAlone) 
     std::filesystem::create_symlink(folder + "/other-log", path + "-wal");
     HistoryOpening linkedLog = openHistoryFile(path);
     EXPECT_FALSE(linkedLog.store);
-    EXPECT_NE(linkedLog.message.find("链接"), std::string::npos) << linkedLog.message;
+    EXPECT_NE(linkedLog.message.find("学习记录文件的日志是一个指向不存在的位置的链接：“" + path +
+                                     "-wal”"),
+              std::string::npos)
+        << linkedLog.message;
     EXPECT_FALSE(std::filesystem::exists(folder + "/other-log"));
+    std::filesystem::remove(path + "-wal");
+
+    // A named pipe no one writes to, at the file or at its log, would block whoever opened it.
+    alarm(30);
+    const std::string piped = folder + "/piped.sqlite3";
+    ASSERT_EQ(mkfifo(piped.c_str(), 0600), 0);
+    HistoryOpening atTheFile = openHistoryFile(piped);
+    EXPECT_FALSE(atTheFile.store);
+    EXPECT_NE(atTheFile.message.find("学习记录文件是一个命名管道"), std::string::npos)
+        << atTheFile.message;
+    ASSERT_EQ(mkfifo((path + "-wal").c_str(), 0600), 0);
+    HistoryOpening atTheLog = openHistoryFile(path);
+    EXPECT_FALSE(atTheLog.store);
+    EXPECT_NE(
+        atTheLog.message.find("学习记录文件的日志是一个命名管道，不是文件：“" + path + "-wal”"),
+        std::string::npos)
+        << atTheLog.message;
+    alarm(0);
+    std::filesystem::create_directory(folder + "/folder.sqlite3");
+    EXPECT_NE(openHistoryFile(folder + "/folder.sqlite3").message.find("是一个文件夹"),
+              std::string::npos);
     EXPECT_EQ(bytesOf(path), before);
 }
 
+TEST_F(HistoryFolder, AFileThisUserMayNotReadIsNotCalledReadOnly) {
+    openStore()->storeRun(sampleRun("豆 豆", "2026-12-08", 3));
+    // Another user's file of mode 0600 for the administrator, one's own without read
+    // permission otherwise.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (geteuid() == 0) {
+            chmod(folder.c_str(), 0755);
+            if (setuid(65534) != 0) _exit(2);
+        } else {
+            chmod(path.c_str(), 0200);
+        }
+        const HistoryOpening opening = openHistoryFile(path);
+        const bool named =
+            opening.message.find("没有权限读取学习记录文件：“" + path + "”") != std::string::npos;
+        _exit(!opening.store && named && opening.message.find("只读") == std::string::npos ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+
+    chmod(path.c_str(), 0400);
+    EXPECT_NE(openHistoryFile(path).message.find("学习记录文件是只读的"), std::string::npos);
+}
+
 TEST_F(HistoryFolder, TrainersStartingTogetherOnANewFileAllKeepRecords) {
-    constexpr int kRounds = 50;
-    constexpr int kTrainers = 4;
+    constexpr int kRounds = 60;
+    constexpr int kTrainers = 12;
     int refused = 0;
     for (int round = 0; round < kRounds; ++round) {
         const std::string fresh = folder + "/round" + std::to_string(round) + "/history.sqlite3";

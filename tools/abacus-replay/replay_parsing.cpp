@@ -107,28 +107,51 @@ std::optional<LocalDateTime> parseMoment(std::string_view date, std::string_view
     return LocalDateTime{day[0], day[1], day[2], clock[0], clock[1], clock[2]};
 }
 
+namespace {
+
+// The character that starts at `i` in `text`, with `i` moved past it; nullopt, with `i` left
+// as it was, for a byte sequence that is not well-formed UTF-8.
+std::optional<std::uint32_t> nextCharacter(std::string_view text, std::size_t& i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    if (lead < 0x80) return text[i++];
+    // The length of the sequence and the bits its first byte carries.
+    const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                               : lead >= 0xE0 && lead <= 0xEF ? 3
+                               : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                              : 0;
+    if (length == 0 || i + length > text.size()) return std::nullopt;
+    std::uint32_t point = lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        if (!isUtf8Continuation(text[i + k])) return std::nullopt;
+        point = (point << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    }
+    const bool overlong = (length == 3 && point < 0x800) || (length == 4 && point < 0x10000);
+    if (overlong || (point >= 0xD800 && point <= 0xDFFF) || point > 0x10FFFF) return std::nullopt;
+    i += length;
+    return point;
+}
+
+// True for the characters Unicode calls white space: blanks, tabs, line breaks and the
+// wide, narrow and ideographic spaces.
+bool isWhiteSpace(std::uint32_t point) {
+    return (point >= 0x09 && point <= 0x0D) || point == 0x20 || point == 0x85 || point == 0xA0 ||
+           point == 0x1680 || (point >= 0x2000 && point <= 0x200A) || point == 0x2028 ||
+           point == 0x2029 || point == 0x202F || point == 0x205F || point == 0x3000;
+}
+
+}  // namespace
+
 bool isValidUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        // The length of the sequence and the bits its first byte carries.
-        const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
-                                   : lead >= 0xE0 && lead <= 0xEF ? 3
-                                   : lead >= 0xF0 && lead <= 0xF4 ? 4
-                                                                  : 0;
-        if (length == 0 || i + length > text.size()) return false;
-        std::uint32_t point = lead & (0x7F >> length);
-        for (std::size_t k = 1; k < length; ++k) {
-            if (!isUtf8Continuation(text[i + k])) return false;
-            point = (point << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        }
-        const bool overlong = (length == 3 && point < 0x800) || (length == 4 && point < 0x10000);
-        if (overlong || (point >= 0xD800 && point <= 0xDFFF) || point > 0x10FFFF) return false;
-        i += length;
+    for (std::size_t i = 0; i < text.size();) {
+        if (!nextCharacter(text, i)) return false;
+    }
+    return true;
+}
+
+bool isWhiteSpaceOnly(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto point = nextCharacter(text, i);
+        if (!point || !isWhiteSpace(*point)) return false;
     }
     return true;
 }

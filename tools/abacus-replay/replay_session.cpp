@@ -218,9 +218,7 @@ std::optional<std::vector<std::string>> ReplaySession::runCommand(const std::str
     } else if (command == "history") {
         const std::string_view path = words.rest();
         if (path.empty()) return badArguments();
-        if (path.find_first_not_of(' ') == std::string_view::npos) {
-            return refuse("a history file name of blanks only");
-        }
+        if (isWhiteSpaceOnly(path)) return refuse("a history file name of blanks only");
         HistoryOpening opening = openHistoryFile(std::string(path));
         if (!opening.message.empty()) services_.dialogs.inform(opening.message);
         if (opening.store) {

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <fstream>
+#include <vector>
+
+#include "history/sqlite/plain_file.h"
 
 namespace {
 
@@ -18,11 +20,10 @@ constexpr std::array<unsigned char, 3> kFixedFractions = {64, 32, 32};
 }  // namespace
 
 bool headerFieldsSound(const std::string& path) {
-    std::array<char, kHeaderSize> header{};
-    std::ifstream in(path, std::ios::binary);
-    if (!in.read(header.data(), header.size())) return true;
+    std::vector<unsigned char> header;
+    if (!PlainFile(path).readAt(0, kHeaderSize, header)) return true;
     if (!std::equal(kMagic, kMagic + sizeof kMagic, header.begin())) return true;
-    const auto byte = [&header](std::size_t at) { return static_cast<unsigned char>(header[at]); };
+    const auto byte = [&header](std::size_t at) { return header[at]; };
     const auto isVersion = [](unsigned char value) { return value == 1 || value == 2; };
     if (!isVersion(byte(kWriteVersion)) || !isVersion(byte(kReadVersion))) return false;
     for (std::size_t i = 0; i < kFixedFractions.size(); ++i) {

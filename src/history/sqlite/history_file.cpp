@@ -24,7 +24,13 @@ constexpr char kNotKeptThisTime[] = "\n这次的学习记录无法保存，训�
 constexpr mode_t kOwnerOnly = 0600;
 constexpr char kNewFileText[] = "\n新的学习记录将保存在一个新文件中。";
 constexpr auto kBusyRetryPause = std::chrono::milliseconds(20);
-constexpr const char* kFileAndCompanions[] = {"", "-wal", "-shm"};
+// The file, its write-ahead log and its shared memory, with the names messages give them.
+struct Companion {
+    const char* suffix;
+    const char* name;
+};
+const Companion kFileAndCompanions[] = {
+    {"", "学习记录文件"}, {"-wal", "学习记录文件的日志"}, {"-shm", "学习记录文件的共享内存"}};
 
 enum class Check { Usable, Locked, Damaged, TooNew, Failed };
 
@@ -90,12 +96,76 @@ bool createIfMissing(const std::string& path) {
     return errno == EEXIST;
 }
 
-// True when the file may not be written, by its permissions or by the system; a file whose
-// owner took away its write permission counts as read-only even for the administrator.
-bool isReadOnly(const std::string& path) {
+// Whether this user may read and write a file.
+enum class Access { Usable, NotReadable, NotWritable, ReadOnly };
+
+// What this user may do with the existing file at `path`; a file whose owner took away its write
+// permission, or one on a read-only disk, counts as read-only even for the administrator.
+Access accessTo(const std::string& path) {
     struct stat status {};
-    if (::stat(path.c_str(), &status) != 0) return true;
-    return (status.st_mode & S_IWUSR) == 0 || ::access(path.c_str(), R_OK | W_OK) != 0;
+    if (::stat(path.c_str(), &status) != 0 || ::access(path.c_str(), R_OK) != 0) {
+        return errno == EROFS ? Access::ReadOnly : Access::NotReadable;
+    }
+    if ((status.st_mode & S_IWUSR) == 0) return Access::ReadOnly;
+    if (::access(path.c_str(), W_OK) != 0) {
+        return errno == EROFS ? Access::ReadOnly : Access::NotWritable;
+    }
+    return Access::Usable;
+}
+
+// The words for what stands at a history path when it is not a plain file; empty when it is
+// one or there is nothing.
+std::string notAFile(FileKind kind) {
+    switch (kind) {
+        case FileKind::Link:
+            return "是一个链接：";
+        case FileKind::Dangling:
+            return "是一个指向不存在的位置的链接：";
+        case FileKind::Pipe:
+            return "是一个命名管道，不是文件：";
+        case FileKind::Folder:
+            return "是一个文件夹，不是文件：";
+        case FileKind::Device:
+            return "是一个设备，不是文件：";
+        case FileKind::Socket:
+            return "是一个套接字，不是文件：";
+        case FileKind::Missing:
+        case FileKind::Plain:
+            break;
+    }
+    return {};
+}
+
+// The reason a file named `name` in messages cannot be used with `access`; empty when it can.
+std::string refusal(Access access, const std::string& name) {
+    switch (access) {
+        case Access::NotReadable:
+            return "没有权限读取" + name + "：";
+        case Access::NotWritable:
+            return "没有权限写入" + name + "：";
+        case Access::ReadOnly:
+            return name + "是只读的：";
+        case Access::Usable:
+            break;
+    }
+    return {};
+}
+
+// Why the file at `path` or its log or shared memory cannot be used, with the path it concerns
+// in the message; empty when nothing there stands in the way. Nothing found there is opened.
+std::string refusedAt(const std::string& path, const std::string& givenPath) {
+    for (const Companion& companion : kFileAndCompanions) {
+        const std::string reason = notAFile(kindAt(path + companion.suffix));
+        if (!reason.empty())
+            return notKept(std::string(companion.name) + reason, givenPath + companion.suffix);
+    }
+    if (!createIfMissing(path)) return notKept("无法创建学习记录文件", givenPath);
+    for (const Companion& companion : kFileAndCompanions) {
+        if (kindAt(path + companion.suffix) == FileKind::Missing) continue;
+        const std::string reason = refusal(accessTo(path + companion.suffix), companion.name);
+        if (!reason.empty()) return notKept(reason, givenPath + companion.suffix);
+    }
+    return {};
 }
 
 // The integrity check over the whole file; the busy and damage codes pass through.
@@ -190,18 +260,9 @@ HistoryOpening openHistoryFile(const std::string& givenPath) {
         return {nullptr, notKept("无法创建学习记录文件", givenPath)};
     }
     const std::string path = withResolvedFolders(givenPath);
-    for (const char* suffix : kFileAndCompanions) {
-        switch (linkAt(path + suffix)) {
-            case FileLink::Link:
-                return {nullptr, notKept("学习记录文件是一个链接：", givenPath)};
-            case FileLink::Dangling:
-                return {nullptr, notKept("学习记录文件是一个指向不存在的位置的链接：", givenPath)};
-            case FileLink::None:
-                break;
-        }
+    if (std::string refused = refusedAt(path, givenPath); !refused.empty()) {
+        return {nullptr, std::move(refused)};
     }
-    if (!createIfMissing(path)) return {nullptr, notKept("无法创建学习记录文件", givenPath)};
-    if (isReadOnly(path)) return {nullptr, notKept("学习记录文件是只读的：", givenPath)};
     const std::string logText = keepLogThatLosesCommits(path);
     const auto told = [&logText](const std::string& text) {
         return logText.empty() ? text : text.empty() ? logText : logText + "\n" + text;

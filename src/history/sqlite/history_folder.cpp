@@ -45,9 +45,15 @@ std::string withResolvedFolders(const std::string& path) {
     return (std::filesystem::path(resolved) / given.filename()).string();
 }
 
-FileLink linkAt(const std::string& path) {
+FileKind kindAt(const std::string& path) {
     struct stat status {};
-    if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return FileLink::None;
+    if (::lstat(path.c_str(), &status) != 0) return FileKind::Missing;
+    const mode_t type = status.st_mode & S_IFMT;
+    if (type == S_IFREG) return FileKind::Plain;
+    if (type == S_IFDIR) return FileKind::Folder;
+    if (type == S_IFIFO) return FileKind::Pipe;
+    if (type == S_IFSOCK) return FileKind::Socket;
+    if (type == S_IFCHR || type == S_IFBLK) return FileKind::Device;
     struct stat target {};
-    return ::stat(path.c_str(), &target) == 0 ? FileLink::Link : FileLink::Dangling;
+    return ::stat(path.c_str(), &target) == 0 ? FileKind::Link : FileKind::Dangling;
 }

@@ -4,7 +4,9 @@
 
 #include <string>
 
-enum class FileLink { None, Link, Dangling };
+// What stands at a path: nothing, a plain file, a link (to something, or leading nowhere) or
+// something that is not a file at all.
+enum class FileKind { Missing, Plain, Link, Dangling, Pipe, Folder, Device, Socket };
 
 // The trainer's data folder: $XDG_DATA_HOME/abacus-trainer when `xdgDataHome` is an absolute
 // path, else `home`/.local/share/abacus-trainer (a relative or empty value is ignored).
@@ -16,5 +18,5 @@ bool createPrivateFolder(const std::string& folder);
 // `path` with the links among its folders resolved; the last name is kept as it is.
 std::string withResolvedFolders(const std::string& path);
 
-// Whether `path` itself is a symbolic link, and whether that link leads nowhere.
-FileLink linkAt(const std::string& path);
+// What stands at `path`, looked at without following a link there and without opening it.
+FileKind kindAt(const std::string& path);

@@ -2,9 +2,9 @@
 
 #include <array>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <vector>
+
+#include "history/sqlite/plain_file.h"
 
 namespace {
 
@@ -44,43 +44,47 @@ bool matches(const Bytes& bytes, std::size_t offset, const Checksum& sum) {
     return bigEndianAt(bytes, offset) == sum[0] && bigEndianAt(bytes, offset + 4) == sum[1];
 }
 
-// True when the frame at `offset` belongs to this log: its salts are the header's.
-bool belongsToThisLog(const Bytes& bytes, std::size_t offset) {
-    return bigEndianAt(bytes, offset + 8) == bigEndianAt(bytes, 16) &&
-           bigEndianAt(bytes, offset + 12) == bigEndianAt(bytes, 20);
+// True when `frame` carries the salts of the log's `header`.
+bool belongsToThisLog(const Bytes& frame, const Bytes& header) {
+    return bigEndianAt(frame, 8) == bigEndianAt(header, 16) &&
+           bigEndianAt(frame, 12) == bigEndianAt(header, 20);
 }
 
-// True when the frame at `offset` belongs to this log and ends a transaction.
-bool isCommitOfThisLog(const Bytes& bytes, std::size_t offset) {
-    return bigEndianAt(bytes, offset + 4) != 0 && belongsToThisLog(bytes, offset);
-}
+// True when `frame` ends a transaction.
+bool isCommit(const Bytes& frame) { return bigEndianAt(frame, 4) != 0; }
 
 }  // namespace
 
 bool logLosesCommits(const std::string& logPath) {
-    std::ifstream in(logPath, std::ios::binary);
-    const Bytes bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (bytes.size() < kHeaderSize) return false;
-    const std::uint32_t magic = bigEndianAt(bytes, 0);
-    const std::size_t pageSize = bigEndianAt(bytes, 8);
+    const PlainFile log(logPath);
+    Bytes header;
+    if (!log.readAt(0, kHeaderSize, header)) return false;
+    const std::uint32_t magic = bigEndianAt(header, 0);
+    const std::size_t pageSize = bigEndianAt(header, 8);
     const bool pageSizeSound =
         pageSize >= 512 && pageSize <= 65536 && (pageSize & (pageSize - 1)) == 0;
     const std::size_t frameSize = kFrameHeaderSize + pageSize;
-    const bool hasFrames = pageSizeSound && bytes.size() >= kHeaderSize + frameSize;
+    const bool hasFrames = pageSizeSound && log.size() >= kHeaderSize + frameSize;
     if (magic != kLittleEndianMagic && magic != kBigEndianMagic) return hasFrames;
     const bool bigEndian = magic == kBigEndianMagic;
-    Checksum sum = continued({0, 0}, bytes, 0, 24, bigEndian);
-    if (!pageSizeSound || !matches(bytes, 24, sum)) return bytes.size() > kHeaderSize;
-    std::size_t offset = kHeaderSize;
-    for (; offset + frameSize <= bytes.size(); offset += frameSize) {
-        if (!belongsToThisLog(bytes, offset)) break;
-        const Checksum next = continued(continued(sum, bytes, offset, 8, bigEndian), bytes,
-                                        offset + kFrameHeaderSize, pageSize, bigEndian);
-        if (!matches(bytes, offset + 16, next)) break;
-        sum = next;
-    }
-    for (; offset + frameSize <= bytes.size(); offset += frameSize) {
-        if (isCommitOfThisLog(bytes, offset)) return true;
+    Checksum sum = continued({0, 0}, header, 0, 24, bigEndian);
+    if (!pageSizeSound || !matches(header, 24, sum)) return log.size() > kHeaderSize;
+    // SQLite reads frames while their salts are the header's and their checksums follow on.
+    // Past the first frame it stops at, a commit is lost when its salts are the header's, or
+    // when the checksums still follow on to it (a changed salt is not in the checksum), while
+    // frames left from before the log was restarted follow on from nothing and do not count.
+    bool readBySqlite = true;
+    bool followsOn = true;
+    Bytes frame;
+    for (std::uint64_t offset = kHeaderSize; log.readAt(offset, frameSize, frame);
+         offset += frameSize) {
+        const Checksum next = continued(continued(sum, frame, 0, 8, bigEndian), frame,
+                                        kFrameHeaderSize, pageSize, bigEndian);
+        followsOn = followsOn && matches(frame, 16, next);
+        if (followsOn) sum = next;
+        const bool ours = belongsToThisLog(frame, header);
+        readBySqlite = readBySqlite && followsOn && ours;
+        if (!readBySqlite && isCommit(frame) && (followsOn || ours)) return true;
     }
     return false;
 }
