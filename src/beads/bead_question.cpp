@@ -4,10 +4,19 @@
 #include <utility>
 #include <vector>
 
+#include "beads/product_questions.h"
 #include "beads/rhyme_groups.h"
 #include "engine/random_choice.h"
 
 namespace {
+
+constexpr char kRemainderWord[] = "余";
+
+// The sign of the question's operation.
+std::string signOf(const BeadQuestion& question) {
+    if (question.products) return question.subtract ? "÷" : "×";
+    return question.subtract ? "-" : "+";
+}
 
 // A rod's digit on the board and the digit the second term moves there.
 struct RodDigits {
@@ -66,12 +75,43 @@ BeadQuestion groupQuestion(RandomSource& random, int group, int digits) {
 
 }  // namespace
 
-BeadQuestion drawBeadQuestion(RandomSource& random, int group, int digits) {
-    digits = std::clamp(digits, 1, kMaxTermDigits);
-    BeadQuestion question = group >= 0 && group < kMixedAddSubtract
-                                ? groupQuestion(random, group, digits)
-                                : mixedQuestion(random, digits);
-    question.answer =
-        question.subtract ? question.first - question.second : question.first + question.second;
+BeadQuestion beadQuestion(std::int32_t first, bool subtract, std::int32_t second, bool products) {
+    BeadQuestion question{first, subtract, second, 0, products, 0};
+    if (!products) {
+        question.answer = subtract ? first - second : first + second;
+    } else if (!subtract) {
+        question.answer = first * second;
+    } else if (second != 0) {
+        question.answer = first / second;
+        question.remainder = first % second;
+    }
     return question;
+}
+
+std::string questionText(const BeadQuestion& question) {
+    return std::to_string(question.first) + signOf(question) + std::to_string(question.second);
+}
+
+std::string questionCaption(const BeadQuestion& question) {
+    return std::to_string(question.first) + " " + signOf(question) + " " +
+           std::to_string(question.second);
+}
+
+std::string answerText(const BeadQuestion& question) {
+    const std::string quotient = std::to_string(question.answer);
+    if (question.remainder == 0) return quotient;
+    return quotient + kRemainderWord + std::to_string(question.remainder);
+}
+
+std::int32_t startingValue(const BeadQuestion& question) {
+    return question.products && !question.subtract ? 0 : question.first;
+}
+
+BeadQuestion drawBeadQuestion(RandomSource& random, int group, int digits, bool remainder) {
+    if (isProductGroup(group)) return drawProductQuestion(random, group, digits, remainder);
+    digits = std::clamp(digits, 1, kMaxTermDigits);
+    const BeadQuestion question = group >= 0 && group < kMixedAddSubtract
+                                      ? groupQuestion(random, group, digits)
+                                      : mixedQuestion(random, digits);
+    return beadQuestion(question.first, question.subtract, question.second, false);
 }

@@ -33,14 +33,7 @@ int chosenNumber(const Element& list) { return static_cast<int>(integerValueOf(l
 
 // The question on the board.
 BeadQuestion questionOf(const BeadDrillState& beads) {
-    return {beads.first, beads.subtract, beads.second,
-            beads.subtract ? beads.first - beads.second : beads.first + beads.second};
-}
-
-// The question as the set's lines and the history write it: "325+67".
-std::string questionText(const BeadQuestion& question) {
-    return std::to_string(question.first) + (question.subtract ? "-" : "+") +
-           std::to_string(question.second);
+    return beadQuestion(beads.first, beads.subtract, beads.second, beads.products);
 }
 
 // Shows a rhyme in the hint line: red as a hint, blue with "√" once its step is done.
@@ -61,7 +54,7 @@ void storeQuestion(WindowContext& window, bool stopped) {
     stored.digits = drill.chainDigits;
     stored.terms = 2;
     stored.chain = questionText(question);
-    stored.answer = stopped ? "" : std::to_string(question.answer);
+    stored.answer = stopped ? "" : answerText(question);
     stored.right = !stopped;
     stored.stopped = stopped;
     stored.secondsUsed = secondsBetween(beads.questionStart, window.services.clock.now());
@@ -72,23 +65,25 @@ void storeQuestion(WindowContext& window, bool stopped) {
     }
 }
 
-// Draws the next question of the set and puts its first term on the board.
+// Draws the next question of the set (a division leaving a remainder in the set's later half)
+// and puts its first term on the board, or nothing for a multiplication.
 void startQuestion(WindowContext& window) {
     DrillState& drill = window.drillState;
     BeadDrillState& beads = drill.beads;
     DrillForm& room = window.drill;
     ++drill.chainNumber;
+    const bool remainder = drill.chainNumber > (drill.chainsInSet + 1) / 2;
     const BeadQuestion question =
-        drawBeadQuestion(window.services.random, beads.group, drill.chainDigits);
+        drawBeadQuestion(window.services.random, beads.group, drill.chainDigits, remainder);
     beads.first = question.first;
     beads.subtract = question.subtract;
     beads.second = question.second;
+    beads.products = question.products;
     beads.step = 0;
     beads.wrongClicks = 0;
     beads.questionStart = window.services.clock.now();
-    room.Label6.setCaption(std::to_string(question.first) + (question.subtract ? " - " : " + ") +
-                           std::to_string(question.second));
-    showBoard(room, boardShowing(question.first));
+    room.Label6.setCaption(questionCaption(question));
+    showBoard(room, boardShowing(startingValue(question)));
     const std::vector<BoardStep> steps = boardSteps(question);
     chooseRod(window, steps.empty() ? 0 : steps.front().place);
 }
@@ -107,8 +102,8 @@ void finishQuestion(WindowContext& window) {
     DrillForm& room = window.drill;
     const BeadQuestion question = questionOf(beads);
     writeLine(room, "第" + std::to_string(drill.chainNumber) + "题 " + questionText(question) +
-                        "=" + std::to_string(question.answer) + " 错" +
-                        std::to_string(beads.wrongClicks) + "次 √");
+                        "=" + answerText(question) + " 错" + std::to_string(beads.wrongClicks) +
+                        "次 √");
     beads.wrongInSet += beads.wrongClicks;
     storeQuestion(window, false);
     if (drill.chainNumber < drill.chainsInSet) {

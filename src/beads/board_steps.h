@@ -7,7 +7,8 @@
 #include "beads/bead_board.h"
 #include "beads/bead_question.h"
 
-// One step: the rod it changes, the rhyme said while moving its beads, the board after it.
+// One step: the rod it changes, the rhyme said while moving its beads (after the times-table
+// line whose product it adds or takes away: "三七二十一 二上二"), the board after it.
 struct BoardStep {
     int place = 0;
     std::string rhyme;
@@ -15,7 +16,7 @@ struct BoardStep {
     bool operator==(const BoardStep&) const = default;
 };
 
-// The steps the demonstration shows for the question, in order, each carry and borrow a step
-// of its own; empty when a term or the answer needs more than five rods, which no drawn
-// question does.
+// The bead moves the demonstration shows for the question, in order, each carry and borrow a
+// step of its own and a division's quotient digits put on their rods; empty when a term or the
+// answer needs more than the board's rods, which no drawn question does.
 std::vector<BoardStep> boardSteps(const BeadQuestion& question);

@@ -6,7 +6,8 @@
 namespace {
 
 constexpr std::array<const char*, kRhymeGroups> kGroupNames = {
-    "直加", "满五加", "进十加", "破五进十加", "直减", "破五减", "退十减", "退十补五减", "加减混合"};
+    "直加",       "满五加",   "进十加",   "破五进十加", "直减",     "破五减",  "退十减",
+    "退十补五减", "加减混合", "一位乘法", "两位乘法",   "一位除法", "两位除法"};
 
 // The group of adding `digit` to a rod showing `shown`: without a carry the lower beads either
 // take the digit or the five bead comes down; with one the rod either gives up the ten's
@@ -38,6 +39,8 @@ std::string rhymeGroupName(int group) {
 }
 
 bool isSubtractionGroup(int group) { return group >= kDirectSubtract && group < kMixedAddSubtract; }
+
+bool isProductGroup(int group) { return group >= kOneDigitMultiply && group < kRhymeGroups; }
 
 RhymeGroup rodMoveGroup(int shown, int digit, bool subtract) {
     return subtract ? subtractionGroup(shown, digit) : additionGroup(shown, digit);

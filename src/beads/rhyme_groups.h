@@ -3,7 +3,8 @@
 
 #include <string>
 
-// The groups in the order the drill lists them; the last mixes every rhyme of both operations.
+// The groups in the order the drill lists them: the rhymes of addition and subtraction, a group
+// mixing them all, then multiplication and division worked by the times table.
 enum RhymeGroup : int {
     kDirectAdd,
     kFiveComplementAdd,
@@ -14,13 +15,20 @@ enum RhymeGroup : int {
     kBorrowSubtract,
     kFiveBorrowSubtract,
     kMixedAddSubtract,
+    kOneDigitMultiply,
+    kTwoDigitMultiply,
+    kOneDigitDivide,
+    kTwoDigitDivide,
 };
 
 // How many groups the drill offers.
-inline constexpr int kRhymeGroups = 9;
+inline constexpr int kRhymeGroups = 13;
 
-// The group's name as the drill lists it ("直加" ...), empty outside 0..8.
+// The group's name as the drill lists it ("直加" ... "两位除法"), empty outside the groups.
 std::string rhymeGroupName(int group);
+
+// True for the groups of multiplication and division.
+bool isProductGroup(int group);
 
 // True for the groups that practise subtraction only.
 bool isSubtractionGroup(int group);

@@ -4,22 +4,11 @@
 
 namespace {
 
-constexpr std::int32_t kRowCapacity = 100000;
 constexpr std::array<const char*, 10> kDigitWords = {"",   "一", "二", "三", "四",
                                                      "五", "六", "七", "八", "九"};
 
 // The digit word of 1..9.
-std::string word(int digit) { return kDigitWords[static_cast<std::size_t>(digit)]; }
-
-// 10 to the power `place`.
-std::int32_t placeValue(int place) {
-    std::int32_t value = 1;
-    for (int i = 0; i < place; ++i) value *= 10;
-    return value;
-}
-
-// The digit the row shows at `place`.
-int digitAt(std::int32_t value, int place) { return value / placeValue(place) % 10; }
+std::string word(int digit) { return digitWord(digit); }
 
 // Collects the steps of one sum on a row, the row's value following every step.
 class BeadMoves {
@@ -77,19 +66,51 @@ class BeadMoves {
     std::int32_t row_;
 };
 
-}  // namespace
-
-bool fitsBoardRow(std::int32_t first, bool subtract, std::int32_t second) {
-    const auto fits = [](std::int64_t value) { return value >= 0 && value < kRowCapacity; };
+// True when both terms and the answer fit `rods` rods.
+bool fitsRods(std::int32_t first, bool subtract, std::int32_t second, int rods) {
+    if (rods < 1 || rods > kWorkingRods) return false;
+    const auto fits = [rods](std::int64_t value) {
+        return value >= 0 && value < std::int64_t{placeValue(rods)};
+    };
     const std::int64_t answer =
         subtract ? std::int64_t{first} - second : std::int64_t{first} + second;
     return fits(first) && fits(second) && fits(answer);
 }
 
+}  // namespace
+
+std::int32_t placeValue(int place) {
+    std::int32_t value = 1;
+    for (int i = 0; i < place; ++i) value *= 10;
+    return value;
+}
+
+int digitAt(std::int32_t value, int place) { return value / placeValue(place) % 10; }
+
+int digitCount(std::int32_t value) {
+    int digits = 1;
+    for (; value >= 10; value /= 10) ++digits;
+    return digits;
+}
+
+std::string digitWord(int digit) {
+    if (digit < 1 || digit > 9) return {};
+    return kDigitWords[static_cast<std::size_t>(digit)];
+}
+
+bool fitsBoardRow(std::int32_t first, bool subtract, std::int32_t second) {
+    return fitsRods(first, subtract, second, kRowPlaces);
+}
+
 std::vector<BeadStep> beadSteps(std::int32_t first, bool subtract, std::int32_t second) {
-    if (!fitsBoardRow(first, subtract, second)) return {};
+    return beadStepsOnRods(first, subtract, second, kRowPlaces);
+}
+
+std::vector<BeadStep> beadStepsOnRods(std::int32_t first, bool subtract, std::int32_t second,
+                                      int rods) {
+    if (!fitsRods(first, subtract, second, rods)) return {};
     BeadMoves moves(first);
-    for (int place = kRowPlaces - 1; place >= 0; --place) {
+    for (int place = rods - 1; place >= 0; --place) {
         const int digit = digitAt(second, place);
         if (digit == 0) continue;
         if (subtract) {

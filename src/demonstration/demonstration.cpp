@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "demonstration/bead_rhymes.h"
+#include "demonstration/division_steps.h"
+#include "demonstration/multiplication_steps.h"
 #include "display/abacus_board.h"
 #include "display/question_layout.h"
 #include "engine/question_generator.h"
@@ -20,6 +22,8 @@ namespace {
 
 constexpr char kPlus[] = "+";
 constexpr char kMinus[] = "-";
+constexpr char kTimes[] = "×";
+constexpr char kDivide[] = "÷";
 constexpr char kEquals[] = "=";
 constexpr char kBlankResult[] = "  ";
 constexpr char kMissingDigitsPrompt[] = "请选择出题位数";
@@ -39,8 +43,15 @@ constexpr Pace kPaces[] = {{"慢", 2000}, {"中", 1000}, {"快", 500}};
 constexpr int kDefaultPace = 1000;
 constexpr std::int16_t kBeadClickClip = 112;
 constexpr std::int16_t kMissingSettingClip = 106;
-constexpr int kPlusModeIndex = 0;
-constexpr int kMinusModeIndex = 1;
+// The operators a new question may take, by the mode list's index ("+" .. "+-×÷").
+const std::vector<std::vector<const char*>> kModeOperators = {{kPlus},
+                                                              {kMinus},
+                                                              {kPlus, kMinus},
+                                                              {kTimes},
+                                                              {kDivide},
+                                                              {kTimes, kDivide},
+                                                              {kPlus, kMinus, kTimes, kDivide}};
+constexpr int kSumsModeIndex = 2;
 constexpr int kWorkingRow = 1;
 constexpr int kResultRow = 3;
 constexpr int kRhymeLeft = 1000;
@@ -56,30 +67,54 @@ const char* const kEndingElements[] = {"Command2", "Command4", "Command6", "Comm
 constexpr char kKeypadPrefix[] = "Command1(";
 constexpr char kRodPrefix[] = "Picture";
 
-// True for the operators the board demonstrates.
-bool isSum(const std::string& sign) { return sign == kPlus || sign == kMinus; }
+// The bead steps of `first` `sign` `second` on a board row; empty for an operator the board
+// does not work, or a question too large for its rods.
+std::vector<BeadStep> stepsOf(const std::string& sign, std::int32_t first, std::int32_t second) {
+    if (sign == kPlus || sign == kMinus) return beadSteps(first, sign == kMinus, second);
+    if (sign == kTimes) return multiplicationSteps(first, second, kRowPlaces);
+    if (sign == kDivide) return divisionSteps(first, second, kRowPlaces);
+    return {};
+}
+
+// True when the board row can play `first` `sign` `second`.
+bool boardWorks(const std::string& sign, std::int32_t first, std::int32_t second) {
+    if (sign == kPlus || sign == kMinus) return fitsBoardRow(first, sign == kMinus, second);
+    return !stepsOf(sign, first, second).empty();
+}
 
 // The bead steps of the question being demonstrated.
 std::vector<BeadStep> demonstratedSteps(const TrainingState& state) {
-    return beadSteps(state.operandA, state.currentOperator == kMinus, state.operandB);
+    return stepsOf(state.currentOperator, state.operandA, state.operandB);
+}
+
+// What the working row shows before the first step: nothing for a multiplication, which is
+// worked on an empty row, else the first term.
+std::int32_t startingRow(const TrainingState& state) {
+    return state.currentOperator == kTimes ? 0 : state.operandA;
+}
+
+// The result of `first` `sign` `second`, the quotient for "÷".
+std::int32_t resultOf(const std::string& sign, std::int32_t first, std::int32_t second) {
+    if (sign == kMinus) return first - second;
+    if (sign == kTimes) return first * second;
+    if (sign == kDivide) return second == 0 ? 0 : first / second;
+    return first + second;
 }
 
 // Makes the question the last run ended on the current one, when the board can play it.
 bool takeLastRunQuestion(TrainingState& state) {
     const QuestionHistorySlot& last = state.lastRunQuestion;
-    const bool subtract = state.lastRunOperator == kMinus;
-    if (!isSum(state.lastRunOperator) || !fitsBoardRow(last.operandA, subtract, last.operandB)) {
-        return false;
-    }
-    state.currentOperator = state.lastRunOperator;
+    const std::string& sign = state.lastRunOperator;
+    if (!boardWorks(sign, last.operandA, last.operandB)) return false;
+    state.currentOperator = sign;
     state.operandA = last.operandA;
     state.operandB = last.operandB;
-    state.operandC = subtract ? last.operandA - last.operandB : last.operandA + last.operandB;
+    state.operandC = resultOf(sign, last.operandA, last.operandB);
     return true;
 }
 
-// Draws a new addition or subtraction for the chosen digits: the chosen operator when the
-// mode is "+" or "-", else either at random. False, with a prompt, when no digits are chosen.
+// Draws a new question for the chosen digits with an operator of the chosen mode, "+" or "-"
+// when none is chosen. False, with a prompt, when no digits are chosen.
 bool drawSumQuestion(WindowContext& window) {
     MainForm& form = window.form;
     TrainingState& state = window.state;
@@ -90,12 +125,13 @@ bool drawSumQuestion(WindowContext& window) {
         form.moveFocus(form.Combo2);
         return false;
     }
-    const int mode = form.Combo1.listIndex;
-    if (mode == kPlusModeIndex || mode == kMinusModeIndex) {
-        state.currentOperator = mode == kPlusModeIndex ? kPlus : kMinus;
-    } else {
-        state.currentOperator = randomChoice(window.services.random, 2) == 1 ? kPlus : kMinus;
-    }
+    int mode = form.Combo1.listIndex;
+    if (mode < 0 || static_cast<std::size_t>(mode) >= kModeOperators.size()) mode = kSumsModeIndex;
+    const std::vector<const char*>& operators = kModeOperators[static_cast<std::size_t>(mode)];
+    const int choice = operators.size() == 1 ? 1
+                                             : randomChoice(window.services.random,
+                                                            static_cast<int>(operators.size()));
+    state.currentOperator = operators[static_cast<std::size_t>(choice - 1)];
     zdct(window);
     drawQuestionTerms(window);
     return true;
@@ -116,6 +152,7 @@ void showDemonstratedQuestion(WindowContext& window) {
     form.Label15.foreColor = kBlankColour;
     layOutBoardAboveRow(window);
     zmt(window);
+    showOnBoardRow(window, kWorkingRow, startingRow(state));
     form.Label40.setFont(kRhymeFont);
     form.Label40.setCaption("");
     form.Label40.left = kRhymeLeft;
@@ -126,10 +163,12 @@ void showDemonstratedQuestion(WindowContext& window) {
     form.Label40.visible = true;
 }
 
-// Shows the result in the question line, on the third row and after "演示结束", and stops.
-void finishDemonstration(WindowContext& window) {
+// Shows the result in the question line, on the third row and after "演示结束", and stops;
+// the step count passes the last step, so the demonstration is no longer under way.
+void finishDemonstration(WindowContext& window, std::size_t stepCount) {
     MainForm& form = window.form;
-    const TrainingState& state = window.state;
+    TrainingState& state = window.state;
+    state.demonstrationStep = static_cast<std::int16_t>(stepCount + 1);
     const std::int32_t result = state.operandC;
     form.Label15.setCaption(plainNumber(result));
     showOnBoardRow(window, kResultRow, result);
@@ -159,30 +198,29 @@ void markRod(WindowContext& window, int place) {
     marker.visible = true;
 }
 
-// Moves the beads of the next step, marks its rod and shows its rhyme; after the last
-// step, the result.
+// Moves the beads of the next step (a times-table line moves none), marks its rod and shows
+// its rhyme; on the tick after the last step, the result.
 void playNextStep(WindowContext& window) {
     TrainingState& state = window.state;
     const std::vector<BeadStep> steps = demonstratedSteps(state);
     const auto shown = static_cast<std::size_t>(state.demonstrationStep);
-    if (shown < steps.size()) {
-        const BeadStep& step = steps[shown];
-        ++state.demonstrationStep;
-        showOnBoardRow(window, kWorkingRow, step.rowValue);
-        markRod(window, step.place);
-        window.form.Label40.setCaption(step.rhyme);
-        if (soundCuesOn(window)) playClip(window, kBeadClickClip);
+    if (shown >= steps.size()) {
+        finishDemonstration(window, steps.size());
+        return;
     }
-    if (static_cast<std::size_t>(state.demonstrationStep) >= steps.size()) {
-        finishDemonstration(window);
-    }
+    const BeadStep& step = steps[shown];
+    ++state.demonstrationStep;
+    showOnBoardRow(window, kWorkingRow, step.rowValue);
+    markRod(window, step.place);
+    window.form.Label40.setCaption(step.rhyme);
+    if (step.movesBeads && soundCuesOn(window)) playClip(window, kBeadClickClip);
 }
 
-// True while a demonstration has steps still to play, running or paused.
+// True while a demonstration has steps or its end still to show, running or paused.
 bool demonstrationUnderWay(const WindowContext& window) {
     const TrainingState& state = window.state;
     return window.form.Label40.visible &&
-           static_cast<std::size_t>(state.demonstrationStep) < demonstratedSteps(state).size();
+           static_cast<std::size_t>(state.demonstrationStep) <= demonstratedSteps(state).size();
 }
 
 // The milliseconds a step takes at the pace the learner in the name box chose.

@@ -1,18 +1,20 @@
 #pragma once
-// 演示: a sum played bead by bead on the first board row, one rhyme for every move, at the
-// pace the learner chose ("慢" 2 s, "中" 1 s, "快" 0.5 s a step), the rod that moves framed
+// 演示: a question played bead by bead on the first board row, one rhyme for every move (a
+// multiplication or division says each times-table line alone first), at the pace the learner
+// chose ("慢" 2 s, "中" 1 s, "快" 0.5 s a step), the rod that moves framed
 // for its step. Clicking the rhyme pauses and goes on; while paused, Space or → steps once.
 
 #include <string>
 
 #include "model/window_context.h"
 
-// Starts demonstrating the sum the last run ended on, or a new addition or subtraction for
-// the chosen digits (keypad key 7 between runs). False when no digit count is chosen: the
+// Starts demonstrating the question the last run ended on, or a new one of the chosen mode
+// for the chosen digits (keypad key 7 between runs). False when no digit count is chosen: the
 // press then ends with a prompt and without the key click.
 bool startDemonstration(WindowContext& window);
 
-// Moves the beads of the next step and shows its rhyme; after the last step, the result.
+// Moves the beads of the next step and shows its rhyme; on the tick after the last step, the
+// result.
 void Timer4_Timer(WindowContext& window);
 
 // Pauses a playing demonstration, or lets a paused one go on (a click on the rhyme).

@@ -19,10 +19,11 @@ struct BeadDrillState {
     std::int32_t first = 0;
     bool subtract = false;
     std::int32_t second = 0;
-    int step = 0;         // the rhyme step being worked, from 0
-    int wrongClicks = 0;  // in the question in progress
-    int wrongInSet = 0;   // in the questions done in this set
-    int rod = 0;          // the rod the keys move, 0 the units
+    bool products = false;  // first × second, or first ÷ second when subtract
+    int step = 0;           // the rhyme step being worked, from 0
+    int wrongClicks = 0;    // in the question in progress
+    int wrongInSet = 0;     // in the questions done in this set
+    int rod = 0;            // the rod the keys move, 0 the units
     LocalDateTime questionStart;
 };
 

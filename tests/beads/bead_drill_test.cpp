@@ -56,8 +56,7 @@ class BeadDrill : public ::testing::Test {
     BeadBoard board() const { return shownBoard(room); }
     BeadQuestion question() const {
         const BeadDrillState& beads = trainer.window.drillState.beads;
-        return {beads.first, beads.subtract, beads.second,
-                beads.subtract ? beads.first - beads.second : beads.first + beads.second};
+        return beadQuestion(beads.first, beads.subtract, beads.second, beads.products);
     }
 
     HeadlessWindow trainer;
@@ -79,10 +78,12 @@ TEST_F(BeadDrill, RandomChildrenFinishEverySetAndNoWrongClickEverShows) {
                     const BeadQuestion asked = question();
                     SCOPED_TRACE(testing::Message() << rhymeGroupName(group) << ' ' << asked.first
                                                     << ' ' << asked.second);
-                    EXPECT_EQ(room.Label6.caption(), std::to_string(asked.first) +
-                                                         (asked.subtract ? " - " : " + ") +
-                                                         std::to_string(asked.second));
-                    EXPECT_EQ(boardValue(board()), asked.first);
+                    EXPECT_EQ(room.Label6.caption(), questionCaption(asked));
+                    EXPECT_EQ(boardValue(board()), startingValue(asked));
+                    EXPECT_EQ(asked.products, isProductGroup(group));
+                    if (group == kOneDigitDivide || group == kTwoDigitDivide) {
+                        EXPECT_EQ(asked.remainder != 0, number > 3);  // exact ones first
+                    }
                     const std::vector<BoardStep> steps = boardSteps(asked);
                     const std::size_t doneLines = linesBefore + number;
                     std::size_t step = 0;
@@ -123,10 +124,8 @@ TEST_F(BeadDrill, RandomChildrenFinishEverySetAndNoWrongClickEverShows) {
                     wrongInSet += wrong;
                     ASSERT_GE(room.List1.items.size(), doneLines);
                     EXPECT_EQ(room.List1.items[doneLines - 1],
-                              "第" + std::to_string(number) + "题 " + std::to_string(asked.first) +
-                                  (asked.subtract ? "-" : "+") + std::to_string(asked.second) +
-                                  "=" + std::to_string(asked.answer) + " 错" +
-                                  std::to_string(wrong) + "次 √");
+                              "第" + std::to_string(number) + "题 " + questionText(asked) + "=" +
+                                  answerText(asked) + " 错" + std::to_string(wrong) + "次 √");
                 }
                 ASSERT_EQ(room.List1.items.size(), linesBefore + kQuestionsPerSet + 1);
                 EXPECT_EQ(room.List1.items.back(),

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -70,7 +71,7 @@ std::vector<std::string> mainRhymes(const std::vector<BoardStep>& steps) {
 TEST(BeadQuestion, EveryGroupAndTermLengthGivesQuestionsWorkedByItsOwnRhymes) {
     const std::map<std::string, int> groups = groupOfRhyme();
     ASSERT_EQ(groups.size(), 52u);
-    for (int group = 0; group < kRhymeGroups; ++group) {
+    for (int group = 0; group <= kMixedAddSubtract; ++group) {
         std::set<std::string> seen;
         std::set<bool> operations;
         for (int digits = 1; digits <= kMaxTermDigits; ++digits) {
@@ -114,11 +115,84 @@ TEST(BeadQuestion, EveryGroupAndTermLengthGivesQuestionsWorkedByItsOwnRhymes) {
     }
 }
 
+// The digits each product group gives its terms for the chosen digits 1..4.
+struct TermDigits {
+    int first, second;
+};
+TermDigits productTermDigits(int group, int digits) {
+    switch (group) {
+        case kOneDigitMultiply:
+            return {std::clamp(digits, 2, 3), 1};
+        case kTwoDigitMultiply:
+            return {2, 2};
+        case kOneDigitDivide:
+            return {std::clamp(digits, 2, 4), 1};
+        default:
+            return {std::clamp(digits, 3, 4), 2};
+    }
+}
+
+TEST(BeadQuestion, ProductGroupsAskTheirOwnSizesAndEndOnTheProductOrQuotientAndRemainder) {
+    for (int group = kOneDigitMultiply; group <= kTwoDigitDivide; ++group) {
+        const bool divides = group >= kOneDigitDivide;
+        std::set<int> quotientDigitCounts;
+        for (int digits = 1; digits <= kMaxTermDigits; ++digits) {
+            for (std::uint32_t seed = 1; seed <= kSeeds; ++seed) {
+                UniformRandom random(seed);
+                const bool remainder = seed % 2 == 0;
+                const BeadQuestion question = drawBeadQuestion(random, group, digits, remainder);
+                SCOPED_TRACE(testing::Message()
+                             << rhymeGroupName(group) << ' ' << questionText(question) << '='
+                             << answerText(question));
+                EXPECT_TRUE(question.products);
+                EXPECT_EQ(question.subtract, divides);
+                const TermDigits wanted = productTermDigits(group, digits);
+                EXPECT_EQ(digitCount(question.first), wanted.first);
+                EXPECT_EQ(digitCount(question.second), wanted.second);
+                EXPECT_GE(question.second, 2);
+                if (divides) {
+                    EXPECT_EQ(question.answer * question.second + question.remainder,
+                              question.first);
+                    EXPECT_LT(question.remainder, question.second);
+                    EXPECT_EQ(question.remainder != 0, remainder);
+                    quotientDigitCounts.insert(digitCount(question.answer));
+                } else {
+                    EXPECT_EQ(question.answer, question.first * question.second);
+                    EXPECT_EQ(question.remainder, 0);
+                }
+                const std::vector<BoardStep> steps = boardSteps(question);
+                ASSERT_FALSE(steps.empty());
+                const std::int32_t quotientPlace = digitCount(question.second) + 1;
+                std::int32_t ending = question.answer;
+                for (int place = 0; divides && place < quotientPlace; ++place) ending *= 10;
+                EXPECT_EQ(boardValue(steps.back().target), ending + question.remainder);
+            }
+        }
+        if (divides) {
+            EXPECT_GE(quotientDigitCounts.size(), 3u) << rhymeGroupName(group);
+        }
+    }
+}
+
+TEST(BeadQuestion, QuestionsReadAsTheRoomWritesThem) {
+    const BeadQuestion division = beadQuestion(103, true, 4, true);
+    EXPECT_EQ(questionText(division) + "=" + answerText(division), "103÷4=25余3");
+    EXPECT_EQ(questionCaption(division), "103 ÷ 4");
+    EXPECT_EQ(startingValue(division), 103);
+    const BeadQuestion product = beadQuestion(23, false, 14, true);
+    EXPECT_EQ(questionText(product) + "=" + answerText(product), "23×14=322");
+    EXPECT_EQ(startingValue(product), 0);
+    EXPECT_EQ(questionCaption(beadQuestion(325, false, 67, false)), "325 + 67");
+    EXPECT_EQ(answerText(beadQuestion(96, true, 4, true)), "24");
+}
+
 TEST(BeadQuestion, GroupsAreNamedInTheDrillsOrder) {
     EXPECT_EQ(rhymeGroupName(kDirectAdd), "直加");
     EXPECT_EQ(rhymeGroupName(kFiveCarryAdd), "破五进十加");
     EXPECT_EQ(rhymeGroupName(kFiveBorrowSubtract), "退十补五减");
     EXPECT_EQ(rhymeGroupName(kMixedAddSubtract), "加减混合");
+    EXPECT_EQ(rhymeGroupName(kOneDigitMultiply), "一位乘法");
+    EXPECT_EQ(rhymeGroupName(kTwoDigitDivide), "两位除法");
     EXPECT_EQ(rhymeGroupName(kRhymeGroups), "");
 }
 

@@ -16,8 +16,7 @@ constexpr const char* kRoomLists[] = {"drill.Combo2", "drill.Combo5", "drill.Com
 
 // The question on the board.
 BeadQuestion questionOf(const BeadDrillState& beads) {
-    return {beads.first, beads.subtract, beads.second,
-            beads.subtract ? beads.first - beads.second : beads.first + beads.second};
+    return beadQuestion(beads.first, beads.subtract, beads.second, beads.products);
 }
 
 // The name an event gives a bead: "drill.Upper(3)", "drill.Lower2(0)".
@@ -105,11 +104,11 @@ std::optional<std::string> checkBeadBoard(const WindowContext& window) {
         return std::nullopt;
     }
     const BeadQuestion question = questionOf(window.drillState.beads);
-    BeadBoard from = boardShowing(question.first);
+    BeadBoard from = boardShowing(startingValue(question));
     for (const BoardStep& step : boardSteps(question)) {
         if (between(board, from, step.target)) return std::nullopt;
         from = step.target;
     }
     return "the board shows " + plainNumber(boardValue(board)) + ", off the way from " +
-           plainNumber(question.first) + " to " + plainNumber(question.answer);
+           plainNumber(startingValue(question)) + " to " + answerText(question);
 }
