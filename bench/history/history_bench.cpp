@@ -150,8 +150,8 @@ int main(int argc, char** argv) {
 
         start = SteadyClock::now();
         {
-            CalendarWindow window(kLearner, store.runsOf(kLearner), QDate(2026, 6, 15), QFont(),
-                                  nullptr);
+            CalendarWindow window(kLearner, store.runsOf(kLearner), store.allDrills(),
+                                  store.levelTests(kLearner), QDate(2026, 6, 15), QFont(), nullptr);
             window.show();
             QApplication::processEvents();
             window.repaint();

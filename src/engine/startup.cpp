@@ -42,6 +42,27 @@ void returnToIdle(WindowContext& window) {
     qs(window);
 }
 
+void clearRunFigures(WindowContext& window) {
+    MainForm& form = window.form;
+    TrainingState& state = window.state;
+    for (Element* figure : {&form.Label4, &form.Label32, &form.Label34, &form.Label24,
+                            &form.Label25, &form.Label26, &form.Label27}) {
+        figure->setCaption("");
+    }
+    state.questionTotal = 0;
+    state.answeredCount = 0;
+    state.remainingCount = 0;
+    state.rightCount = 0;
+    state.wrongCount = 0;
+    state.score = 0;
+    state.answeredText.clear();
+    state.elapsedHours = 0;
+    state.elapsedMinutes = 0;
+    state.elapsedSeconds = 0;
+    state.elapsedText.clear();
+    state.elapsedTime = 0;
+}
+
 void Form_Unload(WindowContext& window, bool& cancel) {
     if (soundCuesOn(window)) playClip(window, 110);
     cancel = !window.services.dialogs.askYesNo(kQuitQuestion);

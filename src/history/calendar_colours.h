@@ -12,3 +12,6 @@ inline constexpr Rgb kPractisedDayFigures{160, 40, 0};
 inline constexpr Rgb kSelectedDayBack{0, 84, 147};
 inline constexpr Rgb kSelectedDayNumber{255, 255, 255};
 inline constexpr Rgb kSelectedDayFigures{255, 236, 179};
+// A day of the month before or after the one on view: greyed on the plain ground, still
+// 5.5 to 1 on white.
+inline constexpr Rgb kNeighbourDayNumber{105, 105, 105};

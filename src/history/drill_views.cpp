@@ -26,7 +26,40 @@ std::string settingOf(const StoredDrill& drill) {
            drill.secondsPerNumber + "秒 " + drill.mix + " " + drill.view;
 }
 
+// The question as the table shows it: a chain answered wrong with its right total.
+std::string questionOf(const StoredDrill& drill) {
+    if (drill.stopped || drill.right || !drill.rhymeGroup.empty()) return drill.chain;
+    const std::optional<long long> total = chainTotal(drill.chain);
+    return total ? drill.chain + "=" + std::to_string(*total) : drill.chain;
+}
+
 }  // namespace
+
+std::optional<long long> chainTotal(const std::string& chain) {
+    constexpr long long kLargestTotal = 1'000'000'000'000LL;
+    long long total = 0;
+    std::size_t at = 0;
+    while (at < chain.size()) {
+        long long sign = 1;
+        if (chain[at] == '+' || chain[at] == '-') {
+            sign = chain[at] == '-' ? -1 : 1;
+            ++at;
+        } else if (at > 0) {
+            return std::nullopt;
+        }
+        const std::size_t digitsFrom = at;
+        long long term = 0;
+        while (at < chain.size() && chain[at] >= '0' && chain[at] <= '9') {
+            term = term * 10 + (chain[at] - '0');
+            if (term > kLargestTotal) return std::nullopt;
+            ++at;
+        }
+        if (at == digitsFrom) return std::nullopt;
+        total += sign * term;
+    }
+    if (chain.empty()) return std::nullopt;
+    return total;
+}
 
 std::vector<DrillTableRow> drillTableRows(const std::vector<StoredDrill>& drills,
                                           const std::string& learner) {
@@ -37,7 +70,7 @@ std::vector<DrillTableRow> drillTableRows(const std::vector<StoredDrill>& drills
         row.date = drill->date + " " + drill->time.substr(0, 5);
         row.kind = drill->kind;
         row.setting = settingOf(*drill);
-        row.question = drill->chain;
+        row.question = questionOf(*drill);
         if (drill->stopped) {
             row.answer = kStopped;
         } else {
@@ -73,7 +106,8 @@ std::vector<ScoreLine> longestChainLines(const std::vector<StoredDrill>& drills,
         ScoreLine line;
         const std::string& kind = std::get<3>(key);
         line.mode = (kind == kFlashKind ? "" : kind + " ") + std::get<2>(key) + "秒/笔";
-        for (const auto& [day, terms] : days) line.points.push_back({day, static_cast<double>(terms)});
+        for (const auto& [day, terms] : days)
+            line.points.push_back({day, static_cast<double>(terms)});
         lines.push_back(line);
     }
     return lines;

@@ -14,8 +14,8 @@ constexpr char kLearnersItem[] = "选择学习者…";
 constexpr char kRunGoesOn[] = "现在不能更换答题人：请等这一轮答题结束后再选择学习者。";
 constexpr char kRunOn[] = "1";
 // The record list's own items beside those that open the history's windows.
-const char* const kRecordListItems[] = {"复制全部", "打印…", "另存为…", "打印这份试卷…",
-                                        kHistoryItem, kCalendarItem};
+const char* const kRecordListItems[] = {"复制全部",      "打印…",      "另存为…",
+                                        "打印这份试卷…", kHistoryItem, kCalendarItem};
 
 }  // namespace
 
@@ -61,5 +61,6 @@ void learnerPicked(WindowContext& window, const std::string& name) {
         return;
     }
     if (!box.enabled) returnToIdle(window);
+    clearRunFigures(window);
     box.setCaption(name);
 }

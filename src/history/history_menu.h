@@ -18,5 +18,6 @@ bool chooseMenuItem(WindowContext& window, const Element& element, const std::st
 bool rightClickMenuHolds(const WindowContext& window, const Element& element,
                          const std::string& item);
 
-// Puts a learner picked from the learners list into the name box, or says why it cannot.
+// Puts a learner picked from the learners list into the name box with the last run's figures
+// cleared, or says why it cannot.
 void learnerPicked(WindowContext& window, const std::string& name);

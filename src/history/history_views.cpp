@@ -91,14 +91,15 @@ std::vector<ScoreLine> scoreLines(const std::vector<StoredRun>& runs) {
     for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
         if (!parsedDate(run->startDate)) continue;
         const int day = dayNumber(run->startDate);
-        if (std::find(modes.begin(), modes.end(), run->mode) == modes.end()) {
-            modes.push_back(run->mode);
+        const std::string series = run->mode + " " + (run->exam ? kExamWord : kPracticeWord);
+        if (std::find(modes.begin(), modes.end(), series) == modes.end()) {
+            modes.push_back(series);
         }
         if (wasStopped(*run)) {
-            stopped[run->mode].push_back({day, static_cast<double>(shownScore(*run))});
+            stopped[series].push_back({day, static_cast<double>(shownScore(*run))});
             continue;
         }
-        auto& [total, count] = sums[run->mode][day];
+        auto& [total, count] = sums[series][day];
         total += shownScore(*run);
         ++count;
     }
@@ -147,6 +148,80 @@ MonthFigures monthFigures(const std::vector<StoredRun>& runs, int year, int mont
         figures.questions += run.answered;
     }
     return figures;
+}
+
+namespace {
+
+// The figures of the day `date` in the month on view, or nullptr when it lies outside it.
+DayFigures* dayIn(MonthFigures& figures, const std::string& date, int year, int month) {
+    const auto parsed = parsedDate(date);
+    if (!parsed || static_cast<int>(parsed->year()) != year ||
+        static_cast<unsigned>(parsed->month()) != static_cast<unsigned>(month)) {
+        return nullptr;
+    }
+    return &figures.days[static_cast<unsigned>(parsed->day())];
+}
+
+}  // namespace
+
+MonthFigures monthFigures(const std::vector<StoredRun>& runs,
+                          const std::vector<StoredDrill>& drills,
+                          const std::vector<StoredLevelTest>& levelTests,
+                          const std::string& learner, int year, int month) {
+    MonthFigures figures = monthFigures(runs, year, month);
+    const auto count = [&](const std::string& date, int DayFigures::*field,
+                           int MonthFigures::*total) {
+        DayFigures* day = dayIn(figures, date, year, month);
+        if (day == nullptr) return;
+        if (!day->practised()) ++figures.practisedDays;
+        ++(day->*field);
+        ++(figures.*total);
+    };
+    for (const StoredDrill& drill : drills) {
+        if (drill.learner != learner) continue;
+        if (drill.rhymeGroup.empty()) {
+            count(drill.date, &DayFigures::chains, &MonthFigures::chains);
+        } else {
+            count(drill.date, &DayFigures::beadQuestions, &MonthFigures::beadQuestions);
+        }
+    }
+    for (const StoredLevelTest& test : levelTests) {
+        if (test.learner == learner) {
+            count(test.date, &DayFigures::levelTests, &MonthFigures::levelTests);
+        }
+    }
+    return figures;
+}
+
+std::vector<std::string> roomWorkOnDayLines(const std::vector<StoredDrill>& drills,
+                                            const std::vector<StoredLevelTest>& levelTests,
+                                            const std::string& learner, const std::string& date) {
+    std::vector<std::pair<std::string, std::string>> timed;
+    for (const StoredDrill& drill : drills) {
+        if (drill.learner != learner || drill.date != date) continue;
+        std::string line = drill.time + "  " + drill.kind + "  " + drill.chain + "  ";
+        if (drill.stopped) {
+            line += kStoppedWord;
+        } else {
+            line += (drill.rhymeGroup.empty() ? "答" + drill.answer
+                                              : "错" + plainNumber(drill.wrongClicks) + "次") +
+                    (drill.right ? " √" : " ×");
+        }
+        timed.emplace_back(drill.time, line);
+    }
+    for (const StoredLevelTest& test : levelTests) {
+        if (test.learner != learner || test.date != date) continue;
+        const std::string level = test.level >= 0 && test.level < kLevelCount
+                                      ? levelRow(test.level).caption
+                                      : std::string("?");
+        timed.emplace_back(
+            test.time, test.time + "  等级考试  " + level + (test.passed ? "  通过" : "  未通过"));
+    }
+    std::stable_sort(timed.begin(), timed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::string> lines;
+    for (auto& [time, line] : timed) lines.push_back(std::move(line));
+    return lines;
 }
 
 std::vector<std::string> runsOnDayLines(const std::vector<StoredRun>& runs,

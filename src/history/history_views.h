@@ -43,7 +43,12 @@ std::vector<int> dateAxisDays(const std::vector<ScoreLine>& lines, int most);
 
 struct DayFigures {
     int runs = 0;
-    int questions = 0;  // questions answered
+    int questions = 0;      // questions answered in the runs
+    int chains = 0;         // the practice room's flashed and read-aloud chains
+    int beadQuestions = 0;  // the bead drill's questions
+    int levelTests = 0;
+    // True when anything at all was practised that day.
+    bool practised() const { return runs + chains + beadQuestions + levelTests > 0; }
 };
 
 // A month of practice: index 1..31 by day of the month, and the month's totals.
@@ -51,14 +56,29 @@ struct MonthFigures {
     std::array<DayFigures, 32> days{};
     int runs = 0;
     int questions = 0;
+    int chains = 0;
+    int beadQuestions = 0;
+    int levelTests = 0;
     int practisedDays = 0;
 };
 
 std::vector<HistoryTableRow> historyTableRows(const std::vector<StoredRun>& runs);
-// One line per mode, in the order the modes were first practised.
+// One line per mode and kind, exam scores and practice first-try shares apart ("+- 考试",
+// "+- 练习"), in the order they were first practised.
 // The runs are given newest first, as the store reads them.
 std::vector<ScoreLine> scoreLines(const std::vector<StoredRun>& runs);
 MonthFigures monthFigures(const std::vector<StoredRun>& runs, int year, int month);
+// The month's runs with the practice room's chains and bead questions of `learner` and the
+// level tests beside them, each counted on its own day.
+MonthFigures monthFigures(const std::vector<StoredRun>& runs,
+                          const std::vector<StoredDrill>& drills,
+                          const std::vector<StoredLevelTest>& levelTests,
+                          const std::string& learner, int year, int month);
+// The practice room's work of `learner` and the level tests on the day `date`, one line each,
+// earliest first: "10:00:00  闪电心算  25+13-7  答31 √", "09:05:00  等级考试  十级  通过".
+std::vector<std::string> roomWorkOnDayLines(const std::vector<StoredDrill>& drills,
+                                            const std::vector<StoredLevelTest>& levelTests,
+                                            const std::string& learner, const std::string& date);
 // The runs of the day `date` ("2026-12-08"), one line each, earliest first.
 std::vector<std::string> runsOnDayLines(const std::vector<StoredRun>& runs,
                                         const std::string& date);

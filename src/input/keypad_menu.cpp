@@ -101,14 +101,19 @@ void openKeyWindow(WindowContext& window) {
     }
 }
 
-}  // namespace
-
-void keypadMenuPress(WindowContext& window) {
-    MainForm& form = window.form;
+// Empties the question line, as every press of a menu key does first.
+void emptyQuestionLine(MainForm& form) {
     for (Element* label :
          {&form.Label11, &form.Label12, &form.Label13, &form.Label14, &form.Label15}) {
         label->setCaption("");
     }
+}
+
+}  // namespace
+
+void keypadMenuPress(WindowContext& window) {
+    MainForm& form = window.form;
+    emptyQuestionLine(form);
     switch (window.state.pressedKey) {
         case kModeKey:
             switchExamMode(window);
@@ -136,4 +141,12 @@ void keypadMenuPress(WindowContext& window) {
     }
     playKeyClick(window);
     openKeyWindow(window);
+}
+
+void demonstrateFromMenu(WindowContext& window) {
+    MainForm& form = window.form;
+    stopDemonstration(window);
+    emptyQuestionLine(form);
+    if (form.List1.visible) toggleRecordList(window);
+    startDemonstration(window);
 }

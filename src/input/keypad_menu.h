@@ -11,3 +11,7 @@
 // first empties the question line. A missing setting or a refused paper ends the press
 // without the click.
 void keypadMenuPress(WindowContext& window);
+
+// "演示" chosen in the menu bar between runs: does what key 7 does, without the key's click,
+// whether or not the keypad lets key 7 be pressed; a demonstration on the board starts afresh.
+void demonstrateFromMenu(WindowContext& window);

@@ -6,6 +6,7 @@
 #include "appearance/kept_appearance.h"
 #include "appearance/window_zoom.h"
 #include "history/history_menu.h"
+#include "input/keypad_menu.h"
 #include "room/practice_room.h"
 #include "ui/about_box.h"
 
@@ -46,6 +47,7 @@ const std::vector<ItemAction>& itemActions() {
          [](WindowContext& window) { openPracticeRoom(window, DrillKind::Beads); }},
         {kPracticeMenu, "等级考试…", DuringRun::Disabled,
          [](WindowContext& window) { openPracticeRoom(window, DrillKind::Levels); }},
+        {kPracticeMenu, "演示", DuringRun::Disabled, demonstrateFromMenu},
         {kRecordsMenu, "学习记录…", DuringRun::Allowed,
          [](WindowContext& window) { openMenuWindow(window, MenuWindow::History); }},
         {kRecordsMenu, "练习日历…", DuringRun::Allowed,

@@ -66,6 +66,14 @@ struct HistoryWindows : ::testing::Test {
 };
 
 TEST_F(HistoryWindows, TheHistoryListsTheLearnersRunsNewestFirstAndTheWrongQuestions) {
+    StoredDrill wrong;
+    wrong.learner = kLearner;
+    wrong.date = "2026-12-09";
+    wrong.time = "10:00:00";
+    wrong.kind = "闪电心算";
+    wrong.chain = "2+4+7+9+7";
+    wrong.answer = "20";
+    trainer.history.storeDrill(wrong);
     QWidget* window = opened(MenuWindow::History, kLearner);
     ASSERT_NE(window, nullptr);
     auto* pages = window->findChild<QTabWidget*>();
@@ -87,12 +95,17 @@ TEST_F(HistoryWindows, TheHistoryListsTheLearnersRunsNewestFirstAndTheWrongQuest
     ASSERT_EQ(pages->tabText(3), "练习室");
     const auto* drills = pages->widget(3)->findChild<QTableWidget*>();
     ASSERT_NE(drills, nullptr);
-    EXPECT_EQ(drills->rowCount(), 1);
-    EXPECT_EQ(drills->item(0, 3)->text(), "25+13-7");
+    ASSERT_EQ(drills->rowCount(), 2);
+    EXPECT_EQ(QStringList({drills->item(0, 3)->text(), drills->item(0, 4)->text(),
+                           drills->item(0, 5)->text()})
+                  .join(' '),
+              "2+4+7+9+7=29 20 ×")
+        << "a wrong chain shows its right total";
+    EXPECT_EQ(drills->item(1, 3)->text(), "25+13-7");
     const QList<QWidget*> parts = pages->widget(3)->findChildren<QWidget*>();
-    EXPECT_TRUE(std::any_of(parts.begin(), parts.end(),
-                            [](QWidget* part) { return dynamic_cast<ScorePlot*>(part) != nullptr; }))
-        << "its chain is on the plot";
+    EXPECT_TRUE(std::any_of(parts.begin(), parts.end(), [](QWidget* part) {
+        return dynamic_cast<ScorePlot*>(part) != nullptr;
+    })) << "its chain is on the plot";
 
     QTest::keyClick(window, Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible()) << "Escape closes the window";
@@ -106,14 +119,29 @@ TEST_F(HistoryWindows, TheHistoryListsTheLearnersRunsNewestFirstAndTheWrongQuest
 }
 
 TEST_F(HistoryWindows, TheCalendarShowsTheMonthsTotalsAndTheRunsOfAClickedDay) {
-    CalendarWindow window(kLearner, trainer.history.runsOf(kLearner), QDate(2026, 12, 8), QFont(),
+    StoredDrill bead;
+    bead.learner = kLearner;
+    bead.date = "2026-12-03";
+    bead.time = "16:00:00";
+    bead.kind = "拨珠练习";
+    bead.chain = "3+4";
+    bead.rhymeGroup = "直加";
+    bead.right = true;
+    trainer.history.storeDrill(bead);
+    trainer.history.storeLevelTest({kLearner, "2026-12-08", "08:00:00", 0, 10, {9}, true});
+    CalendarWindow window(kLearner, trainer.history.runsOf(kLearner), trainer.history.allDrills(),
+                          trainer.history.levelTests(kLearner), QDate(2026, 12, 8), QFont(),
                           nullptr);
     QStringList texts;
     for (const QLabel* label : window.findChildren<QLabel*>()) texts << label->text();
-    EXPECT_TRUE(texts.contains("2026年12月：练习2天，共3次，18道题"))
+    EXPECT_TRUE(
+        texts.contains("2026年12月：练习3天，共3次，18道题；练习室心算1串，拨珠1题；等级考试1次"))
         << texts.join('|').toStdString();
     const auto* dayRuns = window.findChild<QListWidget*>();
-    EXPECT_EQ(dayRuns->count(), 2);
+    ASSERT_EQ(dayRuns->count(), 4) << "two runs, then the level test and the chain";
+    EXPECT_EQ(dayRuns->item(2)->text(), "08:00:00  等级考试  十级  通过");
+    EXPECT_EQ(dayRuns->item(3)->text(), "10:00:00  闪电心算  25+13-7  答31 √");
+    EXPECT_EQ(window.calendar().figures().days[3].beadQuestions, 1);
     auto* calendar = window.findChild<QCalendarWidget*>();
     calendar->setSelectedDate(QDate(2026, 12, 2));  // what a click on the day does
     ASSERT_EQ(dayRuns->count(), 1);
@@ -121,14 +149,15 @@ TEST_F(HistoryWindows, TheCalendarShowsTheMonthsTotalsAndTheRunsOfAClickedDay) {
     calendar->setCurrentPage(2026, 11);
     texts.clear();
     for (const QLabel* label : window.findChildren<QLabel*>()) texts << label->text();
-    EXPECT_TRUE(texts.contains("2026年11月：练习0天，共0次，0道题"));
+    EXPECT_TRUE(
+        texts.contains("2026年11月：练习0天，共0次，0道题；练习室心算0串，拨珠0题；等级考试0次"));
 }
 
 TEST_F(HistoryWindows, ChangingMonthListsTheSameDayOfTheNewMonthNeverTheOldOne) {
     trainer.history.storeRun(sampleRun(kLearner, "2026-11-08", 4));
     trainer.history.storeRun(sampleRun(kLearner, "2027-02-28", 3));
-    CalendarWindow window(kLearner, trainer.history.runsOf(kLearner), QDate(2026, 12, 8), QFont(),
-                          nullptr);
+    CalendarWindow window(kLearner, trainer.history.runsOf(kLearner), {}, {}, QDate(2026, 12, 8),
+                          QFont(), nullptr);
     PracticeCalendar& calendar = window.calendar();
     const QListWidget& dayRuns = window.dayRuns();
     ASSERT_EQ(dayRuns.count(), 2);
@@ -155,15 +184,31 @@ TEST_F(HistoryWindows, ChangingMonthListsTheSameDayOfTheNewMonthNeverTheOldOne) 
 }
 
 TEST_F(HistoryWindows, AChosenLearnerGoesIntoTheNameBoxAndTheMenusAskForTheWindows) {
+    StoredDrill bead;
+    bead.learner = "小珠";
+    bead.date = "2026-12-09";
+    bead.time = "08:00:00";
+    bead.kind = "拨珠练习";
+    trainer.history.storeDrill(bead);
     QWidget* chooser = opened(MenuWindow::Learners, kLearner);
     ASSERT_NE(chooser, nullptr);
     auto* list = chooser->findChild<QTreeWidget*>();
-    ASSERT_EQ(list->topLevelItemCount(), 2);
-    EXPECT_EQ(list->topLevelItem(0)->text(1), "2026-12-08");
-    list->setCurrentItem(list->topLevelItem(1));
-    emit list->itemActivated(list->topLevelItem(1), 0);
+    ASSERT_EQ(list->topLevelItemCount(), 3) << "a learner of the practice room only is listed";
+    EXPECT_EQ(list->topLevelItem(0)->text(0), "小珠");
+    EXPECT_EQ(list->topLevelItem(1)->text(1), "2026-12-08");
+    list->setCurrentItem(list->topLevelItem(2));
+    emit list->itemActivated(list->topLevelItem(2), 0);
     EXPECT_EQ(trainer.window.form.Text1.caption(), "小明");
     EXPECT_EQ(trainer.widget<QLineEdit>("Text1").text(), "小明");
+
+    // A name typed in the chooser is taken in place of the highlighted learner.
+    chooser = opened(MenuWindow::Learners, "小明");
+    ASSERT_NE(chooser, nullptr);
+    auto* typed = chooser->findChild<QLineEdit*>("newLearner");
+    ASSERT_NE(typed, nullptr);
+    typed->setText(QStringLiteral("  小刚 "));
+    QTest::keyClick(typed, Qt::Key_Return);
+    EXPECT_EQ(trainer.window.form.Text1.caption(), "小刚");
 
     trainer.view->send(Event{EventKind::Click, "Command1(9)", -1, {}});
     auto& recordList = trainer.widget<QListView>("List1");
@@ -178,7 +223,7 @@ TEST_F(HistoryWindows, AChosenLearnerGoesIntoTheNameBoxAndTheMenusAskForTheWindo
     emit recordList.customContextMenuRequested(QPoint(10, 10));
     ASSERT_EQ(trainer.menuWindows.opened.size(), 1u);
     EXPECT_EQ(trainer.menuWindows.opened[0].which, MenuWindow::Calendar);
-    EXPECT_EQ(trainer.menuWindows.opened[0].learner, "小明");
+    EXPECT_EQ(trainer.menuWindows.opened[0].learner, "小刚");
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ TEST(DrillViews, RowsAreTheLearnersNewestFirstAndThePlotKeepsEachDaysLongestRigh
     const std::vector<StoredDrill> drills = {
         drill("a", "2026-12-07", "闪电心算", "0.5", 5, true),
         drill("a", "2026-12-07", "闪电心算", "0.5", 8, true),
-        drill("a", "2026-12-07", "闪电心算", "0.5", 12, false),      // wrong: not on the plot
+        drill("a", "2026-12-07", "闪电心算", "0.5", 12, false),        // wrong: not on the plot
         drill("a", "2026-12-08", "闪电心算", "0.5", 15, false, true),  // stopped
         drill("a", "2026-12-08", "闪电心算", "0.5", 6, true),
         drill("a", "2026-12-08", "闪电心算", "1.0", 4, true),
@@ -49,6 +49,9 @@ TEST(DrillViews, RowsAreTheLearnersNewestFirstAndThePlotKeepsEachDaysLongestRigh
     EXPECT_EQ(rows[4].answer, "中止");
     EXPECT_EQ(rows[4].verdict, "");
     EXPECT_EQ(rows[5].verdict, "×");
+    EXPECT_EQ(rows[5].question, "32+15-7=40") << "a wrong chain shows its right total";
+    EXPECT_EQ(rows[4].question, "32+15-7") << "a stopped chain has no total";
+    EXPECT_EQ(rows[3].question, "32+15-7");
     EXPECT_EQ(rows[7].date, "2026-12-07 09:05");
     EXPECT_EQ(rows[7].verdict, "√");
 
@@ -62,6 +65,16 @@ TEST(DrillViews, RowsAreTheLearnersNewestFirstAndThePlotKeepsEachDaysLongestRigh
     EXPECT_EQ(lines[1].points[0].score, 8);
     EXPECT_EQ(lines[1].points[1].score, 6);
     EXPECT_TRUE(longestChainLines(drills, "c").empty());
+}
+
+TEST(DrillViews, AChainsTotalIsReadOnlyFromTermsAndSigns) {
+    EXPECT_EQ(chainTotal("2+4+7+9+7"), 29);
+    EXPECT_EQ(chainTotal("325+67-12"), 380);
+    EXPECT_EQ(chainTotal("-5+3"), -2);
+    for (const char* notAChain : {"", "+", "3+", "3++4", "3 + 4", "3x4", "12-"}) {
+        EXPECT_EQ(chainTotal(notAChain), std::nullopt) << notAChain;
+    }
+    EXPECT_EQ(chainTotal(std::string(40, '9')), std::nullopt) << "a term too long to add";
 }
 
 }  // namespace

@@ -60,6 +60,33 @@ TEST_F(HistoryFolder, RunsPapersAndSettingsReadBackAsStored) {
     EXPECT_EQ(store->allPapers().at(0).layout, "竖  式");
     EXPECT_EQ(store->allPapers().at(0).learner, awkward);
 
+    // A learner known only by a paper, a drill or a level test is listed too, each learner by
+    // the newest record of any kind, latest first.
+    ASSERT_EQ(store->storePaper(
+                  {"小纸", 1, "2026-12-06", "08:00:00", "+-", 2, 10, true, "单  列", false}),
+              StoreOutcome::Stored);
+    StoredDrill chain;
+    chain.learner = "小珠";
+    chain.date = "2026-12-07";
+    chain.time = "07:00:00";
+    chain.kind = "闪电心算";
+    ASSERT_EQ(store->storeDrill(chain), StoreOutcome::Stored);
+    chain.learner = longName;
+    chain.date = "2026-12-02";
+    ASSERT_EQ(store->storeDrill(chain), StoreOutcome::Stored);
+    ASSERT_EQ(store->storeLevelTest({"小考", "2026-12-04", "09:00:00", 0, 10, {9}, true}),
+              StoreOutcome::Stored);
+    std::vector<std::pair<std::string, std::string>> listed;
+    for (const LearnerSummary& learner : store->learners()) {
+        listed.emplace_back(learner.name, learner.lastDate);
+    }
+    const std::vector<std::pair<std::string, std::string>> expected = {{"小珠", "2026-12-07"},
+                                                                       {"小纸", "2026-12-06"},
+                                                                       {awkward, "2026-12-05"},
+                                                                       {"小考", "2026-12-04"},
+                                                                       {longName, "2026-12-03"}};
+    EXPECT_EQ(listed, expected);
+
     EXPECT_EQ(store->setting(awkward, "zoom"), std::nullopt);
     ASSERT_EQ(store->setSetting(awkward, "zoom", "125"), StoreOutcome::Stored);
     ASSERT_EQ(store->setSetting(awkward, "zoom", "150"), StoreOutcome::Stored);

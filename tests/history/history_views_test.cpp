@@ -31,6 +31,42 @@ TEST(HistoryViews, AMonthCountsItsOwnDaysRunsAndAnsweredQuestions) {
     EXPECT_EQ(monthFigures(runs, 2026, 2).runs, 0);
     EXPECT_EQ(runsOnDayLines(runs, "2026-12-08").size(), 2u);
 
+    // The practice room's chains and bead questions and the level tests of the learner count on
+    // their own days beside the runs; a day with only those counts as practised.
+    StoredDrill chain;
+    chain.learner = "a";
+    chain.date = "2026-12-08";
+    chain.time = "10:00:00";
+    chain.kind = "闪电心算";
+    chain.chain = "2+4";
+    chain.answer = "6";
+    chain.right = true;
+    StoredDrill bead = chain;
+    bead.date = "2026-12-10";
+    bead.kind = "拨珠练习";
+    bead.rhymeGroup = "直加";
+    bead.wrongClicks = 2;
+    StoredDrill otherLearners = chain;
+    otherLearners.learner = "b";
+    const std::vector<StoredDrill> drills = {chain, chain, bead, otherLearners};
+    const std::vector<StoredLevelTest> tests = {{"a", "2026-12-10", "08:00:00", 0, 10, {9}, true},
+                                                {"a", "2026-11-10", "08:00:00", 0, 10, {3}, false}};
+    const MonthFigures all = monthFigures(runs, drills, tests, "a", 2026, 12);
+    EXPECT_EQ(all.days[8].runs, 2);
+    EXPECT_EQ(all.days[8].chains, 2);
+    EXPECT_EQ(all.days[10].beadQuestions, 1);
+    EXPECT_EQ(all.days[10].levelTests, 1);
+    EXPECT_EQ(all.days[10].runs, 0);
+    EXPECT_EQ(all.practisedDays, 3);
+    EXPECT_EQ(all.chains, 2);
+    EXPECT_EQ(all.levelTests, 1);
+    EXPECT_EQ(all.questions, december.questions) << "the room's work is not counted as questions";
+    const std::vector<std::string> tenth = roomWorkOnDayLines(drills, tests, "a", "2026-12-10");
+    ASSERT_EQ(tenth.size(), 2u);
+    EXPECT_EQ(tenth[0], "08:00:00  等级考试  十级  通过") << "earliest first";
+    EXPECT_EQ(tenth[1], "10:00:00  拨珠练习  2+4  错2次 √");
+    EXPECT_EQ(roomWorkOnDayLines(drills, tests, "b", "2026-12-08").size(), 1u);
+
     // A day's runs, read newest first, are listed earliest first.
     runs[1].startTime = "15:30:00";
     runs[2].startTime = "08:10:00";
@@ -56,12 +92,12 @@ TEST(HistoryViews, ScoreLinesAverageEachDayPerModeOldestFirst) {
     }
     const std::vector<ScoreLine> lines = scoreLines(runs);
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0].mode, "+-");
+    EXPECT_EQ(lines[0].mode, "+- 考试");
     ASSERT_EQ(lines[0].points.size(), 2u);
     EXPECT_EQ(dateOfDay(lines[0].points[0].day), "2026-12-01");
     EXPECT_DOUBLE_EQ(lines[0].points[1].score, 75);
     EXPECT_EQ(lines[0].points[1].day - lines[0].points[0].day, 7);
-    EXPECT_EQ(lines[1].mode, "×");
+    EXPECT_EQ(lines[1].mode, "× 考试");
     ASSERT_EQ(lines[1].points.size(), 1u) << "a run with no readable date is not plotted";
     for (const ScoreLine& line : lines) {
         for (const ScorePoint& point : line.points) EXPECT_NE(point.day, 0) << line.mode;
@@ -106,10 +142,16 @@ TEST(HistoryViews, PracticeReadsAsTheFirstTryShareAndStoppedRunsStayOutOfTheMean
     EXPECT_EQ(rows[1].score, "60%");
     EXPECT_EQ(rows[2].score, "80");
 
+    // Exam scores and practice first-try shares are two series, never averaged together.
     const std::vector<ScoreLine> lines = scoreLines(runs);
-    ASSERT_EQ(lines.size(), 1u);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].mode, "+- 考试");
+    EXPECT_EQ(lines[1].mode, "+- 练习");
     ASSERT_EQ(lines[0].points.size(), 1u) << "the stopped run's day has no mean";
-    EXPECT_DOUBLE_EQ(lines[0].points[0].score, 70);  // (80 + 60) / 2
+    EXPECT_DOUBLE_EQ(lines[0].points[0].score, 80);
+    ASSERT_EQ(lines[1].points.size(), 1u);
+    EXPECT_DOUBLE_EQ(lines[1].points[0].score, 60);
+    EXPECT_TRUE(lines[1].stopped.empty());
     ASSERT_EQ(lines[0].stopped.size(), 1u);
     EXPECT_EQ(dateOfDay(lines[0].stopped[0].day), "2026-12-09");
     EXPECT_DOUBLE_EQ(lines[0].stopped[0].score, 40);

@@ -112,6 +112,15 @@ std::vector<std::string> describeLevelTests(HistoryStore& store) {
     return lines;
 }
 
+std::vector<std::string> describeLearners(HistoryStore& store) {
+    const std::vector<LearnerSummary> learners = store.learners();
+    std::vector<std::string> lines{"learners " + std::to_string(learners.size())};
+    for (const LearnerSummary& learner : learners) {
+        lines.push_back(joined({learner.name, learner.lastDate}));
+    }
+    return lines;
+}
+
 std::string describeMenuWindow(MenuWindow which, const std::string& learner,
                                std::size_t savedLines) {
     switch (which) {

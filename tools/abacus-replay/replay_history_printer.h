@@ -1,6 +1,6 @@
 #pragma once
-// The text forms of print history, print papers, print drills, print levels, print book,
-// print table and print windows.
+// The text forms of print history, print papers, print drills, print levels, print learners,
+// print book, print table and print windows.
 
 #include <string>
 #include <utility>
@@ -19,6 +19,9 @@ std::vector<std::string> describeDrills(HistoryStore& store);
 // "levels N", then one line per stored level test: learner, date, time, level, each item's
 // right answers ("加减8", "乘9") and 1 when passed, else 0, joined by tabs.
 std::vector<std::string> describeLevelTests(HistoryStore& store);
+// "learners N", then the learners as the learner chooser lists them, newest record first: the
+// name and the day of that record, joined by a tab.
+std::vector<std::string> describeLearners(HistoryStore& store);
 // "book N", then the wrong-question book of the learner in the name box, a line per question.
 std::vector<std::string> describeBook(const WindowContext& window, HistoryStore& store);
 // "table N", then the runs table of the learner in the name box, newest first, cells joined

@@ -280,6 +280,7 @@ std::optional<std::vector<std::string>> ReplaySession::print(const std::string& 
     if (what == "papers") return describePapers(services_.history);
     if (what == "drills") return describeDrills(services_.history);
     if (what == "levels") return describeLevelTests(services_.history);
+    if (what == "learners") return describeLearners(services_.history);
     if (what == "windows") {
         const auto& opened = services_.menuWindows.opened;
         std::vector<std::string> lines{"windows " +

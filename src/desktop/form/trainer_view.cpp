@@ -68,10 +68,10 @@ void TrainerView::send(const Event& event) {
 
 void TrainerView::sync() {
     const bool zoomed = takeAppearance();
+    menuBar_.sync(window_);  // first, so the window makes room for the bar at its zoom
     main_->sync();
     if (zoomed && main_->isVisible()) centreOnScreen(*main_);
     followFocus(window_.form, *main_, focusMovesSeen_);
-    menuBar_.sync(window_);
     syncAboutBox();
     syncPracticeRoom();
 }

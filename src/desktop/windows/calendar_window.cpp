@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "desktop/windows/scrolling_content.h"
 #include "history/calendar_colours.h"
 
 namespace {
@@ -18,12 +19,20 @@ std::string historyDate(QDate date) { return date.toString(Qt::ISODate).toStdStr
 
 }  // namespace
 
-PracticeCalendar::PracticeCalendar(const std::vector<StoredRun>& runs, QWidget* parent)
-    : QCalendarWidget(parent), runs_(runs) {
+PracticeCalendar::PracticeCalendar(const std::vector<StoredRun>& runs,
+                                   const std::vector<StoredDrill>& drills,
+                                   const std::vector<StoredLevelTest>& levelTests,
+                                   std::string learner, QWidget* parent)
+    : QCalendarWidget(parent),
+      runs_(runs),
+      drills_(drills),
+      levelTests_(levelTests),
+      learner_(std::move(learner)) {
     setLocale(QLocale(QLocale::Chinese, QLocale::China));
     setGridVisible(true);
     setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    setMinimumSize(560, 380);
+    const int em = fontMetrics().height();
+    setMinimumSize(em * 33, em * 24);  // 7 columns and 6 weeks of up to four lines each
     connect(this, &QCalendarWidget::currentPageChanged, this,
             [this](int year, int month) { showMonth(year, month); });
     showMonth(yearShown(), monthShown());
@@ -33,19 +42,28 @@ PracticeCalendar::PracticeCalendar(const std::vector<StoredRun>& runs, QWidget* 
 void PracticeCalendar::showMonth(int year, int month) {
     year_ = year;
     month_ = month;
-    figures_ = monthFigures(runs_, year, month);
+    figures_ = monthFigures(runs_, drills_, levelTests_, learner_, year, month);
     updateCells();
 }
 
-// A day of the month on view with practice gets a tint and its runs and questions; the
-// selected day is dark with light texts, practised or not.
+// A day of the month on view with practice gets a tint and a line of figures for each kind of
+// work; the selected day is dark with light texts, practised or not; the days of the months
+// before and after are greyed.
 void PracticeCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) const {
     const bool shownMonth = date.year() == year_ && date.month() == month_;
     const DayFigures& day = figures_.days[static_cast<std::size_t>(date.day())];
-    const bool practised = shownMonth && day.runs > 0;
+    const bool practised = shownMonth && day.practised();
     const bool selected = date == selectedDate();
     if (!practised && !selected) {
-        QCalendarWidget::paintCell(painter, rect, date);
+        if (shownMonth) {
+            QCalendarWidget::paintCell(painter, rect, date);
+            return;
+        }
+        painter->save();
+        painter->fillRect(rect, palette().color(QPalette::Base));
+        painter->setPen(qtColour(kNeighbourDayNumber));
+        painter->drawText(rect, Qt::AlignCenter, QString::number(date.day()));
+        painter->restore();
         return;
     }
     painter->save();
@@ -54,24 +72,36 @@ void PracticeCalendar::paintCell(QPainter* painter, const QRect& rect, QDate dat
     painter->drawText(rect.adjusted(2, 2, -2, -2), Qt::AlignTop | Qt::AlignHCenter,
                       QString::number(date.day()));
     if (practised) {
+        QStringList lines;
+        if (day.runs > 0) lines << QStringLiteral("%1次 %2题").arg(day.runs).arg(day.questions);
+        if (day.chains > 0) lines << QStringLiteral("心算%1串").arg(day.chains);
+        if (day.beadQuestions > 0) lines << QStringLiteral("拨珠%1题").arg(day.beadQuestions);
+        if (day.levelTests > 0) lines << QStringLiteral("考级%1次").arg(day.levelTests);
         QFont small = painter->font();
-        small.setPixelSize(std::max(9, small.pixelSize() > 0 ? small.pixelSize() - 3 : 10));
+        const QFontInfo shown(small);
+        small.setPixelSize(std::max(9, shown.pixelSize() * 3 / 4));
         painter->setFont(small);
         painter->setPen(qtColour(selected ? kSelectedDayFigures : kPractisedDayFigures));
         painter->drawText(rect.adjusted(1, 0, -1, -2), Qt::AlignBottom | Qt::AlignHCenter,
-                          QStringLiteral("%1次 %2题").arg(day.runs).arg(day.questions));
+                          lines.join('\n'));
     }
     painter->restore();
 }
 
-CalendarWindow::CalendarWindow(const std::string& learner, std::vector<StoredRun> runs, QDate today,
+CalendarWindow::CalendarWindow(const std::string& learner, std::vector<StoredRun> runs,
+                               std::vector<StoredDrill> drills,
+                               std::vector<StoredLevelTest> levelTests, QDate today,
                                const QFont& font, QWidget* parent)
-    : QDialog(parent), runs_(std::move(runs)) {
+    : QDialog(parent),
+      learner_(learner),
+      runs_(std::move(runs)),
+      drills_(std::move(drills)),
+      levelTests_(std::move(levelTests)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(font);
     setWindowTitle(QStringLiteral("练习日历 — %1").arg(QString::fromStdString(learner).left(30)));
-    auto* layout = new QVBoxLayout(this);
-    calendar_ = new PracticeCalendar(runs_, this);
+    QVBoxLayout* layout = scrollingContent(*this);
+    calendar_ = new PracticeCalendar(runs_, drills_, levelTests_, learner_, this);
     calendar_->setSelectedDate(today);
     totals_ = new QLabel(this);
     dayRuns_ = new QListWidget(this);
@@ -105,13 +135,23 @@ void CalendarWindow::showTotals() {
                          .arg(calendar_->monthShown())
                          .arg(month.practisedDays)
                          .arg(month.runs)
-                         .arg(month.questions));
+                         .arg(month.questions) +
+                     QStringLiteral("；练习室心算%1串，拨珠%2题；等级考试%3次")
+                         .arg(month.chains)
+                         .arg(month.beadQuestions)
+                         .arg(month.levelTests));
+    totals_->setWordWrap(true);
 }
 
-// Lists the runs of `date`, or says there were none.
+// Lists the runs of `date`, then its practice-room work and level tests, or says there were
+// none.
 void CalendarWindow::listDay(QDate date) {
     dayRuns_->clear();
-    const std::vector<std::string> lines = runsOnDayLines(runs_, historyDate(date));
+    std::vector<std::string> lines = runsOnDayLines(runs_, historyDate(date));
+    for (std::string& line :
+         roomWorkOnDayLines(drills_, levelTests_, learner_, historyDate(date))) {
+        lines.push_back(std::move(line));
+    }
     if (lines.empty()) {
         dayRuns_->addItem(date.toString(QStringLiteral("yyyy年M月d日")) +
                           QStringLiteral("没有练习。"));

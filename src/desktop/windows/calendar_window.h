@@ -1,6 +1,7 @@
 #pragma once
 // A month calendar of one learner's practice: each day with runs shows how many runs and
-// questions, the month's totals stand below, and clicking a day lists that day's runs.
+// questions, beside them the practice room's chains and bead questions and the level tests;
+// the month's totals stand below, and clicking a day lists that day's work.
 
 #include <QCalendarWidget>
 #include <QDialog>
@@ -15,7 +16,9 @@ class QListWidget;
 // The calendar itself, painting the day's figures under its number.
 class PracticeCalendar : public QCalendarWidget {
   public:
-    PracticeCalendar(const std::vector<StoredRun>& runs, QWidget* parent);
+    PracticeCalendar(const std::vector<StoredRun>& runs, const std::vector<StoredDrill>& drills,
+                     const std::vector<StoredLevelTest>& levelTests, std::string learner,
+                     QWidget* parent);
     // The figures of the month on view.
     const MonthFigures& figures() const { return figures_; }
 
@@ -26,6 +29,9 @@ class PracticeCalendar : public QCalendarWidget {
     void showMonth(int year, int month);
 
     const std::vector<StoredRun>& runs_;
+    const std::vector<StoredDrill>& drills_;
+    const std::vector<StoredLevelTest>& levelTests_;
+    std::string learner_;
     MonthFigures figures_;
     int year_ = 0;
     int month_ = 0;
@@ -33,10 +39,12 @@ class PracticeCalendar : public QCalendarWidget {
 
 class CalendarWindow : public QDialog {
   public:
-    CalendarWindow(const std::string& learner, std::vector<StoredRun> runs, QDate today,
-                   const QFont& font, QWidget* parent);
+    CalendarWindow(const std::string& learner, std::vector<StoredRun> runs,
+                   std::vector<StoredDrill> drills, std::vector<StoredLevelTest> levelTests,
+                   QDate today, const QFont& font, QWidget* parent);
 
-    // The list of the selected day's runs, one line each (for tests and screenshots).
+    // The list of the selected day's runs and other work, one line each (for tests and
+    // screenshots).
     QListWidget& dayRuns() const { return *dayRuns_; }
     PracticeCalendar& calendar() const { return *calendar_; }
 
@@ -45,7 +53,10 @@ class CalendarWindow : public QDialog {
     void showTotals();
     void listDay(QDate date);
 
+    std::string learner_;
     std::vector<StoredRun> runs_;
+    std::vector<StoredDrill> drills_;
+    std::vector<StoredLevelTest> levelTests_;
     PracticeCalendar* calendar_;
     QLabel* totals_;
     QListWidget* dayRuns_;

@@ -16,6 +16,7 @@
 #include "desktop/record_list/record_list_output.h"
 #include "desktop/windows/runs_table_model.h"
 #include "desktop/windows/score_plot.h"
+#include "desktop/windows/scrolling_content.h"
 #include "history/drill_views.h"
 #include "history/history_views.h"
 
@@ -114,6 +115,7 @@ QTableWidget* drillsTable(const std::vector<DrillTableRow>& rows, QWidget* paren
     table->setHorizontalHeaderLabels({"日期", "练习", "设置", "题目", "答", "对错"});
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->setVisible(false);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     for (int index = 0; index < static_cast<int>(rows.size()); ++index) {
         const DrillTableRow& row = rows[static_cast<std::size_t>(index)];
         int column = 0;
@@ -155,7 +157,7 @@ HistoryWindow::HistoryWindow(const std::string& learner, const std::vector<Store
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(font);
     setWindowTitle(QStringLiteral("学习记录 — %1").arg(QString::fromStdString(learner).left(30)));
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = scrollingContent(*this);
     auto* pages = new QTabWidget(this);
     pages->addTab(runsPage(runs, pages), QStringLiteral("答题记录"));
     const QPointer<QWidget> placeholder = new QWidget(pages);

@@ -1,16 +1,21 @@
 #include "desktop/windows/learner_chooser.h"
 
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace {
 
-constexpr char kNoLearners[] = "还没有保存的学习记录，也就还没有可以选择的学习者。";
+constexpr char kNoLearners[] = "还没有保存的学习记录。请在下面输入学习者的名字。";
+constexpr char kNewNameCaption[] = "新学习者：";
+constexpr char kNewNameHint[] = "输入名字后按“选择”";
 constexpr int kLongestShownName = 60;  // characters of a name the list shows
+constexpr int kLongestTypedName = 200;
 
 }  // namespace
 
@@ -23,7 +28,7 @@ LearnerChooser::LearnerChooser(const std::vector<LearnerSummary>& learners,
     setWindowTitle(QStringLiteral("选择学习者"));
     auto* layout = new QVBoxLayout(this);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* choose = buttons->addButton(QStringLiteral("选择"), QDialogButtonBox::AcceptRole);
+    choose_ = buttons->addButton(QStringLiteral("选择"), QDialogButtonBox::AcceptRole);
     buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] { chooseCurrent(); });
@@ -31,7 +36,6 @@ LearnerChooser::LearnerChooser(const std::vector<LearnerSummary>& learners,
         auto* none = new QLabel(QString::fromUtf8(kNoLearners), this);
         none->setWordWrap(true);
         layout->addWidget(none);
-        choose->setEnabled(false);
     } else {
         list_ = new QTreeWidget(this);
         list_->setHeaderLabels({QStringLiteral("学习者"), QStringLiteral("最近练习")});
@@ -44,19 +48,40 @@ LearnerChooser::LearnerChooser(const std::vector<LearnerSummary>& learners,
         }
         list_->setCurrentItem(list_->topLevelItem(0));
         list_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+        list_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
         connect(list_, &QTreeWidget::itemActivated, this, [this] { chooseCurrent(); });
         layout->addWidget(list_);
     }
+    auto* typed = new QHBoxLayout;
+    newName_ = new QLineEdit(this);
+    newName_->setObjectName(QStringLiteral("newLearner"));
+    newName_->setMaxLength(kLongestTypedName);
+    newName_->setPlaceholderText(QString::fromUtf8(kNewNameHint));
+    typed->addWidget(new QLabel(QString::fromUtf8(kNewNameCaption), this));
+    typed->addWidget(newName_, 1);
+    layout->addLayout(typed);
+    connect(newName_, &QLineEdit::textChanged, this, [this] { enableChoice(); });
+    connect(newName_, &QLineEdit::returnPressed, this, [this] { chooseCurrent(); });
     layout->addWidget(buttons);
-    if (list_ != nullptr) resize(420, 360);
+    enableChoice();
+    resize(420, list_ != nullptr ? 400 : 200);
 }
 
-// Hands on the highlighted learner's full name and closes.
+// "选择" can be pressed while a name is typed or a learner of the list is highlighted.
+void LearnerChooser::enableChoice() {
+    choose_->setEnabled(!newName_->text().trimmed().isEmpty() ||
+                        (list_ != nullptr && list_->currentItem() != nullptr));
+}
+
+// Hands on the typed name, or else the highlighted learner's full name, and closes.
 void LearnerChooser::chooseCurrent() {
-    if (list_ == nullptr) return;
-    const int row = list_->indexOfTopLevelItem(list_->currentItem());
-    if (row < 0) return;
-    const std::string name = learners_[static_cast<std::size_t>(row)].name;
+    std::string name = newName_->text().trimmed().toStdString();
+    if (name.empty()) {
+        if (list_ == nullptr) return;
+        const int row = list_->indexOfTopLevelItem(list_->currentItem());
+        if (row < 0) return;
+        name = learners_[static_cast<std::size_t>(row)].name;
+    }
     accept();
     chosen_(name);
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The learners in the history with the day each practised last; choosing one hands the name
-// on, to be put into the name box.
+// The learners in the history with the day of each one's newest record, and a box to type a
+// new name; choosing hands the name on, to be put into the name box.
 
 #include <QDialog>
 #include <functional>
@@ -9,6 +9,8 @@
 
 #include "model/history_records.h"
 
+class QLineEdit;
+class QPushButton;
 class QTreeWidget;
 
 class LearnerChooser : public QDialog {
@@ -19,8 +21,11 @@ class LearnerChooser : public QDialog {
 
   private:
     void chooseCurrent();
+    void enableChoice();
 
     std::vector<LearnerSummary> learners_;
     std::function<void(const std::string&)> chosen_;
     QTreeWidget* list_ = nullptr;
+    QLineEdit* newName_ = nullptr;
+    QPushButton* choose_ = nullptr;
 };

@@ -10,24 +10,22 @@
 #include "desktop/windows/calendar_window.h"
 #include "desktop/windows/history_window.h"
 #include "desktop/windows/learner_chooser.h"
+#include "desktop/windows/scrolling_content.h"
 #include "ui/dispatch.h"
 
 namespace {
 
 constexpr int kPaperFontPixels = 19;  // 14 points on a 96-dpi screen
 
-// A window size at the chosen zoom.
-QSize zoomedSize(QSize size) {
-    return QSize(static_cast<int>(size.width() * zoomFactor()),
-                 static_cast<int>(size.height() * zoomFactor()));
-}
-
-// Shows a new window in place of the one of its kind still open, at the chosen zoom and in
-// the chosen colours.
-void replaceWindow(QPointer<QWidget>& slot, QWidget* window) {
+// Shows a new window in place of the one of its kind still open, in the chosen colours, at
+// the chosen zoom of its size (it was built in the zoomed `font`) and never larger than the
+// room the screen leaves.
+void replaceWindow(QPointer<QWidget>& slot, QWidget* window, const QFont& font) {
     if (slot) slot->close();
-    dressInAppearance(*window, window->font());
-    window->resize(zoomedSize(window->size()));
+    dressInAppearance(*window, font);
+    window->resize(QSize(static_cast<int>(window->width() * zoomFactor()),
+                         static_cast<int>(window->height() * zoomFactor())));
+    fitOnScreen(*window);
     slot = window;
     window->show();
     window->raise();
@@ -74,6 +72,7 @@ void QtMenuWindows::show(MenuWindow which, const std::string& learner,
                          const std::vector<std::string>& lines) {
     if (view_ == nullptr) return;
     QWidget& main = view_->mainWindow();
+    const QFont zoomed = zoomedFont(font_);
     switch (which) {
         case MenuWindow::History:
             replaceWindow(history_,
@@ -83,19 +82,25 @@ void QtMenuWindows::show(MenuWindow which, const std::string& learner,
                               [view = view_] {
                                   view->send(Event{EventKind::RedoWrongQuestions, {}, -1, {}});
                               },
-                              store_.levelTests(learner), store_.allDrills(), font_, &main));
+                              store_.levelTests(learner), store_.allDrills(), zoomed, &main),
+                          font_);
             break;
         case MenuWindow::Calendar:
-            replaceWindow(calendar_, new CalendarWindow(learner, store_.runsOf(learner),
-                                                        QDate::currentDate(), font_, &main));
+            replaceWindow(
+                calendar_,
+                new CalendarWindow(learner, store_.runsOf(learner), store_.allDrills(),
+                                   store_.levelTests(learner), QDate::currentDate(), zoomed, &main),
+                font_);
             break;
         case MenuWindow::Learners:
-            replaceWindow(learners_, new LearnerChooser(
-                                         store_.learners(),
-                                         [view = view_](const std::string& name) {
-                                             view->send(Event{EventKind::Pick, {}, -1, name});
-                                         },
-                                         font_, &main));
+            replaceWindow(learners_,
+                          new LearnerChooser(
+                              store_.learners(),
+                              [view = view_](const std::string& name) {
+                                  view->send(Event{EventKind::Pick, {}, -1, name});
+                              },
+                              zoomed, &main),
+                          font_);
             break;
         case MenuWindow::SaveRecordList:
             saveRecordListAs(main, lines);

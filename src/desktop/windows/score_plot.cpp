@@ -10,10 +10,6 @@
 
 namespace {
 
-constexpr int kLeftMargin = 56;
-constexpr int kTopMargin = 18;
-constexpr int kBottomMargin = 52;
-constexpr int kLegendWidth = 110;
 constexpr int kPointRadius = 4;
 constexpr int kHoverReach = 8;
 constexpr char kDateAxis[] = "日期";
@@ -29,7 +25,9 @@ QString shortDate(int day) { return QString::fromStdString(dateOfDay(day).substr
 
 ScorePlot::ScorePlot(std::vector<ScoreLine> lines, QWidget* parent, PlotScale scale)
     : QWidget(parent), lines_(std::move(lines)), scale_(scale) {
-    setMinimumSize(480, 240);
+    const QFontMetrics metrics = fontMetrics();
+    setMinimumSize(metrics.horizontalAdvance(QStringLiteral("2026-12-08")) * 6,
+                   metrics.height() * 12);
     setMouseTracking(true);
     bool first = true;
     for (const ScoreLine& line : lines_) {
@@ -43,9 +41,25 @@ ScorePlot::ScorePlot(std::vector<ScoreLine> lines, QWidget* parent, PlotScale sc
     }
 }
 
+ScorePlot::Margins ScorePlot::margins() const {
+    const QFontMetrics metrics = fontMetrics();
+    int legend = 0;
+    for (const ScoreLine& line : lines_) {
+        legend = std::max(legend, metrics.horizontalAdvance(QString::fromStdString(line.mode)));
+    }
+    const int em = metrics.height();
+    return {std::max(metrics.horizontalAdvance(QString::fromUtf8(scale_.axisName)),
+                     metrics.horizontalAdvance(QStringLiteral("100"))) +
+                em / 2,
+            em + em / 2, 2 * em + em / 2 + 8, legend + strokeWidth() + em};
+}
+
+int ScorePlot::strokeWidth() const { return fontMetrics().height() * 3 / 2; }
+
 QRect ScorePlot::plotArea() const {
-    return {kLeftMargin, kTopMargin, width() - kLeftMargin - kLegendWidth - 12,
-            height() - kTopMargin - kBottomMargin};
+    const Margins edge = margins();
+    return {edge.left, edge.top, width() - edge.left - edge.legend - 12,
+            height() - edge.top - edge.bottom};
 }
 
 QPointF ScorePlot::placeOf(const ScorePoint& point) const {
@@ -89,18 +103,21 @@ void ScorePlot::mouseMoveEvent(QMouseEvent* event) {
 // The value grid from 0 to the top, the days with runs along the bottom and both axes' names.
 void ScorePlot::paintAxes(QPainter& painter, const QRect& area) const {
     const QFontMetrics metrics = painter.fontMetrics();
+    const int em = metrics.height();
     for (int value = 0; value <= scale_.top; value += scale_.step) {
         const int y = area.bottom() - static_cast<int>(area.height() * value / scale_.top);
         painter.setPen(Qt::lightGray);
         painter.drawLine(area.left(), y, area.right(), y);
         painter.setPen(Qt::black);
-        painter.drawText(QRect(0, y - 10, kLeftMargin - 6, 20), Qt::AlignRight | Qt::AlignVCenter,
-                         QString::number(value));
+        painter.drawText(QRect(0, y - em / 2, area.left() - em / 4, em),
+                         Qt::AlignRight | Qt::AlignVCenter, QString::number(value));
     }
     painter.drawLine(area.bottomLeft(), area.bottomRight());
     painter.drawLine(area.bottomLeft(), area.topLeft());
-    painter.drawText(QRect(0, 0, kLeftMargin, kTopMargin), Qt::AlignLeft | Qt::AlignVCenter,
-                     QString::fromUtf8(scale_.axisName));
+    painter.drawText(
+        QRect(0, 0, area.left() + metrics.horizontalAdvance(QString::fromUtf8(scale_.axisName)),
+              area.top()),
+        Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(scale_.axisName));
     painter.drawText(QRect(area.left(), area.bottom() + metrics.height() + 4, area.width(),
                            metrics.height() + 4),
                      Qt::AlignHCenter | Qt::AlignTop, QString::fromUtf8(kDateAxis));
@@ -142,10 +159,13 @@ void ScorePlot::paintEvent(QPaintEvent*) {
         for (const ScorePoint& point : lines_[i].points) {
             painter.drawEllipse(placeOf(point), kPointRadius, kPointRadius);
         }
-        const int y = area.top() + static_cast<int>(i) * 20;
-        painter.drawLine(area.right() + 12, y + 8, area.right() + 36, y + 8);
+        const int em = painter.fontMetrics().height();
+        const int y = area.top() + static_cast<int>(i) * (em + em / 4);
+        const int stroke = strokeWidth();
+        painter.drawLine(area.right() + 12, y + em / 2, area.right() + 12 + stroke - em / 4,
+                         y + em / 2);
         painter.setPen(Qt::black);
-        painter.drawText(QRect(area.right() + 42, y, kLegendWidth - 42, 18),
+        painter.drawText(QRect(area.right() + 12 + stroke, y, width() - area.right() - stroke, em),
                          Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(lines_[i].mode));
     }
 }

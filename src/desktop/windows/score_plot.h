@@ -1,5 +1,6 @@
 #pragma once
-// The learner's scores over the days, one coloured line per mode, painted with QPainter:
+// The learner's scores over the days, one coloured line per mode and kind (exam scores and
+// practice first-try shares apart) named in a legend, painted with QPainter:
 // filled points for a day's mean of finished runs, hollow ones for stopped runs, the axes
 // labelled, and a point's date, mode and score shown when the pointer rests on it.
 
@@ -32,6 +33,16 @@ class ScorePlot : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
+    // The room around the plot area, measured in the plot's font so that it grows with the zoom.
+    struct Margins {
+        int left;
+        int top;
+        int bottom;
+        int legend;
+    };
+    Margins margins() const;
+    // The length of a line's sample in the legend.
+    int strokeWidth() const;
     QRect plotArea() const;
     void paintAxes(QPainter& painter, const QRect& area) const;
 

@@ -272,7 +272,11 @@ std::vector<StoredPaper> SqliteHistoryStore::allPapers() {
 
 std::vector<LearnerSummary> SqliteHistoryStore::learners() {
     SqliteStatement query(database_,
-                          "SELECT learner, MAX(start_date || ' ' || start_time) AS last FROM runs "
+                          "SELECT learner, MAX(moment) AS last FROM ("
+                          "SELECT learner, start_date || ' ' || start_time AS moment FROM runs "
+                          "UNION ALL SELECT learner, date || ' ' || time FROM drills "
+                          "UNION ALL SELECT learner, date || ' ' || time FROM level_tests "
+                          "UNION ALL SELECT learner, date || ' ' || time FROM papers) "
                           "GROUP BY learner ORDER BY last DESC, learner");
     std::vector<LearnerSummary> learners;
     while (query.step() == SQLITE_ROW) {
@@ -310,8 +314,9 @@ constexpr char kDrillColumns[] =
 }  // namespace
 
 StoreOutcome SqliteHistoryStore::storeDrill(const StoredDrill& drill) {
-    SqliteStatement insert(database_, std::string("INSERT INTO drills (") + kDrillColumns +
-                                          ") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    SqliteStatement insert(database_,
+                           std::string("INSERT INTO drills (") + kDrillColumns +
+                               ") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     return inTransaction([&] {
         insert.bind(1, drill.learner)
             .bind(2, drill.date)
