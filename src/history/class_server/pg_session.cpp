@@ -38,6 +38,9 @@ PgSession::PgSession(const std::string& line) {
         return;
     }
     connection_ = PQconnectdb(line.c_str());
+    // The server's notices (such as its shutting down) are not for the family's terminal.
+    PQsetNoticeProcessor(
+        connection_, [](void*, const char*) {}, nullptr);
     if (PQstatus(connection_) != CONNECTION_OK) {
         trouble_ = troubleOfConnection(PQerrorMessage(connection_));
     }
