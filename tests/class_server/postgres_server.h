@@ -9,12 +9,15 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 
 #include "history/class_server/pg_session.h"
 
 class PostgresServer {
   public:
-    PostgresServer() {
+    // `settings` are more server options, such as "-c fsync=on".
+    explicit PostgresServer(std::string settings = "-c fsync=off")
+        : settings_(std::move(settings)) {
         char name[] = "/tmp/class-server-test-XXXXXX";
         if (mkdtemp(name) == nullptr) return;
         folder_ = name;
@@ -39,7 +42,7 @@ class PostgresServer {
     bool start() {
         return asServer(kBin + "pg_ctl -w -t 30 -D " + folder_ + "/data -l " + folder_ +
                         "/server.log -o \"-k " + folder_ +
-                        " -c listen_addresses='' -c fsync=off -c max_connections=40\" start" +
+                        " -c listen_addresses='' -c max_connections=40 " + settings_ + "\" start" +
                         " > /dev/null 2>&1");
     }
     // Stops it as a person would: the sessions under way are ended.
@@ -77,6 +80,7 @@ class PostgresServer {
         return out;
     }
 
+    std::string settings_;
     std::string folder_;
     bool initialised_ = false;
 };
