@@ -42,6 +42,7 @@ void DesktopTrainer::startAfterFirstPaint() {
             &view_.mainWindow(), [this] { tellLateWrites(); }, Qt::QueuedConnection);
     });
     view_.send(Event{EventKind::HistoryOpened, {}, -1, {}});
+    if (historyWriter_ != nullptr) classSender_.start(historyPathInDataFolder());
 }
 
 void DesktopTrainer::tellLateWrites() {

@@ -16,6 +16,7 @@
 #include "history/history_writer.h"
 #include "model/history_store.h"
 #include "model/window_context.h"
+#include "module_class_sender.h"
 #include "module_sound_output.h"
 #include "module_speech_output.h"
 
@@ -36,7 +37,7 @@ class DesktopTrainer {
   private:
     // Everything the first window does not need, started right after its first paint: the
     // sound module, loaded off the user-interface thread, the window icon, the toolkit's
-    // translations and the learner history.
+    // translations, the learner history and the class server's sender.
     void startAfterFirstPaint();
     // Says which runs or papers the history's writer could not store.
     void tellLateWrites();
@@ -54,6 +55,7 @@ class DesktopTrainer {
     HistoryWriter* historyWriter_ = nullptr;  // owned by history_ once the file is open
     QtMenuWindows menuWindows_{history_};
     ModuleSpeechOutput speech_;
+    ModuleClassSender classSender_;
     WindowContext window_;
     TrainerView view_;
     AfterFirstPaint afterFirstPaint_{view_.mainWindow(), [this] { startAfterFirstPaint(); }};

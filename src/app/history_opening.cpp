@@ -8,9 +8,7 @@
 
 HistoryWriter* openHistoryInDataFolder(HistoryStoreSlot& slot, Dialogs& dialogs,
                                        std::function<void()> failed) {
-    const std::string folder =
-        historyDataFolder(std::getenv("XDG_DATA_HOME"), QDir::homePath().toStdString());
-    HistoryOpening opening = openHistoryFile(historyFileIn(folder));
+    HistoryOpening opening = openHistoryFile(historyPathInDataFolder());
     if (!opening.message.empty()) dialogs.inform(opening.message);
     if (!opening.store) return nullptr;
     auto writer = std::make_unique<HistoryWriter>(
@@ -19,4 +17,9 @@ HistoryWriter* openHistoryInDataFolder(HistoryStoreSlot& slot, Dialogs& dialogs,
     HistoryWriter* opened = writer.get();
     slot.open(std::move(writer));
     return opened;
+}
+
+std::string historyPathInDataFolder() {
+    return historyFileIn(
+        historyDataFolder(std::getenv("XDG_DATA_HOME"), QDir::homePath().toStdString()));
 }

@@ -3,6 +3,7 @@
 // has been painted, so the window is on screen before any file is touched.
 
 #include <functional>
+#include <string>
 
 #include "history/history_writer.h"
 #include "model/history_store.h"
@@ -13,3 +14,6 @@
 // damaged file was set aside, says so once through `dialogs`. The writer, or nullptr.
 HistoryWriter* openHistoryInDataFolder(HistoryStoreSlot& slot, Dialogs& dialogs,
                                        std::function<void()> failed);
+
+// The path of history.sqlite3 in the user's data folder.
+std::string historyPathInDataFolder();

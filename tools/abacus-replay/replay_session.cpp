@@ -9,6 +9,7 @@
 #include "history/history_writer.h"
 #include "history/run_journal.h"
 #include "history/sqlite/history_file.h"
+#include "replay_class.h"
 #include "replay_history_printer.h"
 #include "replay_parsing.h"
 #include "replay_printer.h"
@@ -225,12 +226,22 @@ std::optional<std::vector<std::string>> ReplaySession::runCommand(const std::str
             auto writer = std::make_unique<HistoryWriter>(
                 std::move(opening.store), std::chrono::milliseconds(kHistoryBusyMilliseconds));
             writer_ = writer.get();
+            historyPath_ = std::string(path);
             services_.history.open(std::move(writer));
         } else {
             writer_ = nullptr;
+            historyPath_.clear();
             services_.history.open(std::make_unique<NullHistoryStore>());
         }
         dispatch(window_, Event{EventKind::HistoryOpened, {}, -1, {}});
+    } else if (command == "join") {
+        const std::string_view line = words.rest();
+        if (line.empty() || !isValidUtf8(line)) return badArguments();
+        if (historyPath_.empty()) return refuse("join needs a history file");
+        services_.dialogs.inform(replayJoin(historyPath_, std::string(line)));
+    } else if (command == "sync") {
+        if (!words.atEnd()) return extraArgument();
+        if (!historyPath_.empty()) replaySync(historyPath_);
     } else if (command == "redo") {
         if (!words.atEnd()) return extraArgument();
         dispatch(window_, Event{EventKind::RedoWrongQuestions, {}, -1, {}});
@@ -281,6 +292,7 @@ std::optional<std::vector<std::string>> ReplaySession::print(const std::string& 
     if (what == "drills") return describeDrills(services_.history);
     if (what == "levels") return describeLevelTests(services_.history);
     if (what == "learners") return describeLearners(services_.history);
+    if (what == "outbox") return describeOutbox(historyPath_);
     if (what == "windows") {
         const auto& opened = services_.menuWindows.opened;
         std::vector<std::string> lines{"windows " +

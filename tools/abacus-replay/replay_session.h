@@ -51,6 +51,7 @@ class ReplaySession {
     FixedWidthMetrics metrics_;
     WindowContext window_;
     HistoryWriter* writer_ = nullptr;  // the history's writer while a file is kept
+    std::string historyPath_;          // the file kept in, empty while none
     std::size_t soundsPrinted_ = 0;
     std::size_t speechPrinted_ = 0;
     std::size_t dialogsPrinted_ = 0;

@@ -110,8 +110,90 @@ CREATE TABLE level_tests (
 CREATE INDEX level_tests_by_learner ON level_tests (learner, date, time);
 )";
 
+// Version 6: the class server. Every record gains an id made here, a UUID (the records kept
+// before get theirs now); while a class is joined, the transaction that stores a record also puts
+// it in the outbox, and a question taken out of the book goes there as a mark. The class's
+// connection line is kept in class_link; joined = 0 once left, while the outbox still empties.
+constexpr char kVersion6[] = R"(
+CREATE TABLE class_link (
+    id INTEGER PRIMARY KEY CHECK (id = 1),
+    connection TEXT NOT NULL,
+    class_name TEXT NOT NULL,
+    joined INTEGER NOT NULL
+);
+CREATE TABLE outbox (
+    id INTEGER PRIMARY KEY,
+    kind TEXT NOT NULL,
+    record_uuid TEXT NOT NULL,
+    number INTEGER NOT NULL,
+    UNIQUE (kind, record_uuid, number)
+);
+ALTER TABLE runs ADD COLUMN uuid TEXT NOT NULL DEFAULT '';
+UPDATE runs SET uuid = lower(hex(randomblob(4)) || '-' || hex(randomblob(2)) || '-4' ||
+        substr(hex(randomblob(2)), 2) || '-' || substr('89ab', 1 + (random() & 3), 1) ||
+        substr(hex(randomblob(2)), 2) || '-' || hex(randomblob(6)));
+CREATE UNIQUE INDEX runs_by_uuid ON runs (uuid);
+CREATE TRIGGER runs_to_outbox AFTER INSERT ON runs BEGIN
+    UPDATE runs SET uuid = lower(hex(randomblob(4)) || '-' || hex(randomblob(2)) || '-4' ||
+            substr(hex(randomblob(2)), 2) || '-' || substr('89ab', 1 + (random() & 3), 1) ||
+            substr(hex(randomblob(2)), 2) || '-' || hex(randomblob(6)))
+        WHERE id = NEW.id AND uuid = '';
+    INSERT OR IGNORE INTO outbox (kind, record_uuid, number)
+        SELECT 'run', uuid, 0 FROM runs
+        WHERE id = NEW.id AND EXISTS (SELECT 1 FROM class_link WHERE joined = 1);
+END;
+ALTER TABLE papers ADD COLUMN uuid TEXT NOT NULL DEFAULT '';
+UPDATE papers SET uuid = lower(hex(randomblob(4)) || '-' || hex(randomblob(2)) || '-4' ||
+        substr(hex(randomblob(2)), 2) || '-' || substr('89ab', 1 + (random() & 3), 1) ||
+        substr(hex(randomblob(2)), 2) || '-' || hex(randomblob(6)));
+CREATE UNIQUE INDEX papers_by_uuid ON papers (uuid);
+CREATE TRIGGER papers_to_outbox AFTER INSERT ON papers BEGIN
+    UPDATE papers SET uuid = lower(hex(randomblob(4)) || '-' || hex(randomblob(2)) || '-4' ||
+            substr(hex(randomblob(2)), 2) || '-' || substr('89ab', 1 + (random() & 3), 1) ||
+            substr(hex(randomblob(2)), 2) || '-' || hex(randomblob(6)))
+        WHERE id = NEW.id AND uuid = '';
+    INSERT OR IGNORE INTO outbox (kind, record_uuid, number)
+        SELECT 'paper', uuid, 0 FROM papers
+        WHERE id = NEW.id AND EXISTS (SELECT 1 FROM class_link WHERE joined = 1);
+END;
+ALTER TABLE drills ADD COLUMN uuid TEXT NOT NULL DEFAULT '';
+UPDATE drills SET uuid = lower(hex(randomblob(4)) || '-' || hex(randomblob(2)) || '-4' ||
+        substr(hex(randomblob(2)), 2) || '-' || substr('89ab', 1 + (random() & 3), 1) ||
+        substr(hex(randomblob(2)), 2) || '-' || hex(randomblob(6)));
+CREATE UNIQUE INDEX drills_by_uuid ON drills (uuid);
+CREATE TRIGGER drills_to_outbox AFTER INSERT ON drills BEGIN
+    UPDATE drills SET uuid = lower(hex(randomblob(4)) || '-' || hex(randomblob(2)) || '-4' ||
+            substr(hex(randomblob(2)), 2) || '-' || substr('89ab', 1 + (random() & 3), 1) ||
+            substr(hex(randomblob(2)), 2) || '-' || hex(randomblob(6)))
+        WHERE id = NEW.id AND uuid = '';
+    INSERT OR IGNORE INTO outbox (kind, record_uuid, number)
+        SELECT 'drill', uuid, 0 FROM drills
+        WHERE id = NEW.id AND EXISTS (SELECT 1 FROM class_link WHERE joined = 1);
+END;
+ALTER TABLE level_tests ADD COLUMN uuid TEXT NOT NULL DEFAULT '';
+UPDATE level_tests SET uuid = lower(hex(randomblob(4)) || '-' || hex(randomblob(2)) || '-4' ||
+        substr(hex(randomblob(2)), 2) || '-' || substr('89ab', 1 + (random() & 3), 1) ||
+        substr(hex(randomblob(2)), 2) || '-' || hex(randomblob(6)));
+CREATE UNIQUE INDEX level_tests_by_uuid ON level_tests (uuid);
+CREATE TRIGGER level_tests_to_outbox AFTER INSERT ON level_tests BEGIN
+    UPDATE level_tests SET uuid = lower(hex(randomblob(4)) || '-' || hex(randomblob(2)) || '-4' ||
+            substr(hex(randomblob(2)), 2) || '-' || substr('89ab', 1 + (random() & 3), 1) ||
+            substr(hex(randomblob(2)), 2) || '-' || hex(randomblob(6)))
+        WHERE id = NEW.id AND uuid = '';
+    INSERT OR IGNORE INTO outbox (kind, record_uuid, number)
+        SELECT 'level', uuid, 0 FROM level_tests
+        WHERE id = NEW.id AND EXISTS (SELECT 1 FROM class_link WHERE joined = 1);
+END;
+CREATE TRIGGER questions_to_outbox AFTER UPDATE OF out_of_book ON questions
+WHEN NEW.out_of_book = 1 AND OLD.out_of_book = 0 BEGIN
+    INSERT OR IGNORE INTO outbox (kind, record_uuid, number)
+        SELECT 'mark', uuid, NEW.number FROM runs
+        WHERE id = NEW.run_id AND EXISTS (SELECT 1 FROM class_link WHERE joined = 1);
+END;
+)";
+
 // The step from version i to version i + 1 is kSteps[i].
-constexpr const char* kSteps[] = {kVersion1, kVersion2, kVersion3, kVersion4, kVersion5};
+constexpr const char* kSteps[] = {kVersion1, kVersion2, kVersion3, kVersion4, kVersion5, kVersion6};
 constexpr int kStepCount = static_cast<int>(sizeof kSteps / sizeof kSteps[0]);
 
 // The result for a failed statement's code.

@@ -1,0 +1,48 @@
+#include "history/class_server/class_joining.h"
+
+#include "history/class_server/class_outbox.h"
+
+namespace {
+
+constexpr char kNotJoined[] = "没有加入班级：";
+
+}  // namespace
+
+std::string troubleText(ServerTrouble trouble, const std::string& host) {
+    switch (trouble) {
+        case ServerTrouble::None:
+            return {};
+        case ServerTrouble::NotAClassLine:
+            return "这不是老师给出的加入班级的代码，请把老师给的那一行原样粘贴进来。";
+        case ServerTrouble::WrongPassword:
+            return "班级代码或密码不对，请向老师核对后再试。";
+        case ServerTrouble::UnknownServer:
+            return "找不到班级服务器“" + host + "”，请检查网址或网络。";
+        case ServerTrouble::NoAnswer:
+            return "班级服务器“" + host + "”没有应答，请检查网络，或稍后再试。";
+        case ServerTrouble::NotAClass:
+            return "这个账号不属于班级服务器上的任何班级，请向老师核对。";
+        case ServerTrouble::Failed:
+            break;
+    }
+    return "班级服务器“" + host + "”拒绝了请求，请稍后再试。";
+}
+
+JoinAnswer joinClass(const std::string& historyPath, const std::string& line) {
+    if (!isClassLine(line)) {
+        return {false, {}, kNotJoined + troubleText(ServerTrouble::NotAClassLine, {})};
+    }
+    const std::string host = hostOfLine(line);
+    PgSession session(withTrainerDefaults(line));
+    if (!session.connected()) return {false, {}, kNotJoined + troubleText(session.trouble(), host)};
+    const PgResult answer = session.run("SELECT abacus.joined_class()");
+    if (!answer || PQntuples(answer.get()) != 1 || PQgetisnull(answer.get(), 0, 0) != 0) {
+        return {false, {}, kNotJoined + troubleText(ServerTrouble::NotAClass, host)};
+    }
+    const std::string className = PQgetvalue(answer.get(), 0, 0);
+    ClassOutbox outbox(historyPath);
+    if (!outbox.join(line, className)) {
+        return {false, {}, std::string(kNotJoined) + "学习记录文件暂时无法写入，请稍后再试。"};
+    }
+    return {true, className, "已加入班级“" + className + "”，学习记录会自动上传到班级服务器。"};
+}

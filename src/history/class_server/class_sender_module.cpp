@@ -1,0 +1,30 @@
+#include "history/class_server/class_sender_module.h"
+
+#include "history/class_server/outbox_sender.h"
+
+namespace {
+
+// New records are looked for every two seconds; after a failure the sender waits a second,
+// then twice as long each time, up to five minutes.
+constexpr auto kIdle = std::chrono::seconds(2);
+constexpr auto kFirstRetry = std::chrono::seconds(1);
+constexpr auto kLongestRetry = std::chrono::minutes(5);
+
+// The background sender behind the program's interface.
+class ModuleSender : public ClassSending {
+  public:
+    explicit ModuleSender(const char* historyPath)
+        : sender_(historyPath, kIdle, kFirstRetry, kLongestRetry) {}
+    void wake() override { sender_.wake(); }
+
+  private:
+    BackgroundSender sender_;
+};
+
+}  // namespace
+
+// Starts the sender; the program deletes it through its interface.
+extern "C" __attribute__((visibility("default"))) ClassSending* abacusMakeClassSending(
+    const char* historyPath) {
+    return new ModuleSender(historyPath);
+}

@@ -1,0 +1,15 @@
+#pragma once
+// The class server's sender as a module the program loads once its window is on screen, so that
+// libpq and its TLS libraries are never mapped before the first paint.
+
+// The sender as the program holds it: deleting it stops it after the pass under way.
+class ClassSending {
+  public:
+    virtual ~ClassSending() = default;
+    // Looks for records to send at once.
+    virtual void wake() = 0;
+};
+
+// The module's one function: starts sending the outbox of the history file at `historyPath`.
+using MakeClassSending = ClassSending* (*)(const char* historyPath);
+inline constexpr char kMakeClassSendingFunction[] = "abacusMakeClassSending";

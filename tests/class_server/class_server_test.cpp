@@ -1,0 +1,329 @@
+// The class server with a real PostgreSQL: trainers of two classes send through outages with
+// every record kept once, the roles see only what they may, a refused join keeps nothing and
+// loses nothing, and a history of the previous schema joins and sends its old records.
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <chrono>
+#include <set>
+#include <thread>
+
+#include "class_admin.h"
+#include "class_server/postgres_server.h"
+#include "history/class_server/class_joining.h"
+#include "history/class_server/class_outbox.h"
+#include "history/class_server/outbox_sender.h"
+#include "history/history_fixture.h"
+#include "history/history_writer.h"
+#include "history/sqlite/history_schema.h"
+#include "replay_session.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// The first value of the first row of `sql` on `session`; "error" when it fails.
+std::string valueOf(PgSession& session, const std::string& sql,
+                    const std::vector<std::optional<std::string>>& values = {}) {
+    const PgResult result = session.run(sql, values);
+    if (!result || PQntuples(result.get()) < 1) return "error";
+    return PQgetvalue(result.get(), 0, 0);
+}
+
+// Every value of the first column of `sql` in the SQLite file at `path`.
+std::set<std::string> localColumn(const std::string& path, const std::string& sql) {
+    sqlite3* database = nullptr;
+    sqlite3_open_v2(path.c_str(), &database, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* statement = nullptr;
+    std::set<std::string> values;
+    if (sqlite3_prepare_v2(database, sql.c_str(), -1, &statement, nullptr) == SQLITE_OK) {
+        while (sqlite3_step(statement) == SQLITE_ROW) {
+            values.insert(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+        }
+    }
+    sqlite3_finalize(statement);
+    sqlite3_close(database);
+    return values;
+}
+
+// A drill chain of `learner`, the `number`th of the day.
+StoredDrill sampleDrill(const std::string& learner, int number) {
+    StoredDrill drill;
+    drill.learner = learner;
+    drill.date = "2026-12-08";
+    drill.time = "10:00:00";
+    drill.kind = "闪电心算";
+    drill.digits = 1;
+    drill.terms = 3;
+    drill.secondsPerNumber = "1.0";
+    drill.mix = "只加";
+    drill.view = "看数";
+    drill.chain = "1+2+" + std::to_string(number);
+    drill.answer = std::to_string(3 + number);
+    drill.right = true;
+    drill.secondsUsed = 5;
+    return drill;
+}
+
+// A server set up with two classes, each with the line its families join by.
+class ClassServer : public HistoryFolder {
+  protected:
+    void SetUp() override {
+        HistoryFolder::SetUp();
+        ASSERT_TRUE(server.running());
+        std::string message;
+        ASSERT_TRUE(initClassServer(admin, message)) << message;
+        firstClass = addClass(admin, "三年级二班", {}, message);
+        secondClass = addClass(admin, "四年级一班", {}, message);
+        ASSERT_FALSE(firstClass.empty()) << message;
+        ASSERT_FALSE(secondClass.empty()) << message;
+    }
+
+    // A history file of its own in the test's folder.
+    std::string historyNamed(const std::string& name) {
+        const std::string file = folder + "/" + name + ".sqlite3";
+        EXPECT_TRUE(openHistoryFile(file).store);
+        return file;
+    }
+
+    PostgresServer server;
+    PgSession admin{server.line()};
+    std::string firstClass;
+    std::string secondClass;
+};
+
+// One trainer: its history written by the writer thread, its outbox sent in the background.
+struct Trainer {
+    Trainer(const std::string& file, const std::string& learnerName)
+        : path(file),
+          learner(learnerName),
+          writer(openHistoryFile(file).store, 2000ms),
+          sender(std::make_unique<BackgroundSender>(file, 20ms, 10ms, 200ms)) {}
+
+    // Stores `count` runs and as many drill chains, as finished practice does.
+    void practise(int count) {
+        for (int i = 0; i < count; ++i) {
+            writer.storeRun(sampleRun(learner, "2026-12-08", 3));
+            writer.storeDrill(sampleDrill(learner, made));
+            made += 1;
+        }
+        writer.waitUntilWritten();
+    }
+
+    std::string path;
+    std::string learner;
+    HistoryWriter writer;
+    std::unique_ptr<BackgroundSender> sender;
+    int made = 0;
+};
+
+TEST_F(ClassServer, TrainersOfTwoClassesSendEveryRecordOnceThroughStopsAndAKill) {
+    // A name that would end the statement were it ever read as SQL.
+    const std::string sly = "Robert'); DROP TABLE abacus.runs; --";
+    Trainer first(historyNamed("first"), "豆 豆");
+    Trainer second(historyNamed("second"), sly);
+    Trainer other(historyNamed("other"), "小明");
+    first.practise(2);  // kept before the class was joined, and sent all the same
+    ASSERT_TRUE(joinClass(first.path, firstClass).joined);
+    ASSERT_TRUE(joinClass(second.path, firstClass).joined);
+    ASSERT_TRUE(joinClass(other.path, secondClass).joined);
+    for (Trainer* trainer : {&first, &second, &other}) trainer->practise(5);
+
+    ASSERT_TRUE(server.stop());
+    for (Trainer* trainer : {&first, &second, &other}) trainer->practise(5);
+    EXPECT_GT(ClassOutbox(first.path).waiting(), 0);
+    ASSERT_TRUE(server.start());
+    for (Trainer* trainer : {&first, &second, &other}) {
+        trainer->sender->wake();
+        trainer->practise(60);
+    }
+    ASSERT_TRUE(server.kill());  // while the senders are busy with the last ones
+    for (Trainer* trainer : {&first, &second, &other}) trainer->practise(3);
+    ASSERT_TRUE(server.start());
+
+    const auto deadline = std::chrono::steady_clock::now() + 60s;
+    const auto waiting = [&] {
+        long long sum = 0;
+        for (Trainer* trainer : {&first, &second, &other})
+            sum += ClassOutbox(trainer->path).waiting();
+        return sum;
+    };
+    while (waiting() > 0 && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(50ms);
+    }
+    ASSERT_EQ(waiting(), 0);
+
+    PgSession check(server.line());
+    const std::string inFirst = "(SELECT id FROM abacus.classes WHERE name = '三年级二班')";
+    const int firstClassRuns = first.made + second.made;
+    EXPECT_EQ(valueOf(check, "SELECT count(*) FROM abacus.runs WHERE class_id = " + inFirst),
+              std::to_string(firstClassRuns));
+    EXPECT_EQ(valueOf(check, "SELECT count(*) FROM abacus.drills WHERE class_id = " + inFirst),
+              std::to_string(firstClassRuns));
+    EXPECT_EQ(valueOf(check, "SELECT count(*) FROM abacus.runs"),
+              std::to_string(firstClassRuns + other.made));
+    EXPECT_EQ(valueOf(check, "SELECT count(*) FROM abacus.run_questions"),
+              std::to_string(3 * (firstClassRuns + other.made)));
+    EXPECT_EQ(valueOf(check, "SELECT count(*) FROM abacus.runs WHERE learner = $1", {sly}),
+              std::to_string(second.made));
+    // The very records made, each once: the server's ids are the trainers' own.
+    std::set<std::string> made;
+    for (Trainer* trainer : {&first, &second, &other}) {
+        for (const std::string table : {"runs", "drills"}) {
+            const auto ids = localColumn(trainer->path, "SELECT uuid FROM " + table);
+            made.insert(ids.begin(), ids.end());
+        }
+    }
+    const PgResult sent = check.run(
+        "SELECT uuid::text FROM abacus.runs UNION ALL SELECT uuid::text FROM abacus.drills");
+    ASSERT_TRUE(sent);
+    std::set<std::string> received;
+    for (int row = 0; row < PQntuples(sent.get()); ++row)
+        received.insert(PQgetvalue(sent.get(), row, 0));
+    EXPECT_EQ(static_cast<std::size_t>(PQntuples(sent.get())), made.size());
+    EXPECT_EQ(received, made);
+}
+
+TEST_F(ClassServer, AClassRoleOnlyAddsRowsOfItsOwnClassAndATeacherReadsOnlyTheirs) {
+    const std::string file = historyNamed("trainer");
+    ASSERT_TRUE(joinClass(file, firstClass).joined);
+    HistoryWriter writer(openHistoryFile(file).store, 2000ms);
+    writer.storeRun(sampleRun("豆 豆", "2026-12-08", 3));
+    writer.waitUntilWritten();
+    EXPECT_EQ(OutboxSender(file).sendWaiting().sent, 1);
+
+    PgSession trainer(firstClass);
+    EXPECT_EQ(valueOf(trainer, "SELECT abacus.joined_class()"), "三年级二班");
+    for (const std::string table : {"runs", "run_questions", "drills", "classes", "book_marks"}) {
+        EXPECT_EQ(valueOf(trainer, "SELECT count(*) FROM abacus." + table), "error") << table;
+    }
+    EXPECT_EQ(valueOf(trainer, "SELECT abacus.taught_classes()"), "error");
+    EXPECT_FALSE(trainer.run("DELETE FROM abacus.runs"));
+    EXPECT_FALSE(trainer.run("UPDATE abacus.runs SET score = 100"));
+    const std::string otherClass = valueOf(admin, "SELECT id FROM abacus.classes WHERE name = $1",
+                                           {std::string("四年级一班")});
+    const std::string levelTest =
+        "INSERT INTO abacus.level_tests (uuid, class_id, learner, date, time, level, "
+        "minutes_per_item, addition_right, passed) VALUES (gen_random_uuid(), $1, 'x', "
+        "'2026-12-08', '09:00', 3, 10, 9, true)";
+    EXPECT_FALSE(trainer.run(levelTest, {otherClass}));
+    const std::string ownClass = valueOf(admin, "SELECT id FROM abacus.classes WHERE name = $1",
+                                         {std::string("三年级二班")});
+    EXPECT_TRUE(trainer.run(levelTest, {ownClass}));
+
+    std::string message;
+    const std::string teacherLine = addTeacher(admin, {"四年级一班"}, {}, message);
+    ASSERT_FALSE(teacherLine.empty()) << message;
+    PgSession teacher(teacherLine);
+    EXPECT_EQ(valueOf(teacher, "SELECT count(*) FROM abacus.runs"), "0");
+    EXPECT_EQ(valueOf(teacher, "SELECT count(*) FROM abacus.classes"), "1");
+    EXPECT_FALSE(teacher.run(levelTest, {otherClass}));
+    const std::string firstTeacher = addTeacher(admin, {"三年级二班"}, {}, message);
+    PgSession ownTeacher(firstTeacher);
+    EXPECT_EQ(valueOf(ownTeacher, "SELECT count(*) FROM abacus.runs"), "1");
+    EXPECT_EQ(valueOf(ownTeacher, "SELECT count(*) FROM abacus.level_tests"), "1");
+}
+
+TEST_F(ClassServer, ARefusedJoinKeepsNothingAndAnOutageLosesNothing) {
+    const std::string file = historyNamed("trainer");
+    const auto withPassword = [&](const std::string& password) {
+        return firstClass.substr(0, firstClass.find("password=")) + "password=" + password;
+    };
+    const JoinAnswer wrong = joinClass(file, withPassword("guessed"));
+    EXPECT_FALSE(wrong.joined);
+    EXPECT_EQ(wrong.message, "没有加入班级：班级代码或密码不对，请向老师核对后再试。");
+    const JoinAnswer nowhere =
+        joinClass(file, "host=" + folder + " port=5432 dbname=abacus user=class_x password=y");
+    EXPECT_FALSE(nowhere.joined);
+    EXPECT_EQ(nowhere.message,
+              "没有加入班级：班级服务器“" + folder + "”没有应答，请检查网络，或稍后再试。");
+    EXPECT_FALSE(joinClass(file, "三年级二班").joined);
+    EXPECT_FALSE(ClassOutbox(file).link());
+
+    ASSERT_TRUE(joinClass(file, firstClass).joined);
+    HistoryWriter writer(openHistoryFile(file).store, 2000ms);
+    for (int i = 0; i < 3; ++i) writer.storeRun(sampleRun("豆 豆", "2026-12-08", 2));
+    writer.waitUntilWritten();
+    const std::string role = firstClass.substr(firstClass.find("user=") + 5, 14);
+    const std::string password = firstClass.substr(firstClass.find("password=") + 9);
+    ASSERT_TRUE(admin.runScript("ALTER ROLE " + role + " PASSWORD 'changed'"));
+    OutboxSender sender(file);
+    EXPECT_EQ(sender.sendWaiting().trouble, ServerTrouble::WrongPassword);
+    ASSERT_TRUE(server.stop());
+    EXPECT_EQ(sender.sendWaiting().trouble, ServerTrouble::NoAnswer);
+    EXPECT_EQ(ClassOutbox(file).waiting(), 3);
+    ASSERT_TRUE(server.start());
+    PgSession restored(server.line());
+    ASSERT_TRUE(restored.runScript("ALTER ROLE " + role + " PASSWORD '" + password + "'"));
+    const SendPass pass = sender.sendWaiting();
+    EXPECT_EQ(pass.trouble, ServerTrouble::None);
+    EXPECT_EQ(pass.sent, 3);
+    EXPECT_EQ(ClassOutbox(file).waiting(), 0);
+    EXPECT_EQ(valueOf(restored, "SELECT count(*) FROM abacus.run_questions"), "6");
+}
+
+TEST_F(ClassServer, AFileOfThePreviousSchemaJoinsThroughTheReplayAndSendsItsOldRecords) {
+    {
+        sqlite3* database = nullptr;
+        ASSERT_EQ(sqlite3_open(path.c_str(), &database), SQLITE_OK);
+        ASSERT_EQ(migrateHistorySchema(database, 5), MigrationResult::Current);
+        ASSERT_EQ(sqlite3_exec(
+                      database,
+                      "INSERT INTO runs VALUES (1, '豆 豆', '2026-12-01', '09:00:00', '+-', 2, 2, "
+                      "60, 1, '单  列', 0, 2, 1, 1, 50, 30);"
+                      "INSERT INTO questions VALUES (1, 1, '12', '+', '5', '17', 1, '17', '17', "
+                      "1, '', 0), (1, 2, '40', '-', '8', '30', 1, '30', '32', 0, '', 1);"
+                      "INSERT INTO papers VALUES (1, '豆 豆', 3, '2026-12-01', '10:00:00', '+-', "
+                      "2, 20, 1, '单  列', 0);"
+                      "INSERT INTO drills (learner, date, time, kind, digits, terms, "
+                      "seconds_per_number, mix, view, chain, answer, right, stopped, "
+                      "seconds_used) VALUES ('豆 豆', '2026-12-02', '08:00:00', '闪电心算', 1, 3, "
+                      "'1.0', '只加', '看数', '1+2+3', '6', 1, 0, 9);"
+                      "INSERT INTO level_tests VALUES (1, '豆 豆', '2026-12-03', '09:00:00', 2, "
+                      "10, 9, NULL, 1);",
+                      nullptr, nullptr, nullptr),
+                  SQLITE_OK);
+        sqlite3_close(database);
+    }
+    ReplaySession replay;
+    std::string error;
+    const auto printed = [&](const std::string& line) {
+        const auto lines = replay.run(line, error);
+        EXPECT_TRUE(lines) << line << ": " << error;
+        return lines.value_or(std::vector<std::string>{});
+    };
+    printed("history " + path);
+    EXPECT_EQ(answerOf("PRAGMA user_version"), kHistorySchemaVersion);
+    EXPECT_EQ(localColumn(path,
+                          "SELECT uuid FROM runs UNION ALL SELECT uuid FROM papers UNION "
+                          "ALL SELECT uuid FROM drills UNION ALL SELECT uuid FROM level_tests")
+                  .size(),
+              4u);
+    EXPECT_EQ(printed("print outbox"), std::vector<std::string>{"outbox 0"});
+    printed("join " + firstClass);
+    EXPECT_EQ(printed("print dialogs"),
+              (std::vector<std::string>{
+                  "dialogs 1", "已加入班级“三年级二班”，学习记录会自动上传到班级服务器。"}));
+    // The run, the paper, the drill, the level test and the question taken out of the book.
+    EXPECT_EQ(printed("print outbox"), std::vector<std::string>{"outbox 5"});
+    EXPECT_EQ(printed("sync"), std::vector<std::string>{});
+    EXPECT_EQ(printed("print outbox"), std::vector<std::string>{"outbox 0"});
+
+    PgSession check(server.line());
+    EXPECT_EQ(valueOf(check,
+                      "SELECT string_agg(first_term || operator || second_term || ' ' || "
+                      "typed_answer || ' ' || \"right\"::text, ',' ORDER BY number) "
+                      "FROM abacus.run_questions"),
+              "12+5 17 true,40-8 30 false");
+    EXPECT_EQ(valueOf(check, "SELECT count(*) FROM abacus.book_marks WHERE number = 2"), "1");
+    EXPECT_EQ(valueOf(check, "SELECT learner || chain FROM abacus.drills"), "豆 豆1+2+3");
+    EXPECT_EQ(valueOf(check, "SELECT level::text || passed::text FROM abacus.level_tests"),
+              "2true");
+    EXPECT_EQ(valueOf(check, "SELECT number::text || date::text FROM abacus.papers"),
+              "32026-12-01");
+    EXPECT_EQ(valueOf(check, "SELECT uuid::text FROM abacus.runs"),
+              *localColumn(path, "SELECT uuid FROM runs").begin());
+}
+
+}  // namespace

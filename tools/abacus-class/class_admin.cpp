@@ -1,0 +1,131 @@
+#include "class_admin.h"
+
+#include <fstream>
+
+#include "history/class_server/class_server_schema.h"
+
+namespace {
+
+constexpr char kLetters[] = "abcdefghijkmnpqrstuvwxyzABCDEFGHJKLMNPQRSTUVWXYZ23456789";
+constexpr int kPasswordLength = 24;
+constexpr int kRoleSuffixLength = 8;
+
+// `count` characters drawn from the system's random source out of `alphabet`.
+std::string randomText(int count, const std::string& alphabet) {
+    std::ifstream source("/dev/urandom", std::ios::binary);
+    std::string text;
+    while (static_cast<int>(text.size()) < count) {
+        const int byte = source.get();
+        if (byte < 0) break;
+        // Bytes past the last whole multiple of the alphabet would favour its first letters.
+        const int limit = 256 - 256 % static_cast<int>(alphabet.size());
+        if (byte < limit) text += alphabet[static_cast<std::size_t>(byte) % alphabet.size()];
+    }
+    return text;
+}
+
+// A value of a connection line, quoted only when it must be.
+std::string lineValue(const std::string& value) {
+    if (!value.empty() && value.find_first_of(" '\\\t") == std::string::npos) return value;
+    return quotedConnectionValue(value);
+}
+
+// The line that reaches the server as `role` with `password`.
+std::string connectionLine(PgSession& session, const PublicAddress& address,
+                           const std::string& role, const std::string& password) {
+    PGconn* connection = session.connection();
+    const std::string host = address.host.empty() ? PQhost(connection) : address.host;
+    const std::string port = address.port.empty() ? PQport(connection) : address.port;
+    return "host=" + lineValue(host) + " port=" + lineValue(port) +
+           " dbname=" + lineValue(PQdb(connection)) + " user=" + role + " password=" + password;
+}
+
+// Creates the login role `role` in the group `group`, its password hashed here so that it never
+// reaches the server, or its logs, as text.
+bool createLogin(PgSession& session, const std::string& role, const std::string& password,
+                 const std::string& group) {
+    char* hashed = PQencryptPasswordConn(session.connection(), password.c_str(), role.c_str(),
+                                         "scram-sha-256");
+    if (hashed == nullptr) return false;
+    const std::string hashedText = hashed;
+    PQfreemem(hashed);
+    return session.run("SELECT abacus.create_login($1, $2, $3)", {role, hashedText, group}) !=
+           nullptr;
+}
+
+// Rolls back and says why.
+std::string abandon(PgSession& session, std::string& message, const std::string& why) {
+    message = why;
+    session.run("ROLLBACK");
+    return {};
+}
+
+}  // namespace
+
+bool initClassServer(PgSession& session, std::string& message) {
+    const PgResult contents = session.run(kClassServerContents);
+    if (!contents) {
+        message = session.detail();
+        return false;
+    }
+    const long long others = std::stoll(PQgetvalue(contents.get(), 0, 0));
+    const bool schemaThere = std::string(PQgetvalue(contents.get(), 0, 1)) == "t";
+    const bool versionThere = std::string(PQgetvalue(contents.get(), 0, 2)) == "t";
+    if (others > 0 || (schemaThere && !versionThere)) {
+        message =
+            "the database holds tables or functions of something else; "
+            "abacus-class init needs an empty database";
+        return false;
+    }
+    if (schemaThere) {
+        message = "the class server is already set up in this database";
+        return true;
+    }
+    if (!session.runScript("BEGIN;\n" + std::string(kClassServerSchema) + "\nCOMMIT;")) {
+        message = session.detail();
+        session.run("ROLLBACK");
+        return false;
+    }
+    message = "the class server is set up";
+    return true;
+}
+
+std::string addClass(PgSession& session, const std::string& name, const PublicAddress& address,
+                     std::string& message) {
+    if (name.empty()) return abandon(session, message, "a class needs a name");
+    const std::string role = "class_" + randomText(kRoleSuffixLength, "0123456789abcdef");
+    const std::string password = randomText(kPasswordLength, kLetters);
+    if (!session.run("BEGIN")) return abandon(session, message, session.detail());
+    if (const PgResult taken = session.run("SELECT 1 FROM abacus.classes WHERE name = $1", {name});
+        !taken || PQntuples(taken.get()) != 0) {
+        return abandon(session, message,
+                       taken ? "a class named " + name + " is already there" : session.detail());
+    }
+    if (!session.run("INSERT INTO abacus.classes (name, role_name) VALUES ($1, $2)",
+                     {name, role}) ||
+        !createLogin(session, role, password, "abacus_trainers") || !session.run("COMMIT")) {
+        return abandon(session, message, session.detail());
+    }
+    return connectionLine(session, address, role, password);
+}
+
+std::string addTeacher(PgSession& session, const std::vector<std::string>& classNames,
+                       const PublicAddress& address, std::string& message) {
+    const std::string role = "teacher_" + randomText(kRoleSuffixLength, "0123456789abcdef");
+    const std::string password = randomText(kPasswordLength, kLetters);
+    if (!session.run("BEGIN") || !createLogin(session, role, password, "abacus_teachers")) {
+        return abandon(session, message, session.detail());
+    }
+    for (const std::string& name : classNames) {
+        const PgResult given = session.run(
+            "INSERT INTO abacus.teacher_classes (teacher_role, class_id) "
+            "SELECT $1, id FROM abacus.classes WHERE name = $2",
+            {role, name});
+        if (!given) return abandon(session, message, session.detail());
+        if (std::string(PQcmdTuples(given.get())) != "1") {
+            return abandon(session, message, "no class named " + name);
+        }
+    }
+    if (!session.run("COMMIT")) return abandon(session, message, session.detail());
+    return connectionLine(session, address, role, password);
+}
