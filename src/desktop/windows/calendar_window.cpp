@@ -42,6 +42,17 @@ PracticeCalendar::PracticeCalendar(const std::vector<StoredRun>& runs,
             button->setIconSize(QSize(em, em));
         }
     }
+    // The month bar in the selected day's dark blue with white texts in either scheme.
+    if (auto* bar = findChild<QWidget*>(QStringLiteral("qt_calendar_navigationbar"))) {
+        QPalette colours = bar->palette();
+        for (const QPalette::ColorRole ground : {QPalette::Highlight, QPalette::Window}) {
+            colours.setColor(ground, qtColour(kSelectedDayBack));
+        }
+        for (const QPalette::ColorRole text : {QPalette::HighlightedText, QPalette::WindowText}) {
+            colours.setColor(text, qtColour(kSelectedDayNumber));
+        }
+        bar->setPalette(colours);
+    }
     QTextCharFormat weekend = weekdayTextFormat(Qt::Sunday);
     weekend.setForeground(qtColour(kWeekendDayNumber));
     for (const Qt::DayOfWeek day : {Qt::Saturday, Qt::Sunday}) setWeekdayTextFormat(day, weekend);
