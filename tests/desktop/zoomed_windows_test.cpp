@@ -94,11 +94,6 @@ struct ZoomedWindows : ::testing::Test {
         chain.date = "2026-12-08";
         chain.time = "10:00:00";
         chain.kind = "闪电心算";
-        chain.digits = 1;
-        chain.terms = 5;
-        chain.secondsPerNumber = "0.5";
-        chain.mix = "只加";
-        chain.view = "看数";
         chain.chain = "2+4+7+9+7";
         chain.answer = "20";
         trainer.history.storeDrill(chain);
@@ -165,7 +160,7 @@ TEST_F(ZoomedWindows, EveryHistoryPageGrowsWithTheZoomFitsTheScreenAndClipsNoTex
     }
 }
 
-TEST_F(ZoomedWindows, TheCalendarTheChooserAndTheMenuBarAreDrawnAtTheZoom) {
+TEST_F(ZoomedWindows, TheCalendarTheChooserTheMenuBarAndTheOtherWindowsAreDrawnAtTheZoom) {
     QWidget* calendar = opened(MenuWindow::Calendar);
     ASSERT_NE(calendar, nullptr);
     expectFitsAndReads(*calendar);
@@ -200,20 +195,16 @@ TEST_F(ZoomedWindows, TheCalendarTheChooserAndTheMenuBarAreDrawnAtTheZoom) {
     keep(main, "main-window");
     QString worst;
     EXPECT_GE(worstContrast(main, worst), 7.0) << worst.toStdString();
-}
 
-TEST_F(ZoomedWindows, TheAboutBoxAndThePracticeRoomReadInTheClearScheme) {
+    // The trainer's own other windows: the about box and the practice room.
     trainer.view->send(Event{EventKind::Click, "Label31", -1, {}});
-    QWidget* about = trainer.view->aboutBox();
-    ASSERT_NE(about, nullptr);
-    keep(*about, "about-box");
-    QString worst;
-    EXPECT_GE(worstContrast(*about, worst), 7.0) << worst.toStdString();
     trainer.view->send(Event{EventKind::Menu, "Form1_main", -1, "闪电心算…"});
-    QWidget* room = trainer.view->practiceRoom();
-    ASSERT_NE(room, nullptr);
-    keep(*room, "practice-room");
-    EXPECT_GE(worstContrast(*room, worst), 7.0) << worst.toStdString();
+    for (const auto& [window, name] : {std::pair{trainer.view->aboutBox(), "about-box"},
+                                       std::pair{trainer.view->practiceRoom(), "practice-room"}}) {
+        ASSERT_NE(window, nullptr) << name;
+        keep(*window, name);
+        EXPECT_GE(worstContrast(*window, worst), 7.0) << worst.toStdString();
+    }
 }
 
 TEST_F(ZoomedWindows, AMessageBoxWritesItsTextAtTheWholeZoom) {
