@@ -1,5 +1,6 @@
 #include "engine/startup.h"
 
+#include "engine/text_number.h"
 #include "input/keypad_keys.h"
 #include "sound/play_clip.h"
 
@@ -45,10 +46,15 @@ void returnToIdle(WindowContext& window) {
 void clearRunFigures(WindowContext& window) {
     MainForm& form = window.form;
     TrainingState& state = window.state;
-    for (Element* figure : {&form.Label4, &form.Label32, &form.Label34, &form.Label24,
-                            &form.Label25, &form.Label26, &form.Label27}) {
+    for (Element* figure :
+         {&form.Label32, &form.Label34, &form.Label24, &form.Label26, &form.Label27}) {
         figure->setCaption("");
     }
+    // The question count shows the chosen number, as the list's choice at the start shows it.
+    const std::string chosenCount =
+        plainNumber(saturatedTo<std::int16_t>(integerValueOf(form.Combo3.caption())));
+    form.Label4.setCaption(chosenCount);
+    form.Label25.setCaption(chosenCount);
     state.questionTotal = 0;
     state.answeredCount = 0;
     state.remainingCount = 0;

@@ -15,3 +15,5 @@ inline constexpr Rgb kSelectedDayFigures{255, 236, 179};
 // A day of the month before or after the one on view: greyed on the plain ground, still
 // 5.5 to 1 on white.
 inline constexpr Rgb kNeighbourDayNumber{105, 105, 105};
+// The number of a Saturday or Sunday: dark red, 7.7 to 1 on white.
+inline constexpr Rgb kWeekendDayNumber{170, 0, 0};

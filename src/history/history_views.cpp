@@ -10,6 +10,7 @@
 
 #include "engine/clock_text.h"
 #include "engine/text_number.h"
+#include "history/drill_views.h"
 #include "levels/level_table.h"
 
 namespace {
@@ -199,7 +200,12 @@ std::vector<std::string> roomWorkOnDayLines(const std::vector<StoredDrill>& dril
     std::vector<std::pair<std::string, std::string>> timed;
     for (const StoredDrill& drill : drills) {
         if (drill.learner != learner || drill.date != date) continue;
-        std::string line = drill.time + "  " + drill.kind + "  " + drill.chain + "  ";
+        std::string line = drill.time + "  " + drill.kind + "  " + drill.chain;
+        const std::optional<long long> total = chainTotal(drill.chain);
+        if (!drill.stopped && !drill.right && drill.rhymeGroup.empty() && total) {
+            line += "=" + std::to_string(*total);
+        }
+        line += "  ";
         if (drill.stopped) {
             line += kStoppedWord;
         } else {

@@ -75,7 +75,8 @@ MonthFigures monthFigures(const std::vector<StoredRun>& runs,
                           const std::vector<StoredLevelTest>& levelTests,
                           const std::string& learner, int year, int month);
 // The practice room's work of `learner` and the level tests on the day `date`, one line each,
-// earliest first: "10:00:00  闪电心算  25+13-7  答31 √", "09:05:00  等级考试  十级  通过".
+// earliest first: "10:00:00  闪电心算  25+13-7  答31 √", a wrong chain with its right total
+// "10:01:00  闪电心算  2+4+7+9+7=29  答20 ×", "09:05:00  等级考试  十级  通过".
 std::vector<std::string> roomWorkOnDayLines(const std::vector<StoredDrill>& drills,
                                             const std::vector<StoredLevelTest>& levelTests,
                                             const std::string& learner, const std::string& date);

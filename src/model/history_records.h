@@ -55,7 +55,7 @@ struct StoredPaper {
     bool fillIn = false;
 };
 
-// A learner known to the history, with the day of the last stored run.
+// A learner known to the history, with the day of the newest stored record of any kind.
 struct LearnerSummary {
     std::string name;
     std::string lastDate;

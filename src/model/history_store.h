@@ -44,7 +44,7 @@ class HistoryStore {
     virtual std::vector<StoredQuestion> questionsOf(long long runId) = 0;
     // Every stored paper in the order stored.
     virtual std::vector<StoredPaper> allPapers() = 0;
-    // Every learner with a stored run, the one practised last first.
+    // Every learner with any stored record, the one whose newest record is latest first.
     virtual std::vector<LearnerSummary> learners() = 0;
     // A learner's own setting, such as a colour scheme; nullopt when never set.
     virtual std::optional<std::string> setting(const std::string& learner,

@@ -140,8 +140,6 @@ TEST_F(HistoryWindows, TheCalendarShowsTheMonthsTotalsAndTheRunsOfAClickedDay) {
     const auto* dayRuns = window.findChild<QListWidget*>();
     ASSERT_EQ(dayRuns->count(), 4) << "two runs, then the level test and the chain";
     EXPECT_EQ(dayRuns->item(2)->text(), "08:00:00  等级考试  十级  通过");
-    EXPECT_EQ(dayRuns->item(3)->text(), "10:00:00  闪电心算  25+13-7  答31 √");
-    EXPECT_EQ(window.calendar().figures().days[3].beadQuestions, 1);
     auto* calendar = window.findChild<QCalendarWidget*>();
     calendar->setSelectedDate(QDate(2026, 12, 2));  // what a click on the day does
     ASSERT_EQ(dayRuns->count(), 1);

@@ -10,6 +10,7 @@
 #include "desktop/form/focus_follower.h"
 #include "desktop/form/view_appearance.h"
 #include "desktop/form/window_icon.h"
+#include "desktop/services/window_appearance.h"
 #include "input/keyboard.h"
 #include "room/room_buttons.h"
 #include "ui/dispatch.h"
@@ -91,6 +92,7 @@ bool TrainerView::takeAppearance() {
                                     clearColoursChosen(state)};
     const bool zoomed = appearance.zoomPercent != viewAppearance().zoomPercent;
     setViewAppearance(appearance);
+    showSchemeInToolkit(appearance.clearColours);
     return zoomed;
 }
 

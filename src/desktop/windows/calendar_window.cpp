@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
+#include <QTextCharFormat>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -10,6 +12,8 @@
 #include "history/calendar_colours.h"
 
 namespace {
+
+constexpr int kSmallestFigurePixels = 8;
 
 // The toolkit's colour of a calendar colour.
 QColor qtColour(const Rgb& colour) { return QColor(colour.red, colour.green, colour.blue); }
@@ -32,7 +36,26 @@ PracticeCalendar::PracticeCalendar(const std::vector<StoredRun>& runs,
     setGridVisible(true);
     setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     const int em = fontMetrics().height();
-    setMinimumSize(em * 33, em * 24);  // 7 columns and 6 weeks of up to four lines each
+    setMinimumSize(em * 24, em * 18);  // 7 columns and 6 weeks of up to four small lines each
+    for (const char* arrow : {"qt_calendar_prevmonth", "qt_calendar_nextmonth"}) {
+        if (auto* button = findChild<QToolButton*>(QString::fromUtf8(arrow))) {
+            button->setIconSize(QSize(em, em));
+        }
+    }
+    // The month bar in the selected day's dark blue with white texts in either scheme.
+    if (auto* bar = findChild<QWidget*>(QStringLiteral("qt_calendar_navigationbar"))) {
+        QPalette colours = bar->palette();
+        for (const QPalette::ColorRole ground : {QPalette::Highlight, QPalette::Window}) {
+            colours.setColor(ground, qtColour(kSelectedDayBack));
+        }
+        for (const QPalette::ColorRole text : {QPalette::HighlightedText, QPalette::WindowText}) {
+            colours.setColor(text, qtColour(kSelectedDayNumber));
+        }
+        bar->setPalette(colours);
+    }
+    QTextCharFormat weekend = weekdayTextFormat(Qt::Sunday);
+    weekend.setForeground(qtColour(kWeekendDayNumber));
+    for (const Qt::DayOfWeek day : {Qt::Saturday, Qt::Sunday}) setWeekdayTextFormat(day, weekend);
     connect(this, &QCalendarWidget::currentPageChanged, this,
             [this](int year, int month) { showMonth(year, month); });
     showMonth(yearShown(), monthShown());
@@ -77,9 +100,15 @@ void PracticeCalendar::paintCell(QPainter* painter, const QRect& rect, QDate dat
         if (day.chains > 0) lines << QStringLiteral("心算%1串").arg(day.chains);
         if (day.beadQuestions > 0) lines << QStringLiteral("拨珠%1题").arg(day.beadQuestions);
         if (day.levelTests > 0) lines << QStringLiteral("考级%1次").arg(day.levelTests);
+        // The figures take three quarters of the day's size, smaller where the cell is too low
+        // to hold them under the day's number.
+        const int room = rect.height() - painter->fontMetrics().height() - 2;
         QFont small = painter->font();
-        const QFontInfo shown(small);
-        small.setPixelSize(std::max(9, shown.pixelSize() * 3 / 4));
+        int pixels = std::max(kSmallestFigurePixels, QFontInfo(small).pixelSize() * 3 / 4);
+        do {
+            small.setPixelSize(pixels);
+        } while (QFontMetrics(small).height() * lines.size() > room &&
+                 --pixels >= kSmallestFigurePixels);
         painter->setFont(small);
         painter->setPen(qtColour(selected ? kSelectedDayFigures : kPractisedDayFigures));
         painter->drawText(rect.adjusted(1, 0, -1, -2), Qt::AlignBottom | Qt::AlignHCenter,

@@ -16,7 +16,7 @@ class QtMenuWindows : public MenuWindows {
     explicit QtMenuWindows(HistoryStore& store) : store_(store) {}
 
     // The view whose main window the windows belong to and whose model a chosen learner
-    // goes into; its windows show their texts in `font`.
+    // goes into; its windows show their texts in `font` at the zoom chosen when they open.
     void attach(TrainerView& view, const QFont& font);
     void open(MenuWindow which, const std::string& learner,
               const std::vector<std::string>& lines) override;

@@ -26,8 +26,8 @@ QString shortDate(int day) { return QString::fromStdString(dateOfDay(day).substr
 ScorePlot::ScorePlot(std::vector<ScoreLine> lines, QWidget* parent, PlotScale scale)
     : QWidget(parent), lines_(std::move(lines)), scale_(scale) {
     const QFontMetrics metrics = fontMetrics();
-    setMinimumSize(metrics.horizontalAdvance(QStringLiteral("2026-12-08")) * 6,
-                   metrics.height() * 12);
+    setMinimumSize(metrics.horizontalAdvance(QStringLiteral("2026-12-08")) * 4,
+                   metrics.height() * 10);
     setMouseTracking(true);
     bool first = true;
     for (const ScoreLine& line : lines_) {
