@@ -8,25 +8,41 @@
 namespace {
 
 constexpr auto kBusyPause = std::chrono::milliseconds(50);
-constexpr int kBusyAttemptsAtExit = 3;
+constexpr int kBusyAttemptsAtExit = 1;
+
+// True for the writes that are records of a child's work, kept in the journal at exit.
+bool isRecord(WriteKind kind) {
+    return kind == WriteKind::Run || kind == WriteKind::Paper || kind == WriteKind::Drill ||
+           kind == WriteKind::LevelTest;
+}
+
+// What the person is told of `held` records kept out at exit, `kept` of them in the journal
+// named `journal`.
+std::string heldAtExitText(std::size_t held, std::size_t kept, const std::string& journal) {
+    const std::string start =
+        "另一个童趣星正在使用学习记录文件，还有" + std::to_string(held) + "条记录没能存入";
+    if (kept == held) {
+        return start + "；它们已暂存在“" + journal + "”中，下次启动时会存入学习记录。";
+    }
+    return start + "，其中" + std::to_string(held - kept) + "条无法暂存，已经丢失。";
+}
 
 }  // namespace
 
 HistoryWriter::HistoryWriter(std::unique_ptr<HistoryStore> store,
-                             std::chrono::milliseconds readWait, std::function<void()> failed)
+                             std::chrono::milliseconds readWait, std::function<void()> failed,
+                             ExitJournal journal)
     : store_(std::move(store)),
       readWait_(readWait),
       failed_(std::move(failed)),
+      journal_(std::move(journal)),
       thread_([this] { writeQueue(); }) {}
 
 // What could still not be stored at exit is said on standard error, as the window is gone.
 HistoryWriter::~HistoryWriter() {
-    {
-        std::lock_guard lock(queueMutex_);
-        stopping_ = true;
+    if (const std::string told = finishWrites(); !told.empty()) {
+        std::fprintf(stderr, "%s\n", told.c_str());
     }
-    queued_.notify_all();
-    thread_.join();
     for (const LateOutcome& failure : failures_) {
         std::fprintf(stderr, "%s\n", notKeptText(failure.kind, failure.outcome).c_str());
     }
@@ -122,9 +138,40 @@ std::optional<std::string> HistoryWriter::setting(const std::string& learner,
     return afterQueuedWrites([&](HistoryStore& store) { return store.setting(learner, key); });
 }
 
+std::string HistoryWriter::finishWrites() {
+    {
+        std::lock_guard lock(queueMutex_);
+        stopping_ = true;
+    }
+    queued_.notify_all();
+    if (thread_.joinable()) thread_.join();
+    {
+        std::lock_guard lock(queueMutex_);
+        finished_ = true;
+    }
+    written_.notify_all();
+    std::vector<PendingWrite> held = std::exchange(heldAtExit_, {});
+    held.insert(held.end(), queue_.begin(), queue_.end());  // handed over after the thread ended
+    queue_.clear();
+    std::erase_if(held, [](const PendingWrite& write) { return !isRecord(write.kind); });
+    if (held.empty()) return {};
+    std::size_t kept = 0;
+    if (const auto journal = journal_.open ? journal_.open() : nullptr) {
+        for (const PendingWrite& write : held) {
+            if (write.write(*journal) == StoreOutcome::Stored) ++kept;
+        }
+    }
+    return heldAtExitText(held.size(), kept, journal_.name);
+}
+
 void HistoryWriter::waitUntilWritten() {
     std::unique_lock lock(queueMutex_);
     written_.wait(lock, [this] { return queue_.empty(); });
+}
+
+void HistoryWriter::waitUntilWrittenOrHeld() {
+    std::unique_lock lock(queueMutex_);
+    written_.wait(lock, [this] { return queue_.empty() || held_ || finished_; });
 }
 
 std::vector<LateOutcome> HistoryWriter::takeFailures() {
@@ -143,6 +190,8 @@ StoreOutcome HistoryWriter::storeInTurn(const PendingWrite& write) {
         if (outcome != StoreOutcome::Busy) return outcome;
         {
             std::unique_lock lock(queueMutex_);
+            held_ = true;
+            written_.notify_all();
             if (stopping_ && ++attemptsAtExit >= kBusyAttemptsAtExit) return outcome;
             queued_.wait_for(lock, kBusyPause, [this] { return stopping_; });
         }
@@ -155,11 +204,18 @@ void HistoryWriter::writeQueue() {
         queued_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
         if (queue_.empty()) return;
         const PendingWrite next = queue_.front();
-        lock.unlock();
-        const StoreOutcome outcome = storeInTurn(next);
-        lock.lock();
+        StoreOutcome outcome = StoreOutcome::Busy;
+        // Once the file is found held at exit, the rest follows in order without waiting again.
+        if (!stopping_ || !held_) {
+            lock.unlock();
+            outcome = storeInTurn(next);
+            lock.lock();
+        }
         queue_.pop_front();
-        const bool failed = outcome != StoreOutcome::Stored;
+        held_ = outcome == StoreOutcome::Busy;
+        const bool heldAtExit = held_ && stopping_ && isRecord(next.kind);
+        if (heldAtExit) heldAtExit_.push_back(next);
+        const bool failed = outcome != StoreOutcome::Stored && !heldAtExit;
         if (failed) failures_.push_back({next.kind, outcome});
         written_.notify_all();
         if (failed && failed_ && !stopping_) {
