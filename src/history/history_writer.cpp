@@ -38,6 +38,27 @@ HistoryWriter::HistoryWriter(std::unique_ptr<HistoryStore> store,
       journal_(std::move(journal)),
       thread_([this] { writeQueue(); }) {}
 
+HistoryWriter::HistoryWriter(std::function<std::unique_ptr<HistoryStore>()> open,
+                             std::function<void()> opened, std::chrono::milliseconds readWait,
+                             std::function<void()> failed, ExitJournal journal)
+    : readWait_(readWait),
+      failed_(std::move(failed)),
+      journal_(std::move(journal)),
+      thread_([this, open = std::move(open), opened = std::move(opened)] {
+          openAndWriteQueue(open, opened);
+      }) {}
+
+void HistoryWriter::openAndWriteQueue(const std::function<std::unique_ptr<HistoryStore>()>& open,
+                                      const std::function<void()>& opened) {
+    std::unique_ptr<HistoryStore> store = open();
+    {
+        std::lock_guard storeLock(storeMutex_);
+        store_ = std::move(store);
+    }
+    if (opened) opened();
+    writeQueue();
+}
+
 // What could still not be stored at exit is said on standard error, as the window is gone.
 HistoryWriter::~HistoryWriter() {
     if (const std::string told = finishWrites(); !told.empty()) {
@@ -98,7 +119,7 @@ auto HistoryWriter::afterQueuedWrites(Read read) {
         written_.wait_for(lock, readWait_, [this] { return queue_.empty(); });
     }
     std::lock_guard storeLock(storeMutex_);
-    return read(*store_);
+    return read(current());
 }
 
 std::vector<StoredRun> HistoryWriter::runsOf(const std::string& learner) {
@@ -185,7 +206,7 @@ StoreOutcome HistoryWriter::storeInTurn(const PendingWrite& write) {
         StoreOutcome outcome;
         {
             std::lock_guard storeLock(storeMutex_);
-            outcome = write.write(*store_);
+            outcome = write.write(current());
         }
         if (outcome != StoreOutcome::Busy) return outcome;
         {
@@ -215,7 +236,9 @@ void HistoryWriter::writeQueue() {
         held_ = outcome == StoreOutcome::Busy;
         const bool heldAtExit = held_ && stopping_ && isRecord(next.kind);
         if (heldAtExit) heldAtExit_.push_back(next);
-        const bool failed = outcome != StoreOutcome::Stored && !heldAtExit;
+        // A store that keeps nothing has said so once, when it was opened.
+        const bool failed =
+            outcome != StoreOutcome::Stored && outcome != StoreOutcome::NotKept && !heldAtExit;
         if (failed) failures_.push_back({next.kind, outcome});
         written_.notify_all();
         if (failed && failed_ && !stopping_) {

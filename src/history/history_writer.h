@@ -40,6 +40,12 @@ class HistoryWriter : public HistoryStore {
     // write could not be stored; `journal` keeps what is held out at exit.
     HistoryWriter(std::unique_ptr<HistoryStore> store, std::chrono::milliseconds readWait,
                   std::function<void()> failed = {}, ExitJournal journal = {});
+    // Opens the store with `open` on the writer's own thread, so the caller never waits for the
+    // file's checks, and calls `opened` there once it is done; writes handed over meanwhile are
+    // queued, and reads find nothing kept until then. A null store keeps nothing.
+    HistoryWriter(std::function<std::unique_ptr<HistoryStore>()> open, std::function<void()> opened,
+                  std::chrono::milliseconds readWait, std::function<void()> failed = {},
+                  ExitJournal journal = {});
     // Finishes the writes as finishWrites does and says on standard error what it would tell.
     ~HistoryWriter() override;
     HistoryWriter(const HistoryWriter&) = delete;
@@ -88,8 +94,14 @@ class HistoryWriter : public HistoryStore {
     StoreOutcome storeInTurn(const PendingWrite& write);
     // The writer thread: stores the queue in order until stopped with nothing left.
     void writeQueue();
+    // The writer thread when it opens the store itself: opens it, then writes the queue.
+    void openAndWriteQueue(const std::function<std::unique_ptr<HistoryStore>()>& open,
+                           const std::function<void()>& opened);
+    // The store, or one that keeps nothing while there is none; under storeMutex_.
+    HistoryStore& current() { return store_ ? *store_ : nothing_; }
 
     std::unique_ptr<HistoryStore> store_;
+    NullHistoryStore nothing_;
     std::chrono::milliseconds readWait_;
     std::function<void()> failed_;
     std::mutex storeMutex_;  // one caller of store_ at a time

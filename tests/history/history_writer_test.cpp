@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <future>
 #include <thread>
 
 #include "history/history_fixture.h"
@@ -99,6 +100,27 @@ TEST_F(HistoryFolder, RecordsAnotherTrainerHoldsOutPastExitAreJournaledAndStored
     EXPECT_EQ(next.store->allDrills().size(), 1u);
     EXPECT_FALSE(std::filesystem::exists(path + ".queued"));
     EXPECT_EQ(openHistoryFile(path).message, "") << "stored once";
+}
+
+TEST_F(HistoryFolder, AWriterOpeningTheFileOnItsOwnThreadQueuesWhatIsHandedOverMeanwhile) {
+    std::promise<void> checksMayEnd;
+    std::atomic<bool> opened{false};
+    HistoryWriter writer(
+        [&] {
+            checksMayEnd.get_future().wait();
+            return openHistoryFile(path).store;
+        },
+        [&opened] { opened = true; }, kReadWait);
+    // The caller goes on while the file is being checked: a run is queued, a read finds
+    // nothing kept yet.
+    EXPECT_EQ(writer.storeRun(numberedRun(7)), StoreOutcome::Queued);
+    EXPECT_TRUE(writer.learners().empty());
+    EXPECT_FALSE(opened);
+    checksMayEnd.set_value();
+    writer.waitUntilWritten();
+    EXPECT_TRUE(opened);
+    ASSERT_EQ(writer.allRuns().size(), 1u);
+    EXPECT_EQ(writer.allRuns()[0].secondsUsed, 7);
 }
 
 TEST_F(HistoryFolder, EveryReadSeesTheWritesBeforeItAndExitStoresWhatIsQueued) {
