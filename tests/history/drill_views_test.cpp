@@ -31,7 +31,8 @@ TEST(DrillViews, RowsAreTheLearnersNewestFirstAndThePlotKeepsEachDaysLongestRigh
     const std::vector<StoredDrill> drills = {
         drill("a", "2026-12-07", "闪电心算", "0.5", 5, true),
         drill("a", "2026-12-07", "闪电心算", "0.5", 8, true),
-        drill("a", "2026-12-07", "闪电心算", "0.5", 12, false),      // wrong: not on the plot
+        drill("a", "2026-12-07", "闪电心算", "0.5", 3, true),    // right, but not the day's longest
+        drill("a", "2026-12-07", "闪电心算", "0.5", 12, false),  // wrong: not on the plot
         drill("a", "2026-12-08", "闪电心算", "0.5", 15, false, true),  // stopped
         drill("a", "2026-12-08", "闪电心算", "0.5", 6, true),
         drill("a", "2026-12-08", "闪电心算", "1.0", 4, true),
@@ -41,7 +42,7 @@ TEST(DrillViews, RowsAreTheLearnersNewestFirstAndThePlotKeepsEachDaysLongestRigh
     };
 
     const std::vector<DrillTableRow> rows = drillTableRows(drills, "a");
-    ASSERT_EQ(rows.size(), 8u);
+    ASSERT_EQ(rows.size(), 9u);
     EXPECT_EQ(rows[0].kind, "拨珠练习");
     EXPECT_EQ(rows[0].setting, "2位 满五加");
     EXPECT_EQ(rows[0].answer, "错2次");
@@ -49,8 +50,8 @@ TEST(DrillViews, RowsAreTheLearnersNewestFirstAndThePlotKeepsEachDaysLongestRigh
     EXPECT_EQ(rows[4].answer, "中止");
     EXPECT_EQ(rows[4].verdict, "");
     EXPECT_EQ(rows[5].verdict, "×");
-    EXPECT_EQ(rows[7].date, "2026-12-07 09:05");
-    EXPECT_EQ(rows[7].verdict, "√");
+    EXPECT_EQ(rows[8].date, "2026-12-07 09:05");
+    EXPECT_EQ(rows[8].verdict, "√");
 
     const std::vector<ScoreLine> lines = longestChainLines(drills, "a");
     ASSERT_EQ(lines.size(), 3u);
