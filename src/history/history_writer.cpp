@@ -65,7 +65,8 @@ HistoryWriter::~HistoryWriter() {
         std::fprintf(stderr, "%s\n", told.c_str());
     }
     for (const LateOutcome& failure : failures_) {
-        std::fprintf(stderr, "%s\n", notKeptText(failure.kind, failure.outcome).c_str());
+        const std::string text = notKeptText(failure.kind, failure.outcome);
+        if (!text.empty()) std::fprintf(stderr, "%s\n", text.c_str());
     }
 }
 
@@ -172,9 +173,19 @@ std::string HistoryWriter::finishWrites() {
     }
     written_.notify_all();
     std::vector<PendingWrite> held = std::exchange(heldAtExit_, {});
-    held.insert(held.end(), queue_.begin(), queue_.end());  // handed over after the thread ended
-    queue_.clear();
-    std::erase_if(held, [](const PendingWrite& write) { return !isRecord(write.kind); });
+    // Writes handed over after the thread ended are stored here, in order, while the file is free.
+    for (const PendingWrite& write : std::exchange(queue_, {})) {
+        StoreOutcome outcome = StoreOutcome::Busy;
+        if (held.empty()) {
+            std::lock_guard storeLock(storeMutex_);
+            outcome = write.write(current());
+        }
+        if (outcome == StoreOutcome::Busy && isRecord(write.kind)) {
+            held.push_back(write);
+        } else if (outcome != StoreOutcome::Stored && outcome != StoreOutcome::NotKept) {
+            failures_.push_back({write.kind, outcome});
+        }
+    }
     if (held.empty()) return {};
     std::size_t kept = 0;
     if (const auto journal = journal_.open ? journal_.open() : nullptr) {

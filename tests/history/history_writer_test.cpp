@@ -137,7 +137,11 @@ TEST_F(HistoryFolder, EveryReadSeesTheWritesBeforeItAndExitStoresWhatIsQueued) {
         ASSERT_EQ(writer->setting("豆 豆", "zoom"), std::to_string(round));
     }
     for (int run = 0; run < 40; ++run) writer->storeRun(numberedRun(handedOver++));
+    EXPECT_EQ(writer->finishWrites(), "");
+    // One handed over as the window closes, after the thread ended, is stored all the same.
+    writer->storeDrill({});
     writer.reset();
+    EXPECT_EQ(answerOf("SELECT count(*) FROM drills"), 1);
     EXPECT_EQ(answerOf("SELECT count(*) FROM runs"), handedOver);
     EXPECT_EQ(answerOf("SELECT count(*) FROM questions"), handedOver * 10);
 }
