@@ -157,8 +157,9 @@ std::string refusal(Access access, const std::string& name) {
 std::string refusedAt(const std::string& path, const std::string& givenPath) {
     for (const Companion& companion : kFileAndCompanions) {
         const std::string reason = notAFile(kindAt(path + companion.suffix));
-        if (!reason.empty())
+        if (!reason.empty()) {
             return notKept(std::string(companion.name) + reason, givenPath + companion.suffix);
+        }
     }
     if (!createIfMissing(path)) return notKept("无法创建学习记录文件", givenPath);
     for (const Companion& companion : kFileAndCompanions) {
