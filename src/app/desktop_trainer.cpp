@@ -37,10 +37,21 @@ void DesktopTrainer::startAfterFirstPaint() {
     sound_.startLoading();
     view_.showWindowIcon();
     installToolkitTranslations(*QCoreApplication::instance());
-    historyWriter_ = openHistoryInDataFolder(history_, dialogs_, [this] {
-        QMetaObject::invokeMethod(
-            &view_.mainWindow(), [this] { tellLateWrites(); }, Qt::QueuedConnection);
-    });
+    historyWriter_ = openHistoryInDataFolder(
+        history_,
+        [this](const std::string& message) {
+            QMetaObject::invokeMethod(
+                &view_.mainWindow(), [this, message] { historyOpened(message); },
+                Qt::QueuedConnection);
+        },
+        [this] {
+            QMetaObject::invokeMethod(
+                &view_.mainWindow(), [this] { tellLateWrites(); }, Qt::QueuedConnection);
+        });
+}
+
+void DesktopTrainer::historyOpened(const std::string& message) {
+    if (!message.empty()) dialogs_.inform(message);
     view_.send(Event{EventKind::HistoryOpened, {}, -1, {}});
     if (historyWriter_ != nullptr) classSender_.start(historyPathInDataFolder());
 }

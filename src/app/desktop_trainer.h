@@ -37,8 +37,11 @@ class DesktopTrainer {
   private:
     // Everything the first window does not need, started right after its first paint: the
     // sound module, loaded off the user-interface thread, the window icon, the toolkit's
-    // translations, the learner history and the class server's sender.
+    // translations, the learner history (opened and checked on the history writer's thread) and
+    // the class server's sender.
     void startAfterFirstPaint();
+    // Tells what opening the history found, and shows what needs the history.
+    void historyOpened(const std::string& message);
     // Says which runs or papers the history's writer could not store.
     void tellLateWrites();
 
@@ -52,7 +55,7 @@ class DesktopTrainer {
     EmbeddedResources resources_;
     QtScreen screen_;
     HistoryStoreSlot history_;
-    HistoryWriter* historyWriter_ = nullptr;  // owned by history_ once the file is open
+    HistoryWriter* historyWriter_ = nullptr;  // owned by history_ from the first paint
     QtMenuWindows menuWindows_{history_};
     ModuleSpeechOutput speech_;
     ModuleClassSender classSender_;

@@ -2,21 +2,29 @@
 
 #include <QDir>
 #include <cstdlib>
+#include <memory>
 
 #include "history/sqlite/history_file.h"
 #include "history/sqlite/history_folder.h"
+#include "history/sqlite/queued_records.h"
 
-HistoryWriter* openHistoryInDataFolder(HistoryStoreSlot& slot, Dialogs& dialogs,
+HistoryWriter* openHistoryInDataFolder(HistoryStoreSlot& slot,
+                                       std::function<void(const std::string&)> opened,
                                        std::function<void()> failed) {
-    HistoryOpening opening = openHistoryFile(historyPathInDataFolder());
-    if (!opening.message.empty()) dialogs.inform(opening.message);
-    if (!opening.store) return nullptr;
+    const std::string path = historyPathInDataFolder();
+    auto message = std::make_shared<std::string>();
     auto writer = std::make_unique<HistoryWriter>(
-        std::move(opening.store), std::chrono::milliseconds(kHistoryBusyMilliseconds),
-        std::move(failed));
-    HistoryWriter* opened = writer.get();
+        [path, message] {
+            HistoryOpening opening = openHistoryFile(path);
+            *message = std::move(opening.message);
+            return std::move(opening.store);
+        },
+        [message, opened = std::move(opened)] { opened(*message); },
+        std::chrono::milliseconds(kHistoryBusyMilliseconds), std::move(failed),
+        queuedRecordsJournal(path));
+    HistoryWriter* opening = writer.get();
     slot.open(std::move(writer));
-    return opened;
+    return opening;
 }
 
 std::string historyPathInDataFolder() {

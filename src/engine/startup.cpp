@@ -78,6 +78,9 @@ void closeMainWindow(WindowContext& window) {
     bool cancel = false;
     Form_Unload(window, cancel);
     if (cancel) return;
+    if (const std::string told = window.services.history.finishWrites(); !told.empty()) {
+        window.services.dialogs.inform(told);
+    }
     window.help.restoreDesign();
     window.form.Form1_main.visible = false;
     window.closed = true;

@@ -51,6 +51,9 @@ class HistoryStore {
                                                const std::string& key) = 0;
     virtual StoreOutcome setSetting(const std::string& learner, const std::string& key,
                                     const std::string& value) = 0;
+    // Stores, or keeps aside until the next start, what is still waiting to be written before
+    // the program ends; what to tell the person, empty when there is nothing to say.
+    virtual std::string finishWrites() { return {}; }
 };
 
 // Keeps nothing and knows nothing.
@@ -124,6 +127,7 @@ class HistoryStoreSlot : public HistoryStore {
                             const std::string& value) override {
         return current().setSetting(learner, key, value);
     }
+    std::string finishWrites() override { return current().finishWrites(); }
 
   private:
     HistoryStore& current() { return store_ ? *store_ : null_; }

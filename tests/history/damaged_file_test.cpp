@@ -2,6 +2,7 @@
 // its write-ahead log, and a log with a changed bit. Each is kept exactly as it was on disk,
 // the person is told once, and records are kept again from then on.
 
+#include <ctime>
 #include <fstream>
 #include <random>
 
@@ -151,11 +152,23 @@ TEST_F(DamagedHistory, ADamagedFileIsKeptWithItsLogAsOnDiskAndTheLogStillReadsBa
               std::string(kPageSize, '\xff'));
     const std::string file = bytesOf(path);
     const std::string log = bytesOf(path + "-wal");
+    // Stray logs already under the names the kept file would take in the next seconds.
+    std::vector<std::string> strays;
+    for (int second = 0; second < 3; ++second) {
+        const std::time_t moment = std::time(nullptr) + second;
+        std::tm local{};
+        localtime_r(&moment, &local);
+        char stamp[32] = {};
+        std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+        strays.push_back(path + ".damaged-" + stamp + "-wal");
+        std::ofstream(strays.back()) << "a stray log";
+    }
 
     const std::string kept = openExpectingKeptDamage();
     ASSERT_FALSE(kept.empty());
     EXPECT_EQ(bytesOf(kept), file) << "the damaged file was written to before it was kept";
-    EXPECT_EQ(bytesOf(kept + "-wal"), log);
+    EXPECT_EQ(bytesOf(kept + "-wal"), log) << "kept with its own log, not a stray one";
+    for (const std::string& stray : strays) EXPECT_EQ(bytesOf(stray), "a stray log");
     EXPECT_EQ(runsIn(kept), 35) << "the runs in the log are still there to recover";
 }
 

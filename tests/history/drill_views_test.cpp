@@ -31,7 +31,8 @@ TEST(DrillViews, RowsAreTheLearnersNewestFirstAndThePlotKeepsEachDaysLongestRigh
     const std::vector<StoredDrill> drills = {
         drill("a", "2026-12-07", "闪电心算", "0.5", 5, true),
         drill("a", "2026-12-07", "闪电心算", "0.5", 8, true),
-        drill("a", "2026-12-07", "闪电心算", "0.5", 12, false),        // wrong: not on the plot
+        drill("a", "2026-12-07", "闪电心算", "0.5", 3, true),    // right, but not the day's longest
+        drill("a", "2026-12-07", "闪电心算", "0.5", 12, false),  // wrong: not on the plot
         drill("a", "2026-12-08", "闪电心算", "0.5", 15, false, true),  // stopped
         drill("a", "2026-12-08", "闪电心算", "0.5", 6, true),
         drill("a", "2026-12-08", "闪电心算", "1.0", 4, true),
@@ -41,7 +42,7 @@ TEST(DrillViews, RowsAreTheLearnersNewestFirstAndThePlotKeepsEachDaysLongestRigh
     };
 
     const std::vector<DrillTableRow> rows = drillTableRows(drills, "a");
-    ASSERT_EQ(rows.size(), 8u);
+    ASSERT_EQ(rows.size(), 9u);
     EXPECT_EQ(rows[0].kind, "拨珠练习");
     EXPECT_EQ(rows[0].setting, "2位 满五加");
     EXPECT_EQ(rows[0].answer, "错2次");
@@ -52,8 +53,8 @@ TEST(DrillViews, RowsAreTheLearnersNewestFirstAndThePlotKeepsEachDaysLongestRigh
     EXPECT_EQ(rows[5].question, "32+15-7=40") << "a wrong chain shows its right total";
     EXPECT_EQ(rows[4].question, "32+15-7") << "a stopped chain has no total";
     EXPECT_EQ(rows[3].question, "32+15-7");
-    EXPECT_EQ(rows[7].date, "2026-12-07 09:05");
-    EXPECT_EQ(rows[7].verdict, "√");
+    EXPECT_EQ(rows[8].date, "2026-12-07 09:05");
+    EXPECT_EQ(rows[8].verdict, "√");
 
     const std::vector<ScoreLine> lines = longestChainLines(drills, "a");
     ASSERT_EQ(lines.size(), 3u);

@@ -4,10 +4,15 @@
 
 #include "history/history_writer.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <future>
 #include <thread>
 
 #include "history/history_fixture.h"
 #include "history/run_journal.h"
+#include "history/sqlite/queued_records.h"
 #include "small_disk/small_disk.h"
 
 namespace {
@@ -50,6 +55,74 @@ TEST_F(HistoryFolder, RunsHandedOverWhileAnotherTrainerHoldsTheFileAreStoredOnce
     for (int run = 0; run < 5; ++run) EXPECT_EQ(runs[run].secondsUsed, run) << "in order";
 }
 
+TEST_F(HistoryFolder, RecordsAnotherTrainerHoldsOutPastExitAreJournaledAndStoredAtTheNextStart) {
+    HistoryWriter writer(openStore(), kReadWait, {}, queuedRecordsJournal(path));
+    int toChild[2];
+    int fromChild[2];
+    ASSERT_EQ(pipe(toChild), 0);
+    ASSERT_EQ(pipe(fromChild), 0);
+    const pid_t other = fork();
+    ASSERT_GE(other, 0);
+    if (other == 0) {  // another trainer holding the file until told to let go
+        sqlite3* database = nullptr;
+        sqlite3_open(path.c_str(), &database);
+        const bool holds =
+            sqlite3_exec(database, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK;
+        char signal = holds ? 'h' : 'x';
+        if (write(fromChild[1], &signal, 1) != 1 || read(toChild[0], &signal, 1) != 1) _exit(2);
+        sqlite3_exec(database, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_close(database);
+        _exit(0);
+    }
+    char signal = 0;
+    ASSERT_EQ(read(fromChild[0], &signal, 1), 1);
+    ASSERT_EQ(signal, 'h');
+    for (int run = 0; run < 3; ++run) writer.storeRun(numberedRun(run));
+    writer.storeDrill({});
+    writer.waitUntilWrittenOrHeld();  // returns while the file is held
+    const std::string told = writer.finishWrites();
+    EXPECT_NE(told.find("4条记录没能存入"), std::string::npos) << told;
+    EXPECT_NE(told.find("“history.sqlite3.queued”"), std::string::npos) << told;
+    EXPECT_EQ(answerOf("SELECT count(*) FROM runs"), 0);
+    ASSERT_EQ(write(toChild[1], "g", 1), 1);
+    int status = 0;
+    waitpid(other, &status, 0);
+
+    HistoryOpening next = openHistoryFile(path);
+    ASSERT_TRUE(next.store) << next.message;
+    EXPECT_NE(next.message.find("4条记录暂存在“history.sqlite3.queued”中，现已存入"),
+              std::string::npos)
+        << next.message;
+    const std::vector<StoredRun> runs = next.store->allRuns();
+    ASSERT_EQ(runs.size(), 3u);
+    for (int run = 0; run < 3; ++run) EXPECT_EQ(runs[run].secondsUsed, run) << "in order";
+    EXPECT_EQ(next.store->questionsOf(runs[2].id).size(), 10u);
+    EXPECT_EQ(next.store->allDrills().size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(path + ".queued"));
+    EXPECT_EQ(openHistoryFile(path).message, "") << "stored once";
+}
+
+TEST_F(HistoryFolder, AWriterOpeningTheFileOnItsOwnThreadQueuesWhatIsHandedOverMeanwhile) {
+    std::promise<void> checksMayEnd;
+    std::atomic<bool> opened{false};
+    HistoryWriter writer(
+        [&] {
+            checksMayEnd.get_future().wait();
+            return openHistoryFile(path).store;
+        },
+        [&opened] { opened = true; }, kReadWait);
+    // The caller goes on while the file is being checked: a run is queued, a read finds
+    // nothing kept yet.
+    EXPECT_EQ(writer.storeRun(numberedRun(7)), StoreOutcome::Queued);
+    EXPECT_TRUE(writer.learners().empty());
+    EXPECT_FALSE(opened);
+    checksMayEnd.set_value();
+    writer.waitUntilWritten();
+    EXPECT_TRUE(opened);
+    ASSERT_EQ(writer.allRuns().size(), 1u);
+    EXPECT_EQ(writer.allRuns()[0].secondsUsed, 7);
+}
+
 TEST_F(HistoryFolder, EveryReadSeesTheWritesBeforeItAndExitStoresWhatIsQueued) {
     auto writer = writerOn(path);
     int handedOver = 0;
@@ -64,7 +137,11 @@ TEST_F(HistoryFolder, EveryReadSeesTheWritesBeforeItAndExitStoresWhatIsQueued) {
         ASSERT_EQ(writer->setting("豆 豆", "zoom"), std::to_string(round));
     }
     for (int run = 0; run < 40; ++run) writer->storeRun(numberedRun(handedOver++));
+    EXPECT_EQ(writer->finishWrites(), "");
+    // One handed over as the window closes, after the thread ended, is stored all the same.
+    writer->storeDrill({});
     writer.reset();
+    EXPECT_EQ(answerOf("SELECT count(*) FROM drills"), 1);
     EXPECT_EQ(answerOf("SELECT count(*) FROM runs"), handedOver);
     EXPECT_EQ(answerOf("SELECT count(*) FROM questions"), handedOver * 10);
 }

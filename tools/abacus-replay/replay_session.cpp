@@ -9,6 +9,7 @@
 #include "history/history_writer.h"
 #include "history/run_journal.h"
 #include "history/sqlite/history_file.h"
+#include "history/sqlite/queued_records.h"
 #include "replay_class.h"
 #include "replay_history_printer.h"
 #include "replay_parsing.h"
@@ -90,7 +91,7 @@ std::optional<std::vector<std::string>> ReplaySession::run(const std::string& li
                                                            std::string& error) {
     auto printed = runCommand(line, error);
     if (writer_ != nullptr) {
-        writer_->waitUntilWritten();
+        writer_->waitUntilWrittenOrHeld();
         for (const LateOutcome& late : writer_->takeFailures()) reportLateOutcome(window_, late);
     }
     return printed;
@@ -224,7 +225,8 @@ std::optional<std::vector<std::string>> ReplaySession::runCommand(const std::str
         if (!opening.message.empty()) services_.dialogs.inform(opening.message);
         if (opening.store) {
             auto writer = std::make_unique<HistoryWriter>(
-                std::move(opening.store), std::chrono::milliseconds(kHistoryBusyMilliseconds));
+                std::move(opening.store), std::chrono::milliseconds(kHistoryBusyMilliseconds),
+                nullptr, queuedRecordsJournal(std::string(path)));
             writer_ = writer.get();
             historyPath_ = std::string(path);
             services_.history.open(std::move(writer));

@@ -14,6 +14,7 @@
 #include "history/sqlite/history_folder.h"
 #include "history/sqlite/history_schema.h"
 #include "history/sqlite/kept_copies.h"
+#include "history/sqlite/queued_records.h"
 #include "history/sqlite/sqlite_history_store.h"
 #include "history/sqlite/write_ahead_log.h"
 
@@ -156,8 +157,9 @@ std::string refusal(Access access, const std::string& name) {
 std::string refusedAt(const std::string& path, const std::string& givenPath) {
     for (const Companion& companion : kFileAndCompanions) {
         const std::string reason = notAFile(kindAt(path + companion.suffix));
-        if (!reason.empty())
+        if (!reason.empty()) {
             return notKept(std::string(companion.name) + reason, givenPath + companion.suffix);
+        }
     }
     if (!createIfMissing(path)) return notKept("无法创建学习记录文件", givenPath);
     for (const Companion& companion : kFileAndCompanions) {
@@ -271,8 +273,11 @@ HistoryOpening openHistoryFile(const std::string& givenPath) {
     const Check check =
         headerFieldsSound(path) ? openWaitingForOthers(path, connection) : Check::Damaged;
     switch (check) {
-        case Check::Usable:
-            return {std::make_unique<SqliteHistoryStore>(connection.release()), told({})};
+        case Check::Usable: {
+            auto store = std::make_unique<SqliteHistoryStore>(connection.release());
+            const std::string queued = storeQueuedRecords(path, *store);
+            return {std::move(store), told(queued)};
+        }
         case Check::Locked:
             return {nullptr, told(notKept("另一个童趣星正在使用学习记录文件", givenPath))};
         case Check::TooNew:
