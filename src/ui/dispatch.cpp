@@ -105,9 +105,9 @@ const std::map<std::string, Handler>& drillHandlers() {
         {"drill.Command5", drill_Command5_Click}, {"drill.Combo2", drillSettingChanged},
         {"drill.Combo3", drillSettingChanged},    {"drill.Combo4", drillSettingChanged},
         {"drill.Combo5", drillSettingChanged},    {"drill.Timer1", drill_Timer1_Timer},
-        {"drill.Combo6", beadGroupChosen},
-        {"drill.Combo7", levelSettingChanged},    {"drill.Combo8", levelSettingChanged},
-        {"drill.Timer2", drill_Timer2_Timer},     {"drill.Command6", drill_Command6_Click},
+        {"drill.Combo6", beadGroupChosen},        {"drill.Combo7", levelSettingChanged},
+        {"drill.Combo8", levelSettingChanged},    {"drill.Timer2", drill_Timer2_Timer},
+        {"drill.Command6", drill_Command6_Click}, {"drill.BeadTimer", drill_BeadTimer_Timer},
     };
     return handlers;
 }
