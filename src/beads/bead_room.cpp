@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 
+#include "beads/bead_feedback.h"
 #include "beads/rhyme_groups.h"
 #include "engine/text_number.h"
 
@@ -46,6 +47,7 @@ void showBeadDrill(WindowContext& window, bool on) {
     DrillForm& room = window.drill;
     for (Element* element : flashOnlyElements(room)) element->visible = !on;
     for (Element* element : room.beadDrillElements()) element->visible = on;
+    releaseFinishedBoard(room);
     if (!on) return;
     room.drill.setCaption(kBeadTitle);
     restoreGroup(window);

@@ -5,6 +5,7 @@
 #include <tuple>
 #include <vector>
 
+#include "beads/bead_feedback.h"
 #include "beads/bead_question.h"
 #include "beads/bead_room.h"
 #include "beads/board_steps.h"
@@ -82,6 +83,8 @@ void startQuestion(WindowContext& window) {
     beads.step = 0;
     beads.wrongClicks = 0;
     beads.questionStart = window.services.clock.now();
+    releaseFinishedBoard(room);
+    clearBeadMarks(room);
     room.Label6.setCaption(questionCaption(question));
     showBoard(room, boardShowing(startingValue(question)));
     const std::vector<BoardStep> steps = boardSteps(question);
@@ -91,11 +94,13 @@ void startQuestion(WindowContext& window) {
 // Leaves the set: "开  始" can start a new one and the board is free to play with.
 void endSet(WindowContext& window) {
     window.drillState.setRunning = false;
+    clearBeadMarks(window.drill);
     window.drill.Command1.setCaption(kStart);
     window.drill.moveFocus(window.drill.Command1);
 }
 
-// The board shows the answer: the question's line, then the next question or the set's end.
+// The board shows the answer: the question's line and the board held with its "√", then the
+// next question once the hold is over, or the set's end.
 void finishQuestion(WindowContext& window) {
     DrillState& drill = window.drillState;
     BeadDrillState& beads = drill.beads;
@@ -106,10 +111,8 @@ void finishQuestion(WindowContext& window) {
                         "次 √");
     beads.wrongInSet += beads.wrongClicks;
     storeQuestion(window, false);
-    if (drill.chainNumber < drill.chainsInSet) {
-        startQuestion(window);
-        return;
-    }
+    holdFinishedBoard(room);
+    if (drill.chainNumber < drill.chainsInSet) return;
     writeSetSummary(window, "错" + std::to_string(beads.wrongInSet) + "次");
     endSet(window);
 }
@@ -125,13 +128,16 @@ void judgeBoardMove(WindowContext& window, const BeadBoard& after) {
         case MoveVerdict::Wrong:
             ++beads.wrongClicks;
             showRhyme(room, step.rhyme, false);
+            markStepBeads(room, shownBoard(room), step.target);
             playClip(window, kWrongClip);
             return;
         case MoveVerdict::Right:
             showBoard(room, after);
+            keepMarksUntilMoved(room, after, step.target);
             return;
         case MoveVerdict::StepComplete:
             showBoard(room, after);
+            keepMarksUntilMoved(room, after, step.target);
             showRhyme(room, step.rhyme, true);
             playClip(window, kBeadClip);
             ++beads.step;
@@ -179,9 +185,19 @@ void beadDrill_Command1_Click(WindowContext& window) {
 void stopBeadSet(WindowContext& window) {
     DrillState& drill = window.drillState;
     if (!drill.setRunning) return;
+    if (finishedBoardHeld(window.drill)) {
+        releaseFinishedBoard(window.drill);
+        endSet(window);
+        return;
+    }
     writeLine(window.drill, "第" + std::to_string(drill.chainNumber) + "题 中止");
     storeQuestion(window, true);
     endSet(window);
+}
+
+void drill_BeadTimer_Timer(WindowContext& window) {
+    releaseFinishedBoard(window.drill);
+    if (beadSetRunning(window)) startQuestion(window);
 }
 
 void beadClicked(WindowContext& window, const Element& element) {

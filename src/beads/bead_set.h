@@ -8,7 +8,12 @@
 // "开  始" starts a set of bead questions; "停  止" stops the question in progress.
 void beadDrill_Command1_Click(WindowContext& window);
 
-// Stops the question in progress at once, writing and storing it as stopped.
+// Ends the second a finished board is held: the "√" goes and the next question of a running
+// set comes.
+void drill_BeadTimer_Timer(WindowContext& window);
+
+// Stops the question in progress at once, writing and storing it as stopped; a set waiting
+// with a finished board just ends.
 void stopBeadSet(WindowContext& window);
 
 // A click on a bead element: during a question the move is judged, a wrong one undone with

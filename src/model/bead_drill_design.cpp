@@ -19,6 +19,8 @@ constexpr Rgb kRed{192, 0, 0};
 constexpr Rgb kWood{222, 184, 135};
 constexpr Rgb kDarkWood{101, 67, 33};
 constexpr Rgb kRodColour{80, 50, 20};
+constexpr Rgb kCheckGreen{0, 128, 0};
+constexpr char kCheckMark[] = "√";
 
 // The board in twips: its frame, the spacing of the rods and the size of a bead.
 constexpr int kBoardLeft = 960;
@@ -120,6 +122,17 @@ void DrillForm::designBeadDrill() {
     KeyGuide.foreColor = kNightBlue;
     KeyGuide.visible = false;
     KeyGuide.setCaption(kKeyGuide);
+
+    place(BeadCheck, "BeadCheck", ElementKind::Label, kWindow, kBoardLeft + kBoardWidth,
+          kBoardTop + kBoardHeight / 4, 9600 - kBoardLeft - kBoardWidth, kBoardHeight / 2);
+    BeadCheck.font = {"宋体", 44, true};
+    BeadCheck.backColor = kCream;
+    BeadCheck.foreColor = kCheckGreen;
+    BeadCheck.alignment = Alignment::Centre;
+    BeadCheck.visible = false;
+    BeadCheck.setCaption(kCheckMark);
+    place(BeadTimer, "BeadTimer", ElementKind::Timer, kWindow, 0, 0, 0, 0);
+    BeadTimer.enabled = false;
 }
 
 void DrillForm::placeBead(int place, int bead, bool atBeam) {

@@ -122,6 +122,7 @@ DrillForm::DrillForm() {
     }
     designBeadDrill();
     for (Element* element : beadDrillElements()) elements_.push_back(element);
+    for (Element* element : {&BeadCheck, &BeadTimer}) elements_.push_back(element);
     for (Element* element : {&Label14, &Combo7, &Label15, &Combo8, &Label16, &Command6}) {
         elements_.push_back(element);
     }

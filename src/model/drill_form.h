@@ -42,6 +42,8 @@ struct DrillForm : KeyboardFocus {
     std::array<Element, kRoomRods> Rod;
     std::array<Element, kRoomRods> Upper;
     std::array<std::array<Element, kRoomRods>, 4> Lower;  // Lower[0] is Lower1, nearest the beam
+    // The large "√" beside a finished board and the timer of the second it stays.
+    Element BeadCheck, BeadTimer;
 
     // Moves bead `bead` (0 the upper bead, 1..4 the lower ones) of rod `place` to the beam or
     // away from it: its caption "1" or "0" and its place on the board.

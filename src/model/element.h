@@ -95,6 +95,7 @@ class Element {
     // Timers: a counter bumped whenever a handler starts the count afresh.
     std::uint64_t timerStarts = 0;
     std::string picture;  // rods: name of the rod picture shown; beads: their bead style, "1".."20"
+    bool marked = false;  // beads: marked as one to move next, after a wrong move
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0, thickness = 1;  // lines
 
     const std::string& caption() const { return caption_; }

@@ -107,7 +107,7 @@ const std::map<std::string, Handler>& drillHandlers() {
         {"drill.Combo5", drillSettingChanged},    {"drill.Timer1", drill_Timer1_Timer},
         {"drill.Combo6", beadGroupChosen},        {"drill.Combo7", levelSettingChanged},
         {"drill.Combo8", levelSettingChanged},    {"drill.Timer2", drill_Timer2_Timer},
-        {"drill.Command6", drill_Command6_Click},
+        {"drill.Command6", drill_Command6_Click}, {"drill.BeadTimer", drill_BeadTimer_Timer},
     };
     return handlers;
 }

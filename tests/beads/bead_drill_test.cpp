@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -54,6 +55,30 @@ class BeadDrill : public ::testing::Test {
         dispatch(trainer.window, Event{EventKind::Key, "drill", -1, name});
     }
     BeadBoard board() const { return shownBoard(room); }
+    // The names of the beads marked on the board.
+    std::set<std::string> markedBeads() const {
+        std::set<std::string> names;
+        for (int rod = 0; rod < kBoardRods; ++rod) {
+            for (int bead = kUpperBead; bead <= kLowerBeads; ++bead) {
+                const Element& element =
+                    bead == kUpperBead ? room.Upper[rod] : room.Lower[bead - 1][rod];
+                if (element.marked) names.insert(beadName(rod, bead));
+            }
+        }
+        return names;
+    }
+    // The names of the beads standing elsewhere on the two boards.
+    static std::set<std::string> beadsApart(const BeadBoard& from, const BeadBoard& to) {
+        std::set<std::string> names;
+        for (int rod = 0; rod < kBoardRods; ++rod) {
+            for (int bead = kUpperBead; bead <= kLowerBeads; ++bead) {
+                if (beadAtBeam(from, rod, bead) != beadAtBeam(to, rod, bead)) {
+                    names.insert(beadName(rod, bead));
+                }
+            }
+        }
+        return names;
+    }
     BeadQuestion question() const {
         const BeadDrillState& beads = trainer.window.drillState.beads;
         return beadQuestion(beads.first, beads.subtract, beads.second, beads.products);
@@ -111,10 +136,15 @@ TEST_F(BeadDrill, RandomChildrenFinishEverySetAndNoWrongClickEverShows) {
                             EXPECT_EQ(room.Label3.caption(), steps[step].rhyme);
                             ASSERT_EQ(trainer.sound.played.size(), sounds + 1);
                             EXPECT_EQ(trainer.sound.played.back(), 104);
+                            EXPECT_EQ(markedBeads(), beadsApart(before, steps[step].target));
                             continue;
                         }
                         if (room.List1.items.size() >= doneLines) break;
                         EXPECT_EQ(board(), after);
+                        for (const std::string& marked : markedBeads()) {
+                            EXPECT_TRUE(beadsApart(after, steps[step].target).count(marked))
+                                << marked << " stays marked though it has moved";
+                        }
                         if (after != steps[step].target) continue;
                         EXPECT_EQ(room.Label3.caption(), steps[step].rhyme + " √");
                         EXPECT_EQ(trainer.sound.played.back(), 112);
@@ -123,6 +153,16 @@ TEST_F(BeadDrill, RandomChildrenFinishEverySetAndNoWrongClickEverShows) {
                     EXPECT_EQ(step + 1, steps.size());
                     wrongInSet += wrong;
                     ASSERT_GE(room.List1.items.size(), doneLines);
+                    // The finished board is held with its "√" for a second, nothing marked.
+                    EXPECT_EQ(board(), steps.back().target);
+                    EXPECT_TRUE(room.BeadCheck.visible);
+                    EXPECT_TRUE(room.BeadTimer.enabled);
+                    EXPECT_EQ(room.BeadTimer.interval, 1000);
+                    EXPECT_TRUE(markedBeads().empty());
+                    EXPECT_EQ(room.Label6.caption(), questionCaption(asked));
+                    trainer.tick("drill.BeadTimer");
+                    EXPECT_FALSE(room.BeadCheck.visible);
+                    EXPECT_FALSE(room.BeadTimer.enabled);
                     EXPECT_EQ(room.List1.items[doneLines - 1],
                               "第" + std::to_string(number) + "题 " + questionText(asked) + "=" +
                                   answerText(asked) + " 错" + std::to_string(wrong) + "次 √");

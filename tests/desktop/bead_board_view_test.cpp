@@ -47,6 +47,19 @@ QRgb beadColour(QtTrainer& trainer, const QImage& shot, const std::string& name)
     return shot.pixel(centre * trainer.view->practiceRoom()->devicePixelRatio());
 }
 
+// The event name of a bead: "drill.Upper(3)", "drill.Lower2(0)".
+std::string beadName(int rod, int bead) {
+    const std::string array = bead == kUpperBead ? "Upper" : "Lower" + std::to_string(bead);
+    return "drill." + array + "(" + std::to_string(rod) + ")";
+}
+
+// The colour on a bead's left end, halfway down, where the ring of a marked bead runs.
+QRgb ringColour(QtTrainer& trainer, const QImage& shot, const std::string& name) {
+    QWidget& bead = roomWidget(trainer, name);
+    const QPoint end = bead.mapTo(trainer.view->practiceRoom(), QPoint(2, bead.height() / 2));
+    return shot.pixel(end * trainer.view->practiceRoom()->devicePixelRatio());
+}
+
 class BeadBoardView : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -101,7 +114,19 @@ TEST_F(BeadBoardView, AWrongClickLeavesTheBeadsAndShowsTheHintUntilTheSetIsDone)
     QTest::mouseClick(&roomWidget(trainer, wrong), Qt::LeftButton);
     EXPECT_EQ(room.Board.caption(), before);
     EXPECT_EQ(room.Label3.caption(), steps.front().rhyme);
-    roomShot(trainer, "hint");
+    const QImage hint = roomShot(trainer, "hint");
+    int marked = 0;
+    for (int rod = 0; rod < kBoardRods; ++rod) {
+        for (int bead = kUpperBead; bead <= kLowerBeads; ++bead) {
+            const bool moves =
+                beadAtBeam(board, rod, bead) != beadAtBeam(steps.front().target, rod, bead);
+            marked += moves;
+            const QRgb edge = ringColour(trainer, hint, beadName(rod, bead));
+            EXPECT_EQ(qRed(edge) > 200 && qGreen(edge) > 170 && qBlue(edge) < 90, moves)
+                << beadName(rod, bead) << " " << std::hex << edge;
+        }
+    }
+    EXPECT_GT(marked, 0);
 
     for (const BoardStep& step : steps) {
         if (!trainer.window.drillState.setRunning) break;
@@ -127,7 +152,18 @@ TEST_F(BeadBoardView, AWrongClickLeavesTheBeadsAndShowsTheHintUntilTheSetIsDone)
     EXPECT_FALSE(trainer.window.drillState.setRunning);
     ASSERT_EQ(room.List1.items.size(), 2u);
     EXPECT_EQ(room.List1.items.back().rfind("共1题 错1次 用时", 0), 0u);
-    roomShot(trainer, "finished");
+    const QImage finished = roomShot(trainer, "finished");
+    QWidget& check = roomWidget(trainer, "drill.BeadCheck");
+    ASSERT_TRUE(check.isVisible());
+    int green = 0;
+    const QRect area(check.mapTo(trainer.view->practiceRoom(), QPoint(0, 0)), check.size());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb pixel = finished.pixel(x, y);
+            green += qGreen(pixel) > 100 && qRed(pixel) < 80 && qBlue(pixel) < 80;
+        }
+    }
+    EXPECT_GT(green, 60) << "the large check mark beside the finished board";
 }
 
 }  // namespace

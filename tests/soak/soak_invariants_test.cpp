@@ -164,6 +164,15 @@ TEST_F(SoakRules, TheBeadBoardStaysOnTheWayFromTheFirstTermToTheAnswer) {
     room.Board.setCaption(std::to_string(5000000 + beads.first));
     EXPECT_TRUE(brokeWith(broken(), "off the way from " + std::to_string(beads.first) + " to " +
                                         std::to_string(answer)));
+    room.Upper[6].setCaption("0");
+    room.Board.setCaption(std::to_string(beads.first));
+    EXPECT_EQ(broken(), std::nullopt);
+    room.Lower[3][6].marked = true;  // rod 6 is no rod of a two-digit 直加 question
+    EXPECT_TRUE(brokeWith(broken(), "drill.Lower4(6) is marked but the step being worked"));
+    trainer.click("drill.Command1");  // stopping the set takes every mark off
+    EXPECT_EQ(broken(), std::nullopt);
+    room.Upper[0].marked = true;
+    EXPECT_TRUE(brokeWith(broken(), "drill.Upper(0) is marked"));
 }
 
 }  // namespace

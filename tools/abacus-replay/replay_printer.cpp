@@ -101,6 +101,7 @@ std::string describeElement(const std::string& name, const Element& element) {
     if (element.foreColor) line += " forecolor=" + hexColour(*element.foreColor);
     if (element.kind == ElementKind::ListBox)
         line += " top_index=" + std::to_string(element.topIndex);
+    if (element.kind == ElementKind::Bead && element.marked) line += " marked=1";
     return line + " caption=" + oneLine(element.caption());
 }
 

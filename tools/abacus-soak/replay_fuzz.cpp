@@ -8,11 +8,12 @@ namespace {
 
 // Elements that exist, and commands that are right as they stand.
 constexpr const char* kElements[] = {
-    "Command1(0)",  "Command1(7)", "Command2",    "Command3",     "Command4",
-    "Command5",     "Command6",    "Command8",    "Label28",      "Label31",
-    "Label16",      "Picture16",   "Text1",       "Form1_main",   "List1",
-    "help.Label2",  "help",        "Timer2",      "drill",        "drill.Command1",
-    "drill.Timer1", "drill.Text1", "drill.List1", "drill.Combo4", "drill.Picture5"};
+    "Command1(0)",  "Command1(7)", "Command2",     "Command3",        "Command4",
+    "Command5",     "Command6",    "Command8",     "Label28",         "Label31",
+    "Label16",      "Picture16",   "Text1",        "Form1_main",      "List1",
+    "help.Label2",  "help",        "Timer2",       "drill",           "drill.Command1",
+    "drill.Timer1", "drill.Text1", "drill.List1",  "drill.Combo4",    "drill.Picture5",
+    "Timer4",       "Label40",     "drill.Combo6", "drill.BeadTimer", "drill.Upper(3)"};
 constexpr const char* kGoodLines[] = {"tick Timer1",
                                       "menu Form1_main 闪电心算…",
                                       "menu Form1_main 放大",
@@ -46,7 +47,16 @@ constexpr const char* kGoodLines[] = {"tick Timer1",
                                       "#",
                                       "  # a comment",
                                       "type Text1",
-                                      "type Combo2 7"};
+                                      "type Combo2 7",
+                                      "choose Combo1 3",
+                                      "choose Combo1 4",
+                                      "click Command1(7)",
+                                      "tick Timer4 4",
+                                      "menu Form1_main 拨珠练习…",
+                                      "click drill.Command1",
+                                      "click drill.Lower2(3)",
+                                      "key drill Page_Down",
+                                      "tick drill.BeadTimer"};
 
 // Lines that abacus-replay must refuse: unknown words, missing, extra, wrong or oversized
 // arguments, impossible dates, and text that is not UTF-8.

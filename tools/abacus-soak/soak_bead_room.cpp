@@ -61,6 +61,29 @@ bool between(const BeadBoard& board, const BeadBoard& from, const BeadBoard& to)
     return true;
 }
 
+// Says which bead is marked though the step being worked does not move it, if any.
+std::optional<std::string> strayMark(const WindowContext& window, const BeadBoard& board,
+                                     const std::vector<BoardStep>& steps) {
+    const BeadDrillState& beads = window.drillState.beads;
+    const bool working = beads.step < static_cast<int>(steps.size());
+    for (int rod = 0; rod < kBoardRods; ++rod) {
+        for (int bead = kUpperBead; bead <= kLowerBeads; ++bead) {
+            const auto place = static_cast<std::size_t>(rod);
+            const Element& element =
+                bead == kUpperBead ? window.drill.Upper[place]
+                                   : window.drill.Lower[static_cast<std::size_t>(bead - 1)][place];
+            if (!element.marked) continue;
+            const BeadBoard* target =
+                working ? &steps[static_cast<std::size_t>(beads.step)].target : nullptr;
+            if (!target || beadAtBeam(board, rod, bead) == beadAtBeam(*target, rod, bead)) {
+                return beadName(rod, bead) +
+                       " is marked but the step being worked does not move it";
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 bool beadRoomOpen(const WindowContext& window) {
@@ -76,7 +99,8 @@ SoakAction beadRoomAction(const WindowContext& window, SoakRandom& random) {
         return SoakAction::click(beadName(static_cast<int>(random.below(kBoardRods)),
                                           static_cast<int>(random.below(kLowerBeads + 1))));
     }
-    if (draw < 90) return SoakAction::roomKey(random.pick(kRoomKeys));
+    if (draw < 86) return SoakAction::roomKey(random.pick(kRoomKeys));
+    if (draw < 90) return SoakAction::tick("drill.BeadTimer", 1);
     if (draw < 96) return SoakAction::click("drill.Command1");
     const std::string list = random.pick(kRoomLists);
     const Element* element = window.drill.find(list.substr(6));
@@ -100,12 +124,13 @@ std::optional<std::string> checkBeadBoard(const WindowContext& window) {
         return "drill.Board shows '" + room.Board.caption() + "' but its beads show " +
                plainNumber(boardValue(board));
     }
-    if (window.drillState.kind != DrillKind::Beads || !window.drillState.setRunning) {
-        return std::nullopt;
-    }
+    const bool running = window.drillState.kind == DrillKind::Beads && window.drillState.setRunning;
     const BeadQuestion question = questionOf(window.drillState.beads);
+    const std::vector<BoardStep> steps = running ? boardSteps(question) : std::vector<BoardStep>{};
+    if (const auto mark = strayMark(window, board, steps)) return mark;
+    if (!running) return std::nullopt;
     BeadBoard from = boardShowing(startingValue(question));
-    for (const BoardStep& step : boardSteps(question)) {
+    for (const BoardStep& step : steps) {
         if (between(board, from, step.target)) return std::nullopt;
         from = step.target;
     }

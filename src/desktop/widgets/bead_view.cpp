@@ -12,6 +12,10 @@ namespace {
 // The rim of an outlined bead and the gap between neighbouring beads, in pixels at 100 %.
 constexpr double kRimWidth = 1.5;
 constexpr double kGap = 1.0;
+// The ring of a marked bead: its black edge and its yellow middle, in pixels at 100 %.
+constexpr double kMarkEdge = 5.0;
+constexpr double kMarkMiddle = 2.5;
+const QColor kMarkColour{255, 214, 0};
 
 }  // namespace
 
@@ -28,10 +32,14 @@ void BeadView::sync(const Element& element) {
         outlined_ = look.outlined;
         update();
     }
+    if (marked_ != element.marked) {
+        marked_ = element.marked;
+        update();
+    }
 }
 
 // Paints the bead as an oval filling the widget, less a gap above and below, with a black
-// rim when its style has one.
+// rim when its style has one, and the ring of a marked bead along its edge.
 void BeadView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -47,4 +55,12 @@ void BeadView::paintEvent(QPaintEvent*) {
         painter.setPen(Qt::NoPen);
     }
     painter.drawEllipse(oval);
+    if (!marked_) return;
+    const double edge = kMarkEdge * zoom;
+    const QRectF ring = QRectF(rect()).adjusted(edge / 2, edge / 2, -edge / 2, -edge / 2);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::black, edge));
+    painter.drawEllipse(ring);
+    painter.setPen(QPen(kMarkColour, kMarkMiddle * zoom));
+    painter.drawEllipse(ring);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // One movable bead of the practice room's board: an oval across its rod in the main board's
 // bead style, painted at the screen's resolution so it stays crisp at every zoom; a click on
-// it moves it.
+// it moves it. A bead marked as one to move next wears a yellow ring edged in black, which shows
+// on every bead colour and on the board's wood in both colour schemes.
 
 #include <QColor>
 #include <QWidget>
@@ -27,4 +28,5 @@ class BeadView : public ClickableWidget, public ElementView {
     Remembered<std::string> style_;
     QColor colour_;
     bool outlined_ = false;
+    bool marked_ = false;
 };
