@@ -10,8 +10,9 @@
 #include "engine/text_number.h"
 #include "flash/flash_chain.h"
 #include "history/stored_moment.h"
-#include "listening/drill/listening_set.h"
 #include "levels/level_test.h"
+#include "listening/drill/listening_set.h"
+#include "listening/drill/listening_settings.h"
 #include "sound/play_clip.h"
 
 namespace {
@@ -219,6 +220,7 @@ void drill_Command1_Click(WindowContext& window) {
         return;
     }
     if (drill.kind == DrillKind::Listening && !listeningCanBeHeard(window)) return;
+    if (drill.kind == DrillKind::Listening) fitPaceToReadings(window);
     window.services.random.randomize();
     drill.setRunning = true;
     drill.chainsInSet = static_cast<int>(chosenNumber(window.drill.Combo5));

@@ -5,8 +5,9 @@
 
 #include "beads/bead_room.h"
 #include "drill/drill_set.h"
-#include "listening/drill/listening_set.h"
 #include "levels/level_test.h"
+#include "listening/drill/listening_set.h"
+#include "listening/drill/listening_settings.h"
 
 namespace {
 
@@ -89,6 +90,7 @@ void openPracticeRoom(WindowContext& window, DrillKind kind) {
     room.Text1.setCaption("");
     room.Command5.enabled = kind != DrillKind::Listening;
     if (kind == DrillKind::Listening) listeningCanBeHeard(window);
+    showLeadingTwoSwitch(window, kind == DrillKind::Listening);
     if (kind == DrillKind::Beads) showBeadDrill(window, true);
     if (kind == DrillKind::Levels) showLevelTestRoom(window, true);
     room.drill.visible = true;

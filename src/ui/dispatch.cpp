@@ -27,7 +27,9 @@
 #include "input/digit_entry.h"
 #include "input/keyboard.h"
 #include "input/keypad.h"
+#include "levels/level_redo.h"
 #include "levels/level_test.h"
+#include "listening/drill/listening_settings.h"
 #include "sound/sound_button.h"
 #include "ui/about_box.h"
 #include "ui/clear_button.h"
@@ -105,9 +107,10 @@ const std::map<std::string, Handler>& drillHandlers() {
         {"drill.Command5", drill_Command5_Click}, {"drill.Combo2", drillSettingChanged},
         {"drill.Combo3", drillSettingChanged},    {"drill.Combo4", drillSettingChanged},
         {"drill.Combo5", drillSettingChanged},    {"drill.Timer1", drill_Timer1_Timer},
-        {"drill.Combo6", beadGroupChosen},
-        {"drill.Combo7", levelSettingChanged},    {"drill.Combo8", levelSettingChanged},
-        {"drill.Timer2", drill_Timer2_Timer},     {"drill.Command6", drill_Command6_Click},
+        {"drill.Combo6", beadGroupChosen},        {"drill.Combo7", levelSettingChanged},
+        {"drill.Combo8", levelSettingChanged},    {"drill.Timer2", drill_Timer2_Timer},
+        {"drill.Command6", drill_Command6_Click}, {"drill.Command7", drill_Command7_Click},
+        {"drill.Command8", drill_Command8_Click},
     };
     return handlers;
 }

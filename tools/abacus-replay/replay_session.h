@@ -53,6 +53,7 @@ class ReplaySession {
     HistoryWriter* writer_ = nullptr;  // the history's writer while a file is kept
     std::size_t soundsPrinted_ = 0;
     std::size_t speechPrinted_ = 0;
+    std::size_t voicePrinted_ = 0;
     std::size_t dialogsPrinted_ = 0;
     std::size_t windowsPrinted_ = 0;
 };

@@ -110,8 +110,24 @@ CREATE TABLE level_tests (
 CREATE INDEX level_tests_by_learner ON level_tests (learner, date, time);
 )";
 
+// Version 6: every question of a level test with its answer, so that a teacher can review the
+// test and the questions answered wrong reach the wrong-question book.
+constexpr char kVersion6[] = R"(
+CREATE TABLE level_questions (
+    test_id INTEGER NOT NULL REFERENCES level_tests (id) ON DELETE CASCADE,
+    item INTEGER NOT NULL,
+    number INTEGER NOT NULL,
+    question TEXT NOT NULL,
+    typed_answer TEXT NOT NULL,
+    right_answer TEXT NOT NULL,
+    right INTEGER NOT NULL,
+    out_of_book INTEGER NOT NULL DEFAULT 0,
+    PRIMARY KEY (test_id, item, number)
+) WITHOUT ROWID;
+)";
+
 // The step from version i to version i + 1 is kSteps[i].
-constexpr const char* kSteps[] = {kVersion1, kVersion2, kVersion3, kVersion4, kVersion5};
+constexpr const char* kSteps[] = {kVersion1, kVersion2, kVersion3, kVersion4, kVersion5, kVersion6};
 constexpr int kStepCount = static_cast<int>(sizeof kSteps / sizeof kSteps[0]);
 
 // The result for a failed statement's code.
