@@ -21,6 +21,7 @@ constexpr char kBlank[] = "(  )";
 constexpr char kExamWord[] = "考试";
 constexpr char kPracticeWord[] = "练习";
 constexpr char kStoppedWord[] = "中止";
+const std::string kLevelTestWord = "等级考试 ";
 
 }  // namespace
 
@@ -256,27 +257,33 @@ std::vector<std::string> wrongQuestionBook(const std::vector<WrongQuestion>& wro
         for (const std::string& attempt : question.practiceAttempts) {
             tries += (tries.empty() ? "" : "、") + attempt;
         }
-        lines.push_back(entry.date + "  " + (entry.exam ? kExamWord : kPracticeWord) + "  " +
-                        askedQuestion(question) +
+        const std::string source = entry.level >= 0 && entry.level < kLevelCount
+                                       ? kLevelTestWord + levelRow(entry.level).caption
+                                   : entry.exam ? kExamWord
+                                                : kPracticeWord;
+        lines.push_back(entry.date + "  " + source + "  " + askedQuestion(question) +
                         (entry.exam ? "  你的答案：" + typed : "  答错过：" + tries) +
                         "  正确答案：" + question.rightAnswer);
     }
     return lines;
 }
 
-std::vector<std::string> levelTestLines(const std::vector<StoredLevelTest>& tests) {
-    const char* const kItems[] = {"加减", "乘"};
-    std::vector<std::string> lines;
+std::vector<LevelTestRow> levelTestRows(const std::vector<StoredLevelTest>& tests) {
+    std::vector<LevelTestRow> rows;
     for (auto test = tests.rbegin(); test != tests.rend(); ++test) {
-        std::string line =
-            test->date + " " + test->time.substr(0, 5) + "  " +
-            (test->level >= 0 && test->level < kLevelCount ? levelRow(test->level).caption
-                                                           : std::string("?"));
-        for (std::size_t item = 0; item < test->rightPerItem.size() && item < 2; ++item) {
-            line += (item == 0 ? "  " : " ") + std::string(kItems[item]) +
-                    std::to_string(test->rightPerItem[item]);
-        }
-        lines.push_back(line + (test->passed ? "  通过" : "  未通过"));
+        LevelTestRow row;
+        row.date = test->date + " " + test->time.substr(0, 5);
+        row.level = test->level >= 0 && test->level < kLevelCount ? levelRow(test->level).caption
+                                                                  : std::string("?");
+        const auto itemCell = [&](std::size_t item) {
+            return item < test->rightPerItem.size() ? plainNumber(test->rightPerItem[item]) + "/" +
+                                                          plainNumber(kQuestionsPerItem)
+                                                    : std::string();
+        };
+        row.addition = itemCell(0);
+        row.multiplication = itemCell(1);
+        row.verdict = test->passed ? "通过" : "未通过";
+        rows.push_back(std::move(row));
     }
-    return lines;
+    return rows;
 }

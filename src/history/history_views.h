@@ -83,11 +83,24 @@ std::vector<std::string> roomWorkOnDayLines(const std::vector<StoredDrill>& dril
 // The runs of the day `date` ("2026-12-08"), one line each, earliest first.
 std::vector<std::string> runsOnDayLines(const std::vector<StoredRun>& runs,
                                         const std::string& date);
-// The wrong-question book: a line per question with the entry and the right answer.
+// The wrong-question book: a line per question with where it was answered (考试, 练习, or
+// 等级考试 with the level), the entry and the right answer.
 std::vector<std::string> wrongQuestionBook(const std::vector<WrongQuestion>& wrong);
-// The level tests, one line each, newest first: "2026-12-08 09:05  六级  加减8 乘9  通过".
-// The tests are given in the order stored.
-std::vector<std::string> levelTestLines(const std::vector<StoredLevelTest>& tests);
+// One row of the level tests' table, every cell as shown.
+struct LevelTestRow {
+    std::string date;            // "2026-12-08 09:05"
+    std::string level;           // "六级"
+    std::string addition;        // right answers of 加减算 as "8/10"
+    std::string multiplication;  // of 乘算 as "9/10"; empty below 六级
+    std::string verdict;         // "通过" or "未通过"
+    bool operator==(const LevelTestRow&) const = default;
+};
+
+// The column headers of the level tests' table.
+inline constexpr const char* kLevelTestHeaders[] = {"日期", "等级", "加减算", "乘算", "结果"};
+
+// The level tests, one row each, newest first; the tests are given in the order stored.
+std::vector<LevelTestRow> levelTestRows(const std::vector<StoredLevelTest>& tests);
 // The question with its blank shown empty, as it was asked: "35+(  )=47".
 std::string askedQuestion(const StoredQuestion& question);
 // The days since 1970-01-01 of a date "2026-12-08"; 0 for a text that is no date.

@@ -15,6 +15,8 @@ namespace {
 
 constexpr char kRunOn[] = "1";
 constexpr char kEmptyBook[] = "错题本里没有要重做的题目。";
+constexpr char kLevelQuestionsOnly[] =
+    "错题本里只有等级考试的错题，请在练习室的“等级考试”里按“重做错题”。";
 constexpr char kRunGoesOn[] = "请等这一轮答题结束后再重做错题。";
 
 // Gives the run as many questions as it asks of the book, at most the chosen number.
@@ -38,6 +40,7 @@ std::vector<StoredQuestion> questionsToRedo(const std::vector<WrongQuestion>& bo
     std::vector<StoredQuestion> questions;
     std::set<std::string> asked;
     for (const WrongQuestion& entry : book) {
+        if (entry.level >= 0) continue;
         const std::string key = askedQuestion(entry.question) + "=" + entry.question.rightAnswer;
         if (asked.insert(key).second) questions.push_back(entry.question);
     }
@@ -51,10 +54,10 @@ void startRedoRun(WindowContext& window) {
         return;
     }
     const std::string learner = keptLearnerName(state, window.form.Text1.caption());
-    std::vector<StoredQuestion> questions =
-        questionsToRedo(window.services.history.wrongQuestionsOf(learner));
+    const std::vector<WrongQuestion> book = window.services.history.wrongQuestionsOf(learner);
+    std::vector<StoredQuestion> questions = questionsToRedo(book);
     if (questions.empty()) {
-        window.services.dialogs.inform(kEmptyBook);
+        window.services.dialogs.inform(book.empty() ? kEmptyBook : kLevelQuestionsOnly);
         return;
     }
     if (!window.form.Text1.enabled || !window.form.Command4.enabled) returnToIdle(window);

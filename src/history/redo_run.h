@@ -5,7 +5,8 @@
 
 #include "model/window_context.h"
 
-// The book's questions a redo run asks, newest first, each question once.
+// The book's questions a redo run asks, newest first, each question once; a level test's
+// questions are redone in the practice room instead.
 std::vector<StoredQuestion> questionsToRedo(const std::vector<WrongQuestion>& book);
 
 // Starts a run of the book's questions of the learner in the name box, up to the chosen

@@ -11,6 +11,8 @@
 #include "levels/level_paper_sheet.h"
 #include "levels/level_path.h"
 #include "levels/level_question_text.h"
+#include "levels/level_redo.h"
+#include "levels/level_review.h"
 #include "levels/level_table.h"
 
 namespace {
@@ -32,7 +34,6 @@ constexpr char kTestNotKept[] =
     "这次等级考试的记录没能保存（磁盘可能已满），已有的学习记录没有改变。";
 constexpr int kDefaultMinutes = 2;  // 10 minutes
 constexpr int kSeedRange = 1 << 30;
-constexpr std::size_t kLongestAnswer = 9;
 constexpr Rgb kPassedColour{176, 120, 0};
 constexpr Rgb kNextColour{192, 0, 0};
 constexpr Rgb kOpenColour{96, 96, 96};
@@ -46,9 +47,9 @@ std::vector<Element*> flashOnlyElements(DrillForm& room) {
 
 // The level test's own elements.
 std::vector<Element*> levelElements(DrillForm& room) {
-    std::vector<Element*> elements{&room.Label14, &room.Combo7,  &room.Label15,
-                                   &room.Combo8,  &room.Label16, &room.Command6,
-                                   &room.Label4,  &room.Label17, &room.List2};
+    std::vector<Element*> elements{&room.Label14, &room.Combo7,   &room.Label15,  &room.Combo8,
+                                   &room.Label16, &room.Command6, &room.Command7, &room.Label4,
+                                   &room.Label17, &room.List2};
     for (Element& step : room.Label5) elements.push_back(&step);
     return elements;
 }
@@ -135,26 +136,11 @@ void startItem(WindowContext& window, int item) {
     test.item = item;
     test.question = 0;
     test.rightInItem = 0;
+    test.typedPerItem.emplace_back();
     test.secondsLeft = test.minutesPerItem * 60;
     window.drill.Label4.setCaption(clockText(test.secondsLeft));
     window.drill.Timer2.startTimer(1000);
     askQuestion(window);
-}
-
-// Leaves the test: the timer stops, the answer box closes and the settings open again.
-void endTest(WindowContext& window) {
-    DrillForm& room = window.drill;
-    window.drillState.levelTest.running = false;
-    room.Timer2.enabled = false;
-    room.Text1.enabled = false;
-    room.Command2.enabled = false;
-    room.Combo7.enabled = true;
-    room.Combo8.enabled = true;
-    room.Command6.enabled = true;
-    room.Command1.setCaption(kStart);
-    room.List2.clearItems();
-    room.Text1.setCaption("");
-    room.moveFocus(room.Command1);
 }
 
 // Keeps the finished test in the learner's history.
@@ -167,6 +153,7 @@ void storeTest(WindowContext& window, bool passed) {
     stored.minutesPerItem = test.minutesPerItem;
     stored.rightPerItem = test.rightPerItem;
     stored.passed = passed;
+    stored.questions = levelQuestionResults(levelPaper(test.level, test.seed), test.typedPerItem);
     if (window.services.history.storeLevelTest(stored) == StoreOutcome::Failed) {
         window.services.dialogs.inform(kTestNotKept);
     }
@@ -178,34 +165,24 @@ void endItem(WindowContext& window) {
     LevelTestState& test = window.drillState.levelTest;
     DrillForm& room = window.drill;
     test.rightPerItem.push_back(test.rightInItem);
-    writeLine(room, std::string(test.item == 0 ? kAdditionItem : kMultiplicationItem) + " 对" +
-                        std::to_string(test.rightInItem) + "题");
+    writeLevelLine(room, std::string(test.item == 0 ? kAdditionItem : kMultiplicationItem) + " 对" +
+                             std::to_string(test.rightInItem) + "题");
     if (test.item + 1 < levelItemCount(test.level)) {
         startItem(window, test.item + 1);
         return;
     }
     const bool passed = levelPassed(test.level, test.rightPerItem);
     const std::string verdict = levelRow(test.level).caption + (passed ? kPassed : kFailed);
-    writeLine(room, verdict);
+    writeLevelLine(room, verdict);
+    for (const std::string& line : levelReviewLines(
+             levelQuestionResults(levelPaper(test.level, test.seed), test.typedPerItem))) {
+        writeLevelLine(room, line);
+    }
     room.Label17.setCaption(verdict);
     storeTest(window, passed);
     const int next = showLevelPath(window);
     if (passed) showItem(room.Combo7, next);
-    endTest(window);
-}
-
-// The typed answer without blanks, when it is digits only; empty for a question left open.
-std::optional<std::string> typedDigits(const std::string& text) {
-    std::string digits;
-    for (const char c : text) {
-        if (c == ' ') continue;
-        if (c < '0' || c > '9') return std::nullopt;
-        digits += c;
-    }
-    const auto first = digits.find_first_not_of('0');
-    if (!digits.empty()) digits = first == std::string::npos ? "0" : digits.substr(first);
-    if (digits.size() > kLongestAnswer) return std::nullopt;
-    return digits;
+    endLevelAnswering(window);
 }
 
 }  // namespace
@@ -223,12 +200,13 @@ void showLevelTestRoom(WindowContext& window, bool on) {
     showItem(room.Combo8, kDefaultMinutes);
     const auto kept = window.services.history.setting(window.drillState.learner, kMinutesKey);
     if (kept) showItem(room.Combo8, std::stoi("0" + *kept));
+    offerLevelRedo(window);
 }
 
 void levelStartButton(WindowContext& window) {
     LevelTestState& test = window.drillState.levelTest;
     DrillForm& room = window.drill;
-    if (test.running) {
+    if (test.running || window.drillState.levelRedo.running) {
         stopLevelTest(window);
         return;
     }
@@ -243,6 +221,7 @@ void levelStartButton(WindowContext& window) {
     room.Combo7.enabled = false;
     room.Combo8.enabled = false;
     room.Command6.enabled = false;
+    room.Command7.enabled = false;
     room.Text1.enabled = true;
     room.Command2.enabled = true;
     room.Label9.setCaption("");
@@ -252,8 +231,9 @@ void levelStartButton(WindowContext& window) {
 void levelAnswerButton(WindowContext& window) {
     LevelTestState& test = window.drillState.levelTest;
     DrillForm& room = window.drill;
+    if (window.drillState.levelRedo.running) return levelRedoAnswer(window);
     if (!test.running) return;
-    const std::optional<std::string> answer = typedDigits(room.Text1.caption());
+    const std::optional<std::string> answer = answerDigits(room.Text1.caption());
     if (!answer) {
         room.Label9.setCaption(kDigitsOnlyHint);
         room.moveFocus(room.Text1);
@@ -262,6 +242,7 @@ void levelAnswerButton(WindowContext& window) {
     room.Label9.setCaption("");
     const auto right = itemAnswers(test)[static_cast<std::size_t>(test.question)];
     if (*answer == std::to_string(right)) ++test.rightInItem;
+    test.typedPerItem.back().push_back(*answer);
     if (++test.question < kQuestionsPerItem) {
         askQuestion(window);
         return;
@@ -296,8 +277,30 @@ void drill_Command6_Click(WindowContext& window) {
 
 void stopLevelTest(WindowContext& window) {
     LevelTestState& test = window.drillState.levelTest;
+    stopLevelRedo(window);
     if (!test.running) return;
-    writeLine(window.drill, levelRow(test.level).caption + kAbandoned);
+    writeLevelLine(window.drill, levelRow(test.level).caption + kAbandoned);
     window.drill.Label17.setCaption("");
-    endTest(window);
+    endLevelAnswering(window);
+}
+
+void writeLevelLine(DrillForm& room, const std::string& line) {
+    room.List1.addItem(line);
+    room.List1.showLinesFrom(room.List1.items.size() - 1);
+}
+
+void endLevelAnswering(WindowContext& window) {
+    DrillForm& room = window.drill;
+    window.drillState.levelTest.running = false;
+    room.Timer2.enabled = false;
+    room.Text1.enabled = false;
+    room.Command2.enabled = false;
+    room.Combo7.enabled = true;
+    room.Combo8.enabled = true;
+    room.Command6.enabled = true;
+    room.Command1.setCaption(kStart);
+    room.List2.clearItems();
+    room.Text1.setCaption("");
+    room.moveFocus(room.Command1);
+    offerLevelRedo(window);
 }

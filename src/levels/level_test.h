@@ -20,5 +20,11 @@ void levelSettingChanged(WindowContext& window);
 // "打印试卷…": a paper of the chosen level with its answer sheet, to print or write as a PDF.
 void drill_Command6_Click(WindowContext& window);
 
-// Abandons the test in progress, writing "中止" and keeping nothing; nothing when idle.
+// Abandons the test in progress, writing "中止" and keeping nothing, or the redo of wrong
+// questions in progress; nothing when idle.
 void stopLevelTest(WindowContext& window);
+
+// Writes a line under the room's earlier ones, on view.
+void writeLevelLine(DrillForm& room, const std::string& line);
+// Leaves a test or a redo: the timer stops, the answer box closes and the settings open again.
+void endLevelAnswering(WindowContext& window);

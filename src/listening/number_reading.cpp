@@ -1,14 +1,15 @@
 #include "listening/number_reading.h"
 
 #include <array>
+#include <string_view>
 #include <vector>
 
 namespace {
 
 // One spoken syllable in both writings.
 struct Syllable {
-    const char* chinese;
-    const char* pinyin;
+    std::string_view chinese;
+    std::string_view pinyin;
 };
 
 constexpr std::array<Syllable, 10> kDigits{{{"零", "ling2"},
@@ -53,16 +54,18 @@ int digitAt(std::int32_t number, int place) {
 
 // The word said for a non-zero digit at `place`, none for the 1 of a leading 十; `leading` when
 // it is the number's first digit.
-const Syllable* digitWord(int digit, int place, bool leading) {
+const Syllable* digitWord(int digit, int place, bool leading, LeadingTwo two) {
     const bool followedByBaiQianOrWan = place % kPlacesPerGroup >= 2 || place == kTenThousandPlace;
-    if (leading && digit == 2 && followedByBaiQianOrWan) return &kLeadingTwo;
+    if (leading && digit == 2 && followedByBaiQianOrWan && two == LeadingTwo::Liang) {
+        return &kLeadingTwo;
+    }
     const bool leadingTen = leading && digit == 1 && place % kPlacesPerGroup == 1;
     if (leadingTen) return nullptr;
     return &kDigits[static_cast<std::size_t>(digit)];
 }
 
 // The syllables of a number in 0 .. kLargestReadNumber, from its highest place down.
-std::vector<Syllable> syllablesOf(std::int32_t number) {
+std::vector<Syllable> syllablesOf(std::int32_t number, LeadingTwo two) {
     if (number == 0) return {kDigits[0]};
     std::vector<Syllable> spoken;
     bool zerosPending = false;
@@ -74,7 +77,8 @@ std::vector<Syllable> syllablesOf(std::int32_t number) {
             if (zerosPending) spoken.push_back(kDigits[0]);
             zerosPending = false;
             const bool leading = spoken.empty();
-            if (const Syllable* word = digitWord(digit, place, leading)) spoken.push_back(*word);
+            if (const Syllable* word = digitWord(digit, place, leading, two))
+                spoken.push_back(*word);
             if (const Syllable* unit = unitOfPlace(place)) spoken.push_back(*unit);
         }
         if (place == kTenThousandPlace && !spoken.empty()) {
@@ -86,24 +90,42 @@ std::vector<Syllable> syllablesOf(std::int32_t number) {
     return spoken;
 }
 
+// True for the place words 十, 百, 千 and 万.
+bool isPlaceWord(const Syllable& syllable) {
+    return syllable.pinyin == kTen.pinyin || syllable.pinyin == kHundred.pinyin ||
+           syllable.pinyin == kThousand.pinyin || syllable.pinyin == kTenThousand.pinyin;
+}
+
+// The pinyin of the syllable at `index`: 一 before a place word takes the second tone before
+// the fourth tone of 万 and the fourth tone before the others.
+std::string pinyinAt(const std::vector<Syllable>& syllables, std::size_t index) {
+    const Syllable& syllable = syllables[index];
+    if (syllable.pinyin != kDigits[1].pinyin || index + 1 == syllables.size() ||
+        !isPlaceWord(syllables[index + 1])) {
+        return std::string(syllable.pinyin);
+    }
+    return syllables[index + 1].pinyin == kTenThousand.pinyin ? "yi2" : "yi4";
+}
+
 // True for the numbers a reading covers.
 bool isReadable(std::int32_t number) { return number >= 0 && number <= kLargestReadNumber; }
 
 }  // namespace
 
-std::string chineseReading(std::int32_t number) {
+std::string chineseReading(std::int32_t number, LeadingTwo two) {
     if (!isReadable(number)) return {};
     std::string text;
-    for (const Syllable& syllable : syllablesOf(number)) text += syllable.chinese;
+    for (const Syllable& syllable : syllablesOf(number, two)) text += syllable.chinese;
     return text;
 }
 
-std::string pinyinReading(std::int32_t number) {
+std::string pinyinReading(std::int32_t number, LeadingTwo two) {
     if (!isReadable(number)) return {};
+    const std::vector<Syllable> syllables = syllablesOf(number, two);
     std::string text;
-    for (const Syllable& syllable : syllablesOf(number)) {
+    for (std::size_t index = 0; index < syllables.size(); ++index) {
         if (!text.empty()) text += ' ';
-        text += syllable.pinyin;
+        text += pinyinAt(syllables, index);
     }
     return text;
 }

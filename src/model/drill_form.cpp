@@ -68,6 +68,8 @@ DrillForm::DrillForm() {
     roomButton(Command4, "Command4", 120, 720, 1320, 495, "只加");
     roomButton(Command5, "Command5", 1560, 720, 1320, 495, "看数");
     roomButton(Command1, "Command1", 7680, 720, 1800, 495, "开  始");
+    roomButton(Command8, "Command8", 3000, 720, 1320, 495, "两百");
+    Command8.visible = false;
 
     place(Label1, "Label1", ElementKind::Label, kWindow, 120, 1440, 9360, 2160);
     Label1.font = kFlashFont;
@@ -114,8 +116,8 @@ DrillForm::DrillForm() {
 
     addLevelTestElements();
 
-    elements_ = {&drill,   &Label10, &Combo2,   &Label11,  &Combo3,   &Label12, &Combo4,
-                 &Label13, &Combo5,  &Command4, &Command5, &Command1, &Label1,  &Label7};
+    elements_ = {&drill,  &Label10,  &Combo2,   &Label11,  &Combo3,   &Label12, &Combo4, &Label13,
+                 &Combo5, &Command4, &Command5, &Command1, &Command8, &Label1,  &Label7};
     for (Element& rod : Picture) elements_.push_back(&rod);
     for (Element* element : {&Text1, &Command2, &Command3, &Label2, &Label9, &List1, &Timer1}) {
         elements_.push_back(element);
@@ -123,7 +125,8 @@ DrillForm::DrillForm() {
     designBeadDrill();
     for (Element* element : beadDrillElements()) elements_.push_back(element);
     for (Element* element : {&BeadCheck, &BeadTimer}) elements_.push_back(element);
-    for (Element* element : {&Label14, &Combo7, &Label15, &Combo8, &Label16, &Command6}) {
+    for (Element* element :
+         {&Label14, &Combo7, &Label15, &Combo8, &Label16, &Command6, &Command7}) {
         elements_.push_back(element);
     }
     for (Element& step : Label5) elements_.push_back(&step);
@@ -139,6 +142,8 @@ void DrillForm::addLevelTestElements() {
     roomLabel(Label16, "Label16", 4200, 180, 3360, 300, "本练习只用整数");
     Label16.foreColor = kNightBlue;
     roomButton(Command6, "Command6", 5520, 720, 1920, 495, "打印试卷…");
+    roomButton(Command7, "Command7", 3360, 3120, 1560, 495, "重做错题");
+    Command7.enabled = false;
     for (int i = 0; i < 10; ++i) {
         Element& step = Label5[static_cast<std::size_t>(i)];
         roomLabel(step, ("Label5(" + std::to_string(i) + ")").c_str(), 120 + i * 480, 720, 480, 495,
@@ -161,8 +166,8 @@ void DrillForm::addLevelTestElements() {
     List2.foreColor = kBlack;
     place(Timer2, "Timer2", ElementKind::Timer, kWindow, 0, 0, 0, 0);
     Timer2.enabled = false;
-    for (Element* element :
-         {&Label14, &Combo7, &Label15, &Combo8, &Label16, &Command6, &Label4, &Label17, &List2}) {
+    for (Element* element : {&Label14, &Combo7, &Label15, &Combo8, &Label16, &Command6, &Command7,
+                             &Label4, &Label17, &List2}) {
         element->visible = false;
     }
     for (Element& step : Label5) step.visible = false;

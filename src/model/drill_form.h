@@ -20,9 +20,9 @@ struct DrillForm : KeyboardFocus {
 
     Element drill;  // the window itself; its visible flag says whether the room is open
 
-    // Settings: captions and lists.
+    // Settings: captions and lists; Command8 ("两百" / "二百") on the listening drill only.
     Element Label10, Combo2, Label11, Combo3, Label12, Combo4, Label13, Combo5;
-    Element Command4, Command5, Command1;
+    Element Command4, Command5, Command1, Command8;
 
     // The flashed number, or the same number as beads on five rods with a minus before them.
     Element Label1, Label7;
@@ -53,9 +53,9 @@ struct DrillForm : KeyboardFocus {
     // The elements of the bead drill, the board's parts in the order they are drawn.
     std::vector<Element*> beadDrillElements();
     // The level test: level and minutes per item, the note on whole numbers, printing a paper,
-    // the path of the ten levels, the time left, the item and question, the question itself,
-    // and the second timer.
-    Element Label14, Combo7, Label15, Combo8, Label16, Command6;
+    // redoing the questions of level tests answered wrong, the path of the ten levels, the time
+    // left, the item and question, the question itself, and the second timer.
+    Element Label14, Combo7, Label15, Combo8, Label16, Command6, Command7;
     std::array<Element, 10> Label5;  // Label5(0) 十级 .. Label5(9) 一级
     Element Label4, Label17, List2, Timer2;
 

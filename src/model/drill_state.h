@@ -38,7 +38,18 @@ struct LevelTestState {
     int secondsLeft = 0;
     int rightInItem = 0;
     std::vector<int> rightPerItem;
+    // The answers typed in each item so far, in the order asked; "" for one left empty.
+    std::vector<std::vector<std::string>> typedPerItem;
     LocalDateTime start;
+};
+
+// "重做错题" on the level test: the book's level questions asked again one at a time.
+struct LevelRedoState {
+    bool running = false;
+    std::vector<std::string> questions;  // as written: "325-67+12", "12×3"
+    std::vector<std::string> answers;    // the right answer of each
+    int question = 0;                    // the question on show, from 0
+    int right = 0;
 };
 
 struct DrillState {
@@ -64,4 +75,5 @@ struct DrillState {
 
     BeadDrillState beads;
     LevelTestState levelTest;
+    LevelRedoState levelRedo;
 };

@@ -63,11 +63,14 @@ struct LearnerSummary {
 
 // A question of the wrong-question book: answered wrong in an exam, or needing more than
 // one try in practice (its wrong tries are the question's practice attempts).
+// A question of a level test is written whole in the question's first term ("325-67+12",
+// "12×3"), with no operator and its result the blank; `level` is then the test's level.
 struct WrongQuestion {
     std::string date;
     std::string mode;
     StoredQuestion question;
     bool exam = true;
+    int level = -1;  // 0 = 十级 .. 9 = 一级 for a question of a level test, else -1
 };
 
 // One chain of a drill in the practice room, as answered or stopped.
@@ -90,6 +93,17 @@ struct StoredDrill {
     int wrongClicks = 0;     // the bead drill's wrong bead moves in the question
 };
 
+// One question of a level test as answered.
+struct StoredLevelQuestion {
+    int item = 0;             // 0 加减算, 1 乘算
+    int number = 0;           // from 1 in its item
+    std::string question;     // as written: "325-67+12", "12×3"
+    std::string typedAnswer;  // empty when left unanswered
+    std::string rightAnswer;
+    bool right = false;
+    bool operator==(const StoredLevelQuestion&) const = default;
+};
+
 // One level test, stored when its last item ends.
 struct StoredLevelTest {
     std::string learner;
@@ -99,6 +113,7 @@ struct StoredLevelTest {
     int minutesPerItem = 0;
     std::vector<int> rightPerItem;  // 加减算 first, then 乘算 from 六级
     bool passed = false;
+    std::vector<StoredLevelQuestion> questions;  // every question, item by item
 };
 
 // A run as it happens: what is closed so far and the wrong entries of the open question.

@@ -32,10 +32,12 @@ class HistoryStore {
     virtual std::vector<StoredLevelTest> levelTests(const std::string& learner) = 0;
     // The runs of one learner, newest first, without their questions.
     virtual std::vector<StoredRun> runsOf(const std::string& learner) = 0;
-    // The learner's wrong-question book: exam questions answered wrong and practice questions
-    // that needed more than one try, newest run first, without those taken out of it.
+    // The learner's wrong-question book: exam questions answered wrong, practice questions
+    // that needed more than one try and level test questions answered wrong or left open,
+    // newest run or test first, without those taken out of it.
     virtual std::vector<WrongQuestion> wrongQuestionsOf(const std::string& learner) = 0;
-    // Takes every entry of `question` (the same terms and blank) out of the learner's book.
+    // Takes every entry of `question` (the same terms and blank) out of the learner's book; a
+    // level test's question (no operator) by its text and right answer.
     virtual StoreOutcome takeOutOfBook(const std::string& learner,
                                        const StoredQuestion& question) = 0;
     // Every stored run in the order stored, without their questions.

@@ -25,7 +25,9 @@
 #include "input/digit_entry.h"
 #include "input/keyboard.h"
 #include "input/keypad.h"
+#include "levels/level_redo.h"
 #include "levels/level_test.h"
+#include "listening/drill/listening_settings.h"
 #include "room/practice_room.h"
 #include "room/room_buttons.h"
 #include "sound/sound_button.h"
@@ -108,6 +110,7 @@ const std::map<std::string, Handler>& drillHandlers() {
         {"drill.Combo6", beadGroupChosen},        {"drill.Combo7", levelSettingChanged},
         {"drill.Combo8", levelSettingChanged},    {"drill.Timer2", drill_Timer2_Timer},
         {"drill.Command6", drill_Command6_Click}, {"drill.BeadTimer", drill_BeadTimer_Timer},
+        {"drill.Command7", drill_Command7_Click}, {"drill.Command8", drill_Command8_Click},
     };
     return handlers;
 }

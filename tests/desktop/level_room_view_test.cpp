@@ -16,9 +16,9 @@ constexpr char kLearner[] = "豆 豆";
 struct LevelRoomView : ::testing::Test {
     LevelRoomView() {
         trainer.history.open(openHistoryFile(historyFileIn(folder.path().toStdString())).store);
-        trainer.history.storeLevelTest({kLearner, "2026-12-01", "09:00:00", 0, 10, {9}, true});
-        trainer.history.storeLevelTest({kLearner, "2026-12-03", "09:00:00", 1, 10, {6}, false});
-        trainer.history.storeLevelTest({kLearner, "2026-12-05", "09:00:00", 1, 10, {8}, true});
+        trainer.history.storeLevelTest({kLearner, "2026-12-01", "09:00:00", 0, 10, {9}, true, {}});
+        trainer.history.storeLevelTest({kLearner, "2026-12-03", "09:00:00", 1, 10, {6}, false, {}});
+        trainer.history.storeLevelTest({kLearner, "2026-12-05", "09:00:00", 1, 10, {8}, true, {}});
     }
 
     void send(EventKind kind, const std::string& name, int value, const std::string& text) {

@@ -8,6 +8,7 @@
 
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <random>
@@ -34,30 +35,43 @@ std::vector<Rows> groupsOf(const Rows& lines) {
     return groups;
 }
 
-// The page and row where `row` first stands, searching from page `from`.
-std::size_t pageHolding(const std::vector<Rows>& pages, const std::string& row, std::size_t from) {
+// The page where the row `text` first stands, searching from page `from`.
+std::size_t pageHolding(const std::vector<std::vector<PlacedRow>>& pages, const std::string& text,
+                        std::size_t from) {
     for (std::size_t page = from; page < pages.size(); ++page) {
-        if (std::find(pages[page].begin(), pages[page].end(), row) != pages[page].end()) {
-            return page;
+        for (const PlacedRow& row : pages[page]) {
+            if (row.text == text) return page;
         }
     }
     return pages.size();
 }
 
-TEST(SheetPages, GroupsStayTogetherAndTheAnswerSheetStartsAPage) {
+// A sheet laid out in millimetres on a page of `pageHeight` inside its margins.
+SheetMetrics millimetres(double pageHeight, int cellsPerRow = 80) {
+    return {pageHeight, 7.5, kAnswerRowMillimetres, cellsPerRow, 1.8};
+}
+
+TEST(SheetPages, GroupsStayTogetherRowsFitAndAnswersHaveRoomToWrite) {
     std::mt19937 random(3);
     for (int round = 0; round < 300; ++round) {
         const int level = static_cast<int>(random() % kLevelCount);
         const Rows lines = levelPaperSheet(levelPaper(level, random()), 10);
-        const int rowsPerPage = 8 + static_cast<int>(random() % 70);
-        const auto pages = sheetPages(lines, rowsPerPage, 80);
+        const double pageHeight = 60.0 + static_cast<double>(random() % 500);
+        const SheetMetrics metrics = millimetres(pageHeight);
+        const auto pages = sheetPages(lines, metrics);
         Rows written;
-        for (const Rows& page : pages) {
-            ASSERT_FALSE(page.empty());
-            ASSERT_LE(page.size(), static_cast<std::size_t>(rowsPerPage));
-            EXPECT_FALSE(page.front().empty()) << "a page starts with an empty row";
-            for (const std::string& row : page) {
-                if (!row.empty()) written.push_back(row);
+        for (std::size_t page = 0; page < pages.size(); ++page) {
+            ASSERT_FALSE(pages[page].empty());
+            EXPECT_EQ(pages[page].front().top, 0) << "a page starts at its top margin";
+            double bottom = 0;
+            for (const PlacedRow& row : pages[page]) {
+                EXPECT_GE(row.top, bottom - 1e-9) << "rows never overlap";
+                EXPECT_LE(row.top + row.height, pageHeight + 1e-9) << "inside the margins";
+                if (row.text.find("____") != std::string::npos) {
+                    EXPECT_GE(row.height, kAnswerRowMillimetres) << row.text;
+                }
+                bottom = row.top + row.height;
+                written.push_back(row.text);
             }
         }
         Rows expected;
@@ -73,25 +87,49 @@ TEST(SheetPages, GroupsStayTogetherAndTheAnswerSheetStartsAPage) {
             const std::size_t page = pageHolding(pages, group.front(), searchFrom);
             ASSERT_LT(page, pages.size());
             if (group.front() == lines[answerTitle]) {
-                EXPECT_EQ(pages[page].front(), group.front()) << "answers on a page of their own";
+                EXPECT_EQ(pages[page].front().text, group.front())
+                    << "answers on a page of their own";
             }
-            if (group.size() <= static_cast<std::size_t>(rowsPerPage)) {
+            double groupHeight = 0;
+            for (const std::string& line : group) {
+                groupHeight +=
+                    line.find("____") != std::string::npos ? metrics.answerRow : metrics.textRow;
+            }
+            if (groupHeight <= pageHeight) {
                 EXPECT_EQ(pageHolding(pages, group.back(), page), page)
-                    << "a group split at " << rowsPerPage << " rows: " << group.front();
+                    << "a group split on a page of " << pageHeight << " mm: " << group.front();
             }
             searchFrom = page;
         }
     }
 }
 
+TEST(SheetPages, APaperOnOnePageFillsItAndTheAnswerSheetIsLeftAsItIs) {
+    for (int level = 0; level < kLevelCount; ++level) {
+        const Rows lines = levelPaperSheet(levelPaper(level, 7), 10);
+        const auto pages = sheetPages(lines, millimetres(267));
+        ASSERT_GE(pages.size(), 2u);
+        const PlacedRow& last = pages.front().back();
+        EXPECT_GE(last.top + last.height, 267 * 0.75) << "level " << level << " on a quarter page";
+        const PlacedRow& answers = pages.back().back();
+        EXPECT_LT(answers.top + answers.height, 267 * 0.75);
+    }
+}
+
 TEST(SheetPages, LongLinesAreWrappedAndAnOverlongGroupFillsPages) {
     const Rows lines{"title", "", std::string(30, '7'), "a", "b", "c", "d", "e", "\f", "answers"};
-    const auto pages = sheetPages(lines, 4, 10);
+    const auto pages = sheetPages(lines, {4.0, 1.0, 1.0, 10, 1.0});
     ASSERT_EQ(pages.size(), 4u);
-    EXPECT_EQ(pages[0], (Rows{"title", "", "7777777777", "7777777777"}));
-    EXPECT_EQ(pages[1], (Rows{"7777777777", "a", "b", "c"}));
-    EXPECT_EQ(pages[2], (Rows{"d", "e"}));
-    EXPECT_EQ(pages[3], (Rows{"answers"}));
+    const auto texts = [&](std::size_t page) {
+        Rows shown;
+        for (const PlacedRow& row : pages[page]) shown.push_back(row.text);
+        return shown;
+    };
+    EXPECT_EQ(texts(0), (Rows{"title", "7777777777", "7777777777"}));
+    EXPECT_EQ(pages[0][1].top, 1.5) << "half a row between groups";
+    EXPECT_EQ(texts(1), (Rows{"7777777777", "a", "b", "c"}));
+    EXPECT_EQ(texts(2), (Rows{"d", "e"}));
+    EXPECT_EQ(texts(3), (Rows{"answers"}));
 }
 
 // The pages of a PDF file as text.
@@ -132,6 +170,36 @@ TEST(SheetPrinter, APrintedSeventhLevelPaperHasItsAnswersOnTheNextPage) {
     for (const SumQuestion& sum : paper.additionItem) {
         EXPECT_TRUE(pages[1].contains(QString::number(sum.answer))) << sum.answer;
     }
+
+    // Every word inside margins of 15 mm, in type of 14 points or more, the questions reaching
+    // down the page.
+    QProcess boxes;
+    boxes.start("pdftotext", {"-bbox", pdf, "-"});
+    ASSERT_TRUE(boxes.waitForFinished(30000));
+    const QString html = QString::fromUtf8(boxes.readAllStandardOutput());
+    const QRegularExpression pageSize(R"re(<page width="([\d.]+)" height="([\d.]+)")re");
+    const auto size = pageSize.match(html);
+    ASSERT_TRUE(size.hasMatch());
+    const double width = size.captured(1).toDouble(), height = size.captured(2).toDouble();
+    const double margin = 15 / 25.4 * 72 - 0.5;
+    const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">)re");
+    double lowest = 0;
+    int words = 0;
+    const QString firstPage = html.left(html.indexOf("</page>"));
+    for (auto match = word.globalMatch(firstPage); match.hasNext(); ++words) {
+        const auto box = match.next();
+        const double left = box.captured(1).toDouble(), top = box.captured(2).toDouble();
+        const double right = box.captured(3).toDouble(), bottom = box.captured(4).toDouble();
+        EXPECT_GE(left, margin);
+        EXPECT_GE(top, margin);
+        EXPECT_LE(right, width - margin);
+        EXPECT_LE(bottom, height - margin);
+        EXPECT_GE(bottom - top, 14.0) << "type of 14 points or more";
+        lowest = std::max(lowest, bottom);
+    }
+    EXPECT_GT(words, 30);
+    EXPECT_GT(lowest, height * 0.75) << "the questions fill the page";
 }
 
 }  // namespace

@@ -218,9 +218,9 @@ TEST_F(HistoryFolder, LevelTestsReadBackPerLearnerAndAnOlderFileGainsTheirTable)
     }
     auto store = openStore();
     EXPECT_EQ(answerOf("PRAGMA user_version"), kHistorySchemaVersion);
-    const StoredLevelTest tenth{"豆 豆", "2026-12-08", "09:05:00", 0, 10, {9}, true};
-    const StoredLevelTest sixth{"小明", "2026-12-09", "10:00:00", 4, 5, {8, 7}, false};
-    const StoredLevelTest ninth{"豆 豆", "2026-12-10", "11:30:00", 1, 15, {0}, false};
+    const StoredLevelTest tenth{"豆 豆", "2026-12-08", "09:05:00", 0, 10, {9}, true, {}};
+    const StoredLevelTest sixth{"小明", "2026-12-09", "10:00:00", 4, 5, {8, 7}, false, {}};
+    const StoredLevelTest ninth{"豆 豆", "2026-12-10", "11:30:00", 1, 15, {0}, false, {}};
     for (const StoredLevelTest& test : {tenth, sixth, ninth}) {
         EXPECT_EQ(store->storeLevelTest(test), StoreOutcome::Stored);
     }

@@ -192,12 +192,29 @@ TEST(HistoryViews, EveryTextOfACalendarDayStandsOutAtLeastFourAndAHalfToOne) {
 
 }  // namespace
 
-TEST(HistoryViews, LevelTestsAreListedNewestFirstWithEachItemsResult) {
+TEST(HistoryViews, LevelTestsAreTabledNewestFirstWithEachItemAsRightOutOfTen) {
     const std::vector<StoredLevelTest> tests = {
-        {"豆 豆", "2026-12-01", "09:05:30", 0, 10, {9}, true},
-        {"豆 豆", "2026-12-08", "16:40:00", 4, 5, {8, 7}, false}};
-    EXPECT_EQ(levelTestLines(tests),
-              (std::vector<std::string>{"2026-12-08 16:40  六级  加减8 乘7  未通过",
-                                        "2026-12-01 09:05  十级  加减9  通过"}));
-    EXPECT_TRUE(levelTestLines({}).empty());
+        {"豆 豆", "2026-12-01", "09:05:30", 0, 10, {9}, true, {}},
+        {"豆 豆", "2026-12-08", "16:40:00", 4, 5, {8, 10}, false, {}}};
+    EXPECT_EQ(levelTestRows(tests),
+              (std::vector<LevelTestRow>{{"2026-12-08 16:40", "六级", "8/10", "10/10", "未通过"},
+                                         {"2026-12-01 09:05", "十级", "9/10", "", "通过"}}));
+    EXPECT_TRUE(levelTestRows({}).empty());
+}
+
+TEST(HistoryViews, TheBookMarksALevelTestsQuestionWithItsLevelAndShowsItWhole) {
+    StoredQuestion sum;
+    sum.firstTerm = "325-67+12";
+    sum.blankPosition = 1;
+    sum.typedAnswer = "25";
+    sum.rightAnswer = "270";
+    StoredQuestion product = sum;
+    product.firstTerm = "12×3";
+    product.typedAnswer.clear();
+    product.rightAnswer = "36";
+    EXPECT_EQ(
+        wrongQuestionBook({{"2026-12-08", "", sum, true, 0}, {"2026-12-08", "", product, true, 4}}),
+        (std::vector<std::string>{
+            "2026-12-08  等级考试 十级  325-67+12=(  )  你的答案：25  正确答案：270",
+            "2026-12-08  等级考试 六级  12×3=(  )  你的答案：未答  正确答案：36"}));
 }

@@ -9,6 +9,7 @@
 #include "history/history_views.h"
 #include "history/learner_names.h"
 #include "history/redo_run.h"
+#include "history/sqlite/history_schema.h"
 
 namespace {
 
@@ -97,6 +98,50 @@ TEST_F(HistoryFolder, AFileOfTheFirstSchemaGainsTheBookMarkAndKeepsItsRuns) {
               StoreOutcome::Stored);
     EXPECT_TRUE(store->wrongQuestionsOf("a").empty());
     EXPECT_EQ(store->allRuns().size(), 1u);
+}
+
+TEST_F(HistoryFolder, ALevelTestsWrongQuestionsJoinTheBookNewestFirstUntilRedoneRight) {
+    {
+        // A file of the fifth schema with a level test already kept gains the questions' table.
+        sqlite3* database = nullptr;
+        ASSERT_EQ(sqlite3_open(path.c_str(), &database), SQLITE_OK);
+        ASSERT_EQ(migrateHistorySchema(database, 5), MigrationResult::Current);
+        ASSERT_EQ(sqlite3_exec(database,
+                               "INSERT INTO level_tests VALUES (1, 'a', '2026-12-01', "
+                               "'08:00:00', 0, 10, 10, NULL, 1)",
+                               nullptr, nullptr, nullptr),
+                  SQLITE_OK);
+        sqlite3_close(database);
+    }
+    auto store = openStore();
+    EXPECT_EQ(answerOf("PRAGMA user_version"), kHistorySchemaVersion);
+    EXPECT_EQ(store->levelTests("a").size(), 1u);
+
+    store->storeRun(sampleRun("a", "2026-12-08", 3));  // question 0 wrong, at 2026-12-08
+    StoredLevelTest test{"a", "2026-12-09", "10:00:00", 4, 10, {9, 8}, true, {}};
+    test.questions = {{0, 1, "20+5+2", "27", "27", true},
+                      {0, 2, "9-4", "", "5", false},
+                      {1, 1, "12×3", "35", "36", false}};
+    EXPECT_EQ(store->storeLevelTest(test), StoreOutcome::Stored);
+    test.learner = "b";
+    store->storeLevelTest(test);
+    EXPECT_EQ(answerOf("SELECT count(*) FROM level_questions"), 6);
+
+    std::vector<WrongQuestion> book = store->wrongQuestionsOf("a");
+    ASSERT_EQ(book.size(), 3u);
+    EXPECT_EQ(book[0].level, 4);
+    EXPECT_EQ(askedQuestion(book[0].question), "9-4=(  )");
+    EXPECT_EQ(book[0].question.typedAnswer, "");
+    EXPECT_EQ(askedQuestion(book[1].question), "12×3=(  )");
+    EXPECT_EQ(book[1].question.typedAnswer, "35");
+    EXPECT_EQ(book[2].level, -1) << "the older run comes after the newer test";
+    EXPECT_EQ(questionsToRedo(book).size(), 1u) << "the main window redoes only its own";
+
+    EXPECT_EQ(store->takeOutOfBook("a", book[1].question), StoreOutcome::Stored);
+    book = store->wrongQuestionsOf("a");
+    ASSERT_EQ(book.size(), 2u);
+    EXPECT_EQ(book[0].question.firstTerm, "9-4");
+    EXPECT_EQ(store->wrongQuestionsOf("b").size(), 2u) << "another learner's book is untouched";
 }
 
 TEST(LearnerNames, ANameOfBlanksIsKeptAsTheDefaultLearner) {

@@ -10,7 +10,7 @@
 namespace {
 
 StoredLevelTest test(int level, const std::string& date, bool passed) {
-    return {"豆 豆", date, "09:00:00", level, 10, {passed ? 9 : 3}, passed};
+    return {"豆 豆", date, "09:00:00", level, 10, {passed ? 9 : 3}, passed, {}};
 }
 
 TEST(LevelPath, FirstPassDatesAndTheNextLevel) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "levels/level_review.h"
 #include "levels/level_table.h"
 
 TEST(LevelQuestionText, ColumnSumIsRightAlignedWithRoomForTheSign) {
@@ -45,6 +46,62 @@ TEST(LevelQuestionText, EveryPaperLineReadsBackAsItsTerm) {
                                     std::to_string(question.second) + " =");
             }
         }
+    }
+}
+
+TEST(LevelReview, EveryWrittenQuestionShowsAgainAsAskedAndItsReviewNamesTheWrongOnes) {
+    for (int level = 0; level < kLevelCount; ++level) {
+        for (std::uint32_t seed = 0; seed < 50; ++seed) {
+            const LevelPaper paper = levelPaper(level, seed);
+            // Every other question answered right, the last of each item left open.
+            std::vector<std::vector<std::string>> typed(2);
+            for (std::size_t i = 0; i + 1 < paper.additionItem.size(); ++i) {
+                const std::int32_t answer = paper.additionItem[i].answer;
+                typed[0].push_back(std::to_string(i % 2 == 0 ? answer : answer + 1));
+            }
+            for (std::size_t i = 0; i + 1 < paper.multiplicationItem.size(); ++i) {
+                const std::int32_t answer = paper.multiplicationItem[i].answer;
+                typed[1].push_back(i % 2 == 0 ? std::to_string(answer) : "");
+            }
+            const auto results = levelQuestionResults(paper, typed);
+            ASSERT_EQ(results.size(), paper.additionItem.size() + paper.multiplicationItem.size());
+            std::size_t wrong = 0;
+            for (const StoredLevelQuestion& result : results) {
+                const auto index = static_cast<std::size_t>(result.number - 1);
+                const std::vector<std::string> asked = askedLevelQuestionLines(result.question);
+                if (result.item == 0) {
+                    EXPECT_EQ(asked, columnLines(paper.additionItem[index])) << result.question;
+                    EXPECT_EQ(result.rightAnswer, std::to_string(paper.additionItem[index].answer));
+                } else {
+                    EXPECT_EQ(asked, std::vector<std::string>{
+                                         productLine(paper.multiplicationItem[index])});
+                }
+                const bool last = index + 1 == (result.item == 0 ? paper.additionItem.size()
+                                                                 : paper.multiplicationItem.size());
+                EXPECT_EQ(result.right, index % 2 == 0 && !last) << result.question;
+                EXPECT_EQ(result.typedAnswer.empty(), last || (result.item == 1 && index % 2 == 1));
+                if (!result.right) ++wrong;
+            }
+            EXPECT_EQ(levelReviewLines(results).size(), wrong);
+        }
+    }
+}
+
+TEST(LevelReview, LinesSayTheItemTheNumberTheAnswerAndTheRightOne) {
+    const LevelPaper paper{4, {{{20, 5, 2}, 27}, {{9, -4}, 5}}, {{12, 3, 36}, {11, 11, 121}}};
+    const auto results = levelQuestionResults(paper, {{"25", "05"}, {"36"}});
+    EXPECT_EQ(results[0].question, "20+5+2");
+    EXPECT_EQ(results[1].question, "9-4");
+    EXPECT_EQ(results[2].question, "12×3");
+    EXPECT_EQ(levelReviewLines(results),
+              (std::vector<std::string>{"加减算 第1题 答25 应为27", "加减算 第2题 答05 应为5",
+                                        "乘算 第2题 未答 应为121"}));
+    EXPECT_EQ(answerDigits(" 0 5"), "5");
+    EXPECT_EQ(answerDigits(""), "");
+    EXPECT_EQ(answerDigits("1e3"), std::nullopt);
+    EXPECT_EQ(answerDigits("1234567890"), std::nullopt);
+    for (const char* text : {"", "-5+3", "5+", "5++3", "12×", "×3", "abc", "1234567890+1"}) {
+        EXPECT_TRUE(askedLevelQuestionLines(text).empty()) << text;
     }
 }
 

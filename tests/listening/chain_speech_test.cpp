@@ -16,7 +16,7 @@ TEST(ChainSpeech, ReadsTheFirstTermThenEachSignedTermThenEquals) {
                                            {"减六十七", "jian3 liu4 shi2 qi1"},
                                            {"加十二", "jia1 shi2 er4"},
                                            {"加零", "jia1 ling2"},
-                                           {"减一千四百零八", "jian3 yi1 qian1 si4 bai3 ling2 ba1"},
+                                           {"减一千四百零八", "jian3 yi4 qian1 si4 bai3 ling2 ba1"},
                                            {"等于", "deng3 yu2"}};
     EXPECT_EQ(chainSpeech(chain), expected);
 }

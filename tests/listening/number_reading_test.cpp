@@ -51,9 +51,10 @@ std::int64_t parseChinese(std::string_view reading) {
 // The reading in characters that tone-numbered pinyin spells, "?" for an unknown syllable.
 std::string pinyinToChinese(std::string_view pinyin) {
     static const std::map<std::string_view, std::string_view> syllables{
-        {"ling2", "零"}, {"yi1", "一"},  {"er4", "二"},  {"liang3", "两"}, {"san1", "三"},
-        {"si4", "四"},   {"wu3", "五"},  {"liu4", "六"}, {"qi1", "七"},    {"ba1", "八"},
-        {"jiu3", "九"},  {"shi2", "十"}, {"bai3", "百"}, {"qian1", "千"},  {"wan4", "万"}};
+        {"ling2", "零"},  {"yi1", "一"},  {"yi2", "一"},  {"yi4", "一"},  {"er4", "二"},
+        {"liang3", "两"}, {"san1", "三"}, {"si4", "四"},  {"wu3", "五"},  {"liu4", "六"},
+        {"qi1", "七"},    {"ba1", "八"},  {"jiu3", "九"}, {"shi2", "十"}, {"bai3", "百"},
+        {"qian1", "千"},  {"wan4", "万"}};
     std::string chinese;
     while (!pinyin.empty()) {
         const std::size_t end = std::min(pinyin.find(' '), pinyin.size());
@@ -88,6 +89,26 @@ void checkReading(std::int32_t number) {
     ASSERT_EQ(pinyinToChinese(pinyin), chinese) << reading();
     ASSERT_EQ(pinyin.find("  "), std::string::npos) << reading();
     ASSERT_NE(pinyin.back(), ' ') << reading();
+    // 一 takes the second tone before 万, the fourth before 十, 百 and 千, and stays yi1 else.
+    std::vector<std::string> syllables;
+    for (std::size_t at = 0; at <= pinyin.size();) {
+        const std::size_t end = std::min(pinyin.find(' ', at), pinyin.size());
+        syllables.push_back(pinyin.substr(at, end - at));
+        at = end + 1;
+    }
+    for (std::size_t at = 0; at < syllables.size(); ++at) {
+        if (syllables[at].rfind("yi", 0) != 0) continue;
+        const std::string next = at + 1 < syllables.size() ? syllables[at + 1] : "";
+        const char* tone = next == "wan4"                                        ? "yi2"
+                           : next == "shi2" || next == "bai3" || next == "qian1" ? "yi4"
+                                                                                 : "yi1";
+        ASSERT_EQ(syllables[at], tone) << reading();
+    }
+    // Read with 二, the same number has no 两 and reads back the same.
+    const std::string withEr = chineseReading(number, LeadingTwo::Er);
+    ASSERT_EQ(withEr.find("两"), std::string::npos) << reading();
+    ASSERT_EQ(parseChinese(withEr), number) << withEr;
+    ASSERT_EQ(pinyinToChinese(pinyinReading(number, LeadingTwo::Er)), withEr) << withEr;
 
     const std::vector<std::string_view> characters = charactersOf(chinese);
     const std::string digits = std::to_string(number);
@@ -151,7 +172,18 @@ TEST(NumberReading, ReadsTheTableChildrenHear) {
 }
 
 TEST(NumberReading, SpellsTheSameReadingInTonedPinyin) {
-    EXPECT_EQ(pinyinReading(1408), "yi1 qian1 si4 bai3 ling2 ba1");
+    EXPECT_EQ(pinyinReading(1408), "yi4 qian1 si4 bai3 ling2 ba1");
+    EXPECT_EQ(pinyinReading(100), "yi4 bai3");
+    EXPECT_EQ(pinyinReading(10000), "yi2 wan4");
+    EXPECT_EQ(pinyinReading(1), "yi1");
+    EXPECT_EQ(pinyinReading(11), "shi2 yi1");
+    EXPECT_EQ(pinyinReading(110), "yi4 bai3 yi4 shi2");
+    EXPECT_EQ(pinyinReading(1001), "yi4 qian1 ling2 yi1");
+    EXPECT_EQ(pinyinReading(110'000), "shi2 yi2 wan4");
+    EXPECT_EQ(pinyinReading(11'111'111),
+              "yi4 qian1 yi4 bai3 yi4 shi2 yi2 wan4 yi4 qian1 yi4 bai3 yi4 shi2 yi1");
+    EXPECT_EQ(pinyinReading(2000, LeadingTwo::Er), "er4 qian1");
+    EXPECT_EQ(chineseReading(20'002, LeadingTwo::Er), "二万零二");
     EXPECT_EQ(pinyinReading(0), "ling2");
     EXPECT_EQ(pinyinReading(12), "shi2 er4");
     EXPECT_EQ(pinyinReading(222), "liang3 bai3 er4 shi2 er4");

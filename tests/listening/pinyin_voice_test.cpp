@@ -23,8 +23,8 @@ namespace {
 
 // Every word a chain is read with.
 const std::vector<std::string> kChainWords{
-    "ling2", "yi1",  "er4",  "liang3", "san1",  "si4",  "wu3",  "liu4",  "qi1",
-    "ba1",   "jiu3", "shi2", "bai3",   "qian1", "wan4", "jia1", "jian3", "deng3 yu2"};
+    "ling2", "yi1", "yi2",  "yi4",  "er4",  "liang3", "san1", "si4",  "wu3",   "liu4",
+    "qi1",   "ba1", "jiu3", "shi2", "bai3", "qian1",  "wan4", "jia1", "jian3", "deng3 yu2"};
 
 // True when every syllable of `pinyin` came out as one Mandarin syllable: one tone contour
 // ("55", "35", "214", "51") per syllable and no switch to another language's phonemes, which

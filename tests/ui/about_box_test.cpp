@@ -11,6 +11,7 @@
 #include <string>
 
 #include "support/loaded_trainer.h"
+#include "ui/main_menu.h"
 
 namespace {
 
@@ -84,6 +85,29 @@ TEST(AboutBoxHelpFile, TheHelpPageInstalledOrInTheBuildFolderOpensWithoutAMessag
         EXPECT_FALSE(trainer.window.help.loaded);
     }
     std::filesystem::remove_all(top);
+}
+
+TEST_F(AboutBox, TheShippedHelpPageNamesEveryItemOfTheMenuBarAndEveryDrillOfTheRoom) {
+    std::ifstream page(ABACUS_HELP_PAGE);
+    ASSERT_TRUE(page) << ABACUS_HELP_PAGE;
+    const std::string text((std::istreambuf_iterator<char>(page)),
+                           std::istreambuf_iterator<char>());
+    for (const MenuBarItem& entry : mainMenuBar(trainer.window)) {
+        const std::string menu = entry.menu.substr(0, entry.menu.find('('));
+        EXPECT_NE(text.find("“" + menu + "”"), std::string::npos) << entry.menu;
+        EXPECT_NE(text.find("“" + entry.item + "”"), std::string::npos) << entry.item;
+    }
+    for (const char* topic : {"练习室",    "预备",     "再看一遍",
+                              "只加",      "加减",     "看数",
+                              "看珠",      "两百",     "二百",
+                              "口诀",      "← →",      "Page Up",
+                              "Page Down", "Esc",      "十级",
+                              "一级",      "★",        "分钟/项",
+                              "打印试卷…", "重做错题", "加减算 第3题 答25 应为27",
+                              "清晰配色",  "放大",     "缩小",
+                              "PDF"}) {
+        EXPECT_NE(text.find(topic), std::string::npos) << topic;
+    }
 }
 
 TEST(AboutBoxHelpFile, TheShippedHelpPageIsChineseAndCoversWhatAParentNeeds) {

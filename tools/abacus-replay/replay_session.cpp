@@ -287,6 +287,15 @@ std::optional<std::vector<std::string>> ReplaySession::print(const std::string& 
         speechPrinted_ = spoken.size();
         return lines;
     }
+    if (what == "voice") {
+        const auto& spoken = services_.speech.spoken;
+        std::vector<std::string> lines{"voice " + std::to_string(spoken.size() - voicePrinted_)};
+        for (std::size_t i = voicePrinted_; i < spoken.size(); ++i) {
+            lines.push_back(oneLine(spoken[i].pinyin));
+        }
+        voicePrinted_ = spoken.size();
+        return lines;
+    }
     if (what == "history") return describeHistory(services_.history);
     if (what == "book") return describeBook(window_, services_.history);
     if (what == "table") return describeRunsTable(window_, services_.history);

@@ -54,6 +54,7 @@ class ReplaySession {
     std::string historyPath_;          // the file kept in, empty while none
     std::size_t soundsPrinted_ = 0;
     std::size_t speechPrinted_ = 0;
+    std::size_t voicePrinted_ = 0;
     std::size_t dialogsPrinted_ = 0;
     std::size_t windowsPrinted_ = 0;
 };

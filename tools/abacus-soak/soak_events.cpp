@@ -143,7 +143,7 @@ std::string anyMenuItem(const WindowContext& window, SoakRandom& random) {
 
 // Something done to the level test in the practice room: opening it, starting or stopping a
 // test, answering right, wrong or in letters, letting its seconds pass, changing its lists,
-// printing a paper.
+// printing a paper, redoing the wrong questions of the book.
 std::vector<SoakAction> levelTestActions(const WindowContext& window, SoakRandom& random) {
     constexpr long long kSecondBursts[] = {1, 1, 5, 60, 300, 900};
     constexpr const char* kLevelAnswers[] = {"", "0", "7", "15", "123", "2x", "999999999", "1 2"};
@@ -152,11 +152,13 @@ std::vector<SoakAction> levelTestActions(const WindowContext& window, SoakRandom
         random.below(40) == 0) {
         return {SoakAction::menu("等级考试…")};
     }
-    switch (random.below(8)) {
+    switch (random.below(9)) {
         case 0:
             return {SoakAction::click("drill.Command1")};
         case 1:
             return {SoakAction::tick("drill.Timer2", random.pick(kSecondBursts))};
+        case 7:
+            return {SoakAction::click("drill.Command7")};
         case 2:
             return {SoakAction::choose(
                 "drill.Combo7", static_cast<long long>(random.below(room.Combo7.items.size())))};

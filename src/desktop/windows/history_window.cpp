@@ -3,7 +3,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -99,14 +98,35 @@ QWidget* wrongQuestionsPage(const std::vector<WrongQuestion>& wrong, const RedoR
     return page;
 }
 
-// The third page: the level tests with their dates and results, newest first.
+// The third page: the level tests with their dates and results, newest first, under headers.
 QWidget* levelTestsPage(const std::vector<StoredLevelTest>& tests, QWidget* parent) {
-    auto* list = new QListWidget(parent);
-    for (const std::string& line : levelTestLines(tests)) {
-        list->addItem(QString::fromStdString(line));
+    if (tests.empty()) {
+        auto* page = new QWidget(parent);
+        auto* layout = new QVBoxLayout(page);
+        layout->addWidget(new QLabel(QString::fromUtf8(kNoLevelTests), page));
+        layout->addStretch();
+        return page;
     }
-    if (tests.empty()) list->addItem(QString::fromUtf8(kNoLevelTests));
-    return list;
+    const std::vector<LevelTestRow> rows = levelTestRows(tests);
+    auto* table = new QTableWidget(static_cast<int>(rows.size()), 5, parent);
+    QStringList headers;
+    for (const char* header : kLevelTestHeaders) headers << QString::fromUtf8(header);
+    table->setHorizontalHeaderLabels(headers);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->setVisible(false);
+    for (int index = 0; index < static_cast<int>(rows.size()); ++index) {
+        const LevelTestRow& row = rows[static_cast<std::size_t>(index)];
+        int column = 0;
+        for (const std::string* cell :
+             {&row.date, &row.level, &row.addition, &row.multiplication, &row.verdict}) {
+            auto* item = new QTableWidgetItem(QString::fromStdString(*cell));
+            if (column >= 2) item->setTextAlignment(Qt::AlignCenter);
+            table->setItem(index, column++, item);
+        }
+    }
+    table->resizeColumnsToContents();
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
 }
 
 // The table of the learner's drills, newest first.

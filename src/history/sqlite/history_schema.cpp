@@ -110,11 +110,26 @@ CREATE TABLE level_tests (
 CREATE INDEX level_tests_by_learner ON level_tests (learner, date, time);
 )";
 
-// Version 6: the class server. Every record gains an id made here, a UUID (the records kept
+// Version 6: every question of a level test with its answer, so that a teacher can review the
+// test and the questions answered wrong reach the wrong-question book.
+constexpr char kVersion6[] = R"(
+CREATE TABLE level_questions (
+    test_id INTEGER NOT NULL REFERENCES level_tests (id) ON DELETE CASCADE,
+    item INTEGER NOT NULL,
+    number INTEGER NOT NULL,
+    question TEXT NOT NULL,
+    typed_answer TEXT NOT NULL,
+    right_answer TEXT NOT NULL,
+    right INTEGER NOT NULL,
+    out_of_book INTEGER NOT NULL DEFAULT 0,
+    PRIMARY KEY (test_id, item, number)
+) WITHOUT ROWID;
+
+// Version 7: the class server. Every record gains an id made here, a UUID (the records kept
 // before get theirs now); while a class is joined, the transaction that stores a record also puts
 // it in the outbox, and a question taken out of the book goes there as a mark. The class's
 // connection line is kept in class_link; joined = 0 once left, while the outbox still empties.
-constexpr char kVersion6[] = R"(
+constexpr char kVersion7[] = R"(
 CREATE TABLE class_link (
     id INTEGER PRIMARY KEY CHECK (id = 1),
     connection TEXT NOT NULL,
@@ -193,7 +208,8 @@ END;
 )";
 
 // The step from version i to version i + 1 is kSteps[i].
-constexpr const char* kSteps[] = {kVersion1, kVersion2, kVersion3, kVersion4, kVersion5, kVersion6};
+constexpr const char* kSteps[] = {kVersion1, kVersion2, kVersion3, kVersion4,
+                                  kVersion5, kVersion6, kVersion7};
 constexpr int kStepCount = static_cast<int>(sizeof kSteps / sizeof kSteps[0]);
 
 // The result for a failed statement's code.

@@ -193,24 +193,43 @@ std::vector<StoredRun> SqliteHistoryStore::runsOf(const std::string& learner) {
 }
 
 std::vector<WrongQuestion> SqliteHistoryStore::wrongQuestionsOf(const std::string& learner) {
+    // The runs' questions and the level tests' wrong questions, newest first; a level question
+    // is written whole in the first term with the result as its blank.
     SqliteStatement query(
         database_,
-        "SELECT r.start_date, r.mode, q.first_term, q.operator, q.second_term, q.result_term, "
-        "q.blank_position, q.typed_answer, q.right_answer, q.right, q.attempts, r.exam "
-        "FROM questions q JOIN runs r ON r.id = q.run_id WHERE r.learner = ? AND "
+        "SELECT r.start_date AS day, r.mode, q.first_term, q.operator, q.second_term, "
+        "q.result_term, q.blank_position, q.typed_answer, q.right_answer, q.right, q.attempts, "
+        "r.exam, -1, r.start_time AS moment, 0 AS source, r.id AS owner, q.number AS position "
+        "FROM questions q JOIN runs r ON r.id = q.run_id WHERE r.learner = ?1 AND "
         "(q.right = 0 OR (r.exam = 0 AND q.attempts <> '')) AND q.out_of_book = 0 "
-        "ORDER BY r.start_date DESC, r.start_time DESC, r.id DESC, q.number");
+        "UNION ALL "
+        "SELECT t.date, '', q.question, '', '', '', 1, q.typed_answer, q.right_answer, q.right, "
+        "'', "
+        "1, t.level, t.time, 1, t.id, q.item * 100 + q.number "
+        "FROM level_questions q JOIN level_tests t ON t.id = q.test_id WHERE t.learner = ?1 AND "
+        "q.right = 0 AND q.out_of_book = 0 "
+        "ORDER BY day DESC, moment DESC, source DESC, owner DESC, position");
     query.bind(1, learner);
     std::vector<WrongQuestion> wrong;
     while (query.step() == SQLITE_ROW) {
-        wrong.push_back(
-            {query.text(0), query.text(1), questionFromRow(query, 2), query.number(11) != 0});
+        wrong.push_back({query.text(0), query.text(1), questionFromRow(query, 2),
+                         query.number(11) != 0, static_cast<int>(query.number(12))});
     }
     return wrong;
 }
 
 StoreOutcome SqliteHistoryStore::takeOutOfBook(const std::string& learner,
                                                const StoredQuestion& question) {
+    if (question.operatorSign.empty()) {
+        return inTransaction([&] {
+            SqliteStatement update(database_,
+                                   "UPDATE level_questions SET out_of_book = 1 WHERE test_id IN "
+                                   "(SELECT id FROM level_tests WHERE learner = ?1) AND "
+                                   "question = ?2 AND right_answer = ?3");
+            update.bind(1, learner).bind(2, question.firstTerm).bind(3, question.rightAnswer);
+            return update.run();
+        });
+    }
     return inTransaction([&] {
         SqliteStatement update(
             database_,
@@ -372,6 +391,24 @@ constexpr char kLevelTestColumns[] =
 
 }  // namespace
 
+bool SqliteHistoryStore::insertLevelQuestions(long long testId, const StoredLevelTest& test) {
+    SqliteStatement insert(database_,
+                           "INSERT INTO level_questions (test_id, item, number, question, "
+                           "typed_answer, right_answer, right) VALUES (?, ?, ?, ?, ?, ?, ?)");
+    for (const StoredLevelQuestion& question : test.questions) {
+        insert.reset()
+            .bind(1, testId)
+            .bind(2, static_cast<long long>(question.item))
+            .bind(3, static_cast<long long>(question.number))
+            .bind(4, question.question)
+            .bind(5, question.typedAnswer)
+            .bind(6, question.rightAnswer)
+            .bind(7, static_cast<long long>(question.right));
+        if (!insert.run()) return false;
+    }
+    return true;
+}
+
 StoreOutcome SqliteHistoryStore::storeLevelTest(const StoredLevelTest& test) {
     SqliteStatement insert(database_, std::string("INSERT INTO level_tests (") + kLevelTestColumns +
                                           ") VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
@@ -386,7 +423,7 @@ StoreOutcome SqliteHistoryStore::storeLevelTest(const StoredLevelTest& test) {
         if (test.rightPerItem.size() > 1) {
             insert.bind(7, static_cast<long long>(test.rightPerItem[1]));
         }
-        return insert.run();
+        return insert.run() && insertLevelQuestions(sqlite3_last_insert_rowid(database_), test);
     });
 }
 

@@ -39,6 +39,8 @@ class SqliteHistoryStore : public HistoryStore {
     template <typename Write>
     StoreOutcome inTransaction(Write write);
     bool insertQuestions(long long runId, const StoredRun& run);
+    // Every question of a level test, under the test numbered `testId`.
+    bool insertLevelQuestions(long long testId, const StoredLevelTest& test);
 
     sqlite3* database_;
     SqliteStatement begin_;

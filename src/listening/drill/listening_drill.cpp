@@ -2,6 +2,7 @@
 
 #include "flash/chain_set.h"
 #include "listening/drill/listening_set.h"
+#include "listening/drill/listening_settings.h"
 
 namespace {
 
@@ -12,13 +13,17 @@ class ListeningDrill final : public RoomDrill {
   public:
     DrillKind kind() const override { return DrillKind::Listening; }
     void show(WindowContext& window, bool on) const override {
+        showLeadingTwoSwitch(window, on);
         if (!on) return;
         window.drill.drill.setCaption(kListeningTitle);
         window.drill.Command5.enabled = false;
         listeningCanBeHeard(window);
     }
     void startOrStop(WindowContext& window) const override {
-        if (!window.drillState.setRunning && !listeningCanBeHeard(window)) return;
+        if (!window.drillState.setRunning) {
+            if (!listeningCanBeHeard(window)) return;
+            fitPaceToReadings(window);
+        }
         startOrStopChainSet(window);
     }
     void tick(WindowContext& window) const override { readNextText(window); }

@@ -5,13 +5,13 @@
 
 #include "flash/chain_set.h"
 #include "listening/chain_speech.h"
-#include "listening/speaking_rate.h"
+#include "listening/drill/listening_settings.h"
+#include "listening/drill/reading_pace.h"
 
 namespace {
 
 constexpr char kListen[] = "请听";
 constexpr char kNoAudioDevice[] = "没有找到声音设备，无法听算";
-constexpr int kPauseAfterReading = 150;
 constexpr double kMillisecondsPerSecond = 1000.0;
 
 // True from "预备" until the last text has been read.
@@ -28,7 +28,7 @@ void readNextText(WindowContext& window) {
         room.Timer1.enabled = false;
         return;
     }
-    const std::vector<SpokenText> texts = chainSpeech(drill.terms);
+    const std::vector<SpokenText> texts = chainSpeech(drill.terms, chosenLeadingTwo(room));
     const auto next = static_cast<std::size_t>(drill.shownTerm + 1);
     if (next >= texts.size()) {
         askForAnswer(window);
@@ -38,8 +38,9 @@ void readNextText(WindowContext& window) {
     drill.phase = ChainPhase::Showing;
     room.Label1.setCaption(kListen);
     const int period = periodMilliseconds(window);
-    const int reading = window.services.speech.speak(texts[next].chinese, texts[next].pinyin,
-                                                     speakingRate(period / kMillisecondsPerSecond));
+    const int reading = window.services.speech.speak(
+        texts[next].chinese, texts[next].pinyin,
+        readingPace(period / kMillisecondsPerSecond, drill.chainDigits).wordsPerMinute);
     const int slot = reading + kPauseAfterReading;
     const bool isTerm = next < drill.terms.size();
     room.Timer1.startTimer(isTerm ? std::max(period, slot) : slot);
