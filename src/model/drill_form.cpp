@@ -18,7 +18,7 @@ const FontSpec kControlFont{"宋体", 12};
 const FontSpec kAnswerFont{"宋体", 24, true};
 // A heavy sans-serif face whose digits and minus fill two thirds of the flash box.
 const FontSpec kFlashFont{"DejaVu Sans", 96, true};
-const FontSpec kMarkFont{"DejaVu Sans", 96, true};
+const FontSpec kMarkFont{"DejaVu Sans", 72, true};
 
 // A caption on the room's cream background.
 void roomLabel(Element& label, const char* name, int left, int top, int width, int height,
