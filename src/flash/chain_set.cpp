@@ -1,5 +1,6 @@
 #include "flash/chain_set.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -7,6 +8,7 @@
 #include "drill/room_drill.h"
 #include "drill/room_lines.h"
 #include "engine/text_number.h"
+#include "flash/flash_board.h"
 #include "flash/flash_chain.h"
 #include "history/stored_moment.h"
 #include "sound/play_clip.h"
@@ -18,6 +20,15 @@ constexpr char kStop[] = "停  止";
 constexpr char kReady[] = "预备";
 constexpr char kAskAnswer[] = "？";
 constexpr char kRightVerdict[] = "对了！";
+constexpr char kAnswerButton[] = "确定";
+constexpr char kFlashMinus[] = "−";
+constexpr char kNextButton[] = "下一题";
+constexpr char kRightMark[] = "√";
+constexpr char kWrongMark[] = "×";
+constexpr Rgb kRightColour{0, 150, 0};
+constexpr Rgb kWrongColour{192, 0, 0};
+// The chain with its total takes the flash box less room for the mark on either side.
+constexpr int kSmallestChainPoints = 14;
 constexpr char kDigitsOnlyHint[] = "请只填数字，例如 380";
 constexpr char kEmptyAnswerHint[] = "请先填上答案";
 constexpr char kTooLongHint[] = "答案最多九位数字";
@@ -44,31 +55,62 @@ bool beadsChosen(const WindowContext& window) {
     return window.drill.Command5.caption() == kAsBeads;
 }
 
-// Hides the number, the beads and the minus before them.
+// Hides the number, the beads, the minus before them and the mark of an answer.
 void blankDisplay(DrillForm& room) {
     room.Label1.setCaption("");
+    room.Label1.setFont(room.flashFont());
+    room.Label1.multiLine = false;
     room.Label7.visible = false;
-    for (Element& rod : room.Picture) rod.visible = false;
+    room.Label8.visible = false;
+    hideFlashBoard(room);
 }
 
-// Shows one term: as digits with its sign, or as beads on the rods with a red minus.
+// The largest size, from the flash font's down, at which `text` fits on one line of `width`
+// twips; the smallest size when none does, and the text then wraps.
+FontSpec fittingFont(const TextMetrics& metrics, FontSpec font, const std::string& text,
+                     int width) {
+    while (font.pointSize > kSmallestChainPoints && metrics.measure(font, text).width > width) {
+        font.pointSize = std::max<double>(kSmallestChainPoints, font.pointSize - 2);
+    }
+    return font;
+}
+
+// The answered chain: the whole chain with its total in the flash box, the large √ or × beside
+// it, "确定" become "下一题"; nothing moves on until it is pressed.
+void showAnsweredChain(WindowContext& window) {
+    DrillState& drill = window.drillState;
+    DrillForm& room = window.drill;
+    blankDisplay(room);
+    const std::string caption = chainText(drill.terms) + "=" + plainNumber(chainTotal(drill.terms));
+    const int width = room.Label1.width - 2 * room.Label8.width;
+    const FontSpec font = fittingFont(window.services.metrics, room.flashFont(), caption, width);
+    room.Label1.multiLine = window.services.metrics.measure(font, caption).width > width;
+    room.Label1.setFont(font);
+    room.Label1.setCaption(caption);
+    room.Label8.setCaption(drill.answeredRight ? kRightMark : kWrongMark);
+    room.Label8.foreColor = drill.answeredRight ? kRightColour : kWrongColour;
+    room.Label8.visible = true;
+    room.Timer1.enabled = false;
+    room.Text1.enabled = false;
+    if (!drill.setRunning) return;
+    drill.phase = ChainPhase::Paused;
+    room.Command3.enabled = !drill.seenAgain;
+    room.Command2.setCaption(kNextButton);
+    room.Command2.enabled = true;
+    room.moveFocus(room.Command2);
+}
+
+// Shows one term: as digits with a minus as clear as they are, or as beads on the board with a
+// red minus before it.
 void showTerm(WindowContext& window, std::int32_t term) {
     DrillForm& room = window.drill;
     blankDisplay(room);
-    if (!beadsChosen(window)) {
-        room.Label1.setCaption(plainNumber(term));
+    if (beadsChosen(window)) {
+        showTermOnBoard(window, term, window.drillState.chainDigits);
         return;
     }
-    const TrainingState& state = window.state;
-    const std::string family = state.beadLetter == "b" || state.beadLetter == "B" ? "B" : "A";
-    std::int32_t rest = term < 0 ? -term : term;
-    for (int place = 4; place >= 0; --place) {
-        Element& rod = room.Picture[static_cast<std::size_t>(place)];
-        rod.picture = family + state.beadStyle1 + std::to_string(rest % 10);
-        rod.visible = true;
-        rest /= 10;
-    }
-    room.Label7.visible = term < 0;
+    const std::string digits = plainNumber(term < 0 ? -term : term);
+    room.Label1.setCaption(term < 0 ? kFlashMinus + digits : digits);
 }
 
 // Shows "预备" and waits the ready span before the first number.
@@ -77,6 +119,7 @@ void presentReady(WindowContext& window) {
     blankDisplay(room);
     room.Label1.setCaption(kReady);
     room.Text1.enabled = false;
+    room.Command2.setCaption(kAnswerButton);
     room.Command2.enabled = false;
     room.Command3.enabled = false;
     window.drillState.phase = ChainPhase::Ready;
@@ -92,12 +135,14 @@ void startChain(WindowContext& window) {
     drill.terms = drawFlashChain(window.services.random, chosenDigits(window), chosenTerms(window),
                                  mixedChosen(window));
     drill.seenAgain = false;
+    drill.answered = false;
     drill.chainStart = window.services.clock.now();
     drill.chainDigits = chosenDigits(window);
     drill.chainSecondsPerNumber = room.Combo4.caption();
     drill.chainMix = room.Command4.caption();
     drill.chainView = room.Command5.caption();
     room.Text1.setCaption("");
+    room.Label2.setCaption("");
     room.Label9.setCaption("");
     presentReady(window);
 }
@@ -109,6 +154,10 @@ int periodMilliseconds(const WindowContext& window) {
 }
 
 void askForAnswer(WindowContext& window) {
+    if (window.drillState.answered) {
+        showAnsweredChain(window);
+        return;
+    }
     DrillForm& room = window.drill;
     blankDisplay(room);
     room.Label1.setCaption(kAskAnswer);
@@ -152,6 +201,7 @@ void endSet(WindowContext& window) {
     drill.phase = ChainPhase::Idle;
     room.Timer1.enabled = false;
     room.Text1.enabled = false;
+    room.Command2.setCaption(kAnswerButton);
     room.Command2.enabled = false;
     room.Command3.enabled = false;
     room.Command1.setCaption(kStart);
@@ -225,6 +275,10 @@ void flashNextSpan(WindowContext& window) {
 void answerChain(WindowContext& window) {
     DrillState& drill = window.drillState;
     DrillForm& room = window.drill;
+    if (drill.phase == ChainPhase::Paused) {
+        startChain(window);
+        return;
+    }
     if (drill.phase != ChainPhase::Answering) return;
     const char* hint = "";
     const std::optional<std::string> answer = typedDigits(room.Text1.caption(), hint);
@@ -241,19 +295,22 @@ void answerChain(WindowContext& window) {
                         "=" + total + " 答" + *answer + (right ? " √" : " ×"));
     if (right) ++drill.rightInSet;
     storeChain(window, *answer, right, false);
-    playClip(window, right ? kRightClip : kWrongClip);
-    if (drill.chainNumber < drill.chainsInSet) {
-        startChain(window);
-        return;
+    drill.answered = true;
+    drill.answeredRight = right;
+    const bool lastChain = drill.chainNumber >= drill.chainsInSet;
+    if (lastChain) {
+        writeSetSummary(window, "对" + std::to_string(drill.rightInSet) + "题");
+        endSet(window);
     }
-    writeSetSummary(window, "对" + std::to_string(drill.rightInSet) + "题");
-    endSet(window);
-    room.moveFocus(room.Command1);
+    showAnsweredChain(window);
+    playClip(window, right ? kRightClip : kWrongClip);
+    if (lastChain) room.moveFocus(room.Command1);
 }
 
 void drill_Command3_Click(WindowContext& window) {
     DrillState& drill = window.drillState;
-    if (drill.phase != ChainPhase::Answering || drill.seenAgain) return;
+    const bool paused = drill.phase == ChainPhase::Paused;
+    if ((drill.phase != ChainPhase::Answering && !paused) || drill.seenAgain) return;
     drill.seenAgain = true;
     presentReady(window);
 }
@@ -261,6 +318,12 @@ void drill_Command3_Click(WindowContext& window) {
 void stopChainSet(WindowContext& window) {
     DrillState& drill = window.drillState;
     if (!drill.setRunning) return;
+    if (drill.answered) {
+        // The chain on show is answered and kept already: the set just ends.
+        blankDisplay(window.drill);
+        endSet(window);
+        return;
+    }
     writeLine(window.drill, "第" + std::to_string(drill.chainNumber) + "题 中止");
     storeChain(window, "", false, true);
     blankDisplay(window.drill);

@@ -16,7 +16,9 @@ constexpr Rgb kNightBlue{0, 0, 128};
 constexpr Rgb kRed{192, 0, 0};
 const FontSpec kControlFont{"宋体", 12};
 const FontSpec kAnswerFont{"宋体", 24, true};
-const FontSpec kFlashFont{"宋体", 66, true};
+// A heavy sans-serif face whose digits and minus fill two thirds of the flash box.
+const FontSpec kFlashFont{"DejaVu Sans", 96, true};
+const FontSpec kMarkFont{"DejaVu Sans", 72, true};
 
 // A caption on the room's cream background.
 void roomLabel(Element& label, const char* name, int left, int top, int width, int height,
@@ -76,20 +78,24 @@ DrillForm::DrillForm() {
     Label1.backColor = kWhite;
     Label1.foreColor = kNightBlue;
     Label1.alignment = Alignment::Centre;
+    Label1.centredVertically = true;
 
-    roomLabel(Label7, "Label7", 2880, 1980, 900, 1095, "−");
-    Label7.font = kFlashFont;
+    // The mark sits at the right end of the flash box, over it.
+    roomLabel(Label8, "Label8", 8160, 1440, 1320, 2160, "");
+    Label8.font = kMarkFont;
+    Label8.backColor = kWhite;
+    Label8.alignment = Alignment::Centre;
+    Label8.centredVertically = true;
+    Label8.visible = false;
+
+    // The red minus before the bead board when a taken-away term flashes as beads.
+    roomLabel(Label7, "Label7", 120, 1980, 780, 1620, "−");
+    Label7.font = {"DejaVu Sans", 48, true};
+    Label7.centredVertically = true;
     Label7.backColor = kWhite;
     Label7.foreColor = kRed;
     Label7.alignment = Alignment::Right;
     Label7.visible = false;
-    const char* const kRodNames[] = {"Picture1", "Picture2", "Picture3", "Picture4", "Picture5"};
-    for (int i = 0; i < 5; ++i) {
-        Element& rod = Picture[static_cast<std::size_t>(i)];
-        place(rod, kRodNames[i], ElementKind::Rod, kWindow, 3840 + i * 375, 1980, 375, 1095);
-        rod.backColor = kWhite;
-        rod.visible = false;
-    }
 
     place(Text1, "Text1", ElementKind::TextBox, kWindow, 120, 3840, 2880, 735);
     Text1.font = kAnswerFont;
@@ -117,8 +123,7 @@ DrillForm::DrillForm() {
     addLevelTestElements();
 
     elements_ = {&drill,  &Label10,  &Combo2,   &Label11,  &Combo3,   &Label12, &Combo4, &Label13,
-                 &Combo5, &Command4, &Command5, &Command1, &Command8, &Label1,  &Label7};
-    for (Element& rod : Picture) elements_.push_back(&rod);
+                 &Combo5, &Command4, &Command5, &Command1, &Command8, &Label1,  &Label8, &Label7};
     for (Element* element : {&Text1, &Command2, &Command3, &Label2, &Label9, &List1, &Timer1}) {
         elements_.push_back(element);
     }
@@ -172,6 +177,8 @@ void DrillForm::addLevelTestElements() {
     }
     for (Element& step : Label5) step.visible = false;
 }
+
+FontSpec DrillForm::flashFont() { return kFlashFont; }
 
 Element* DrillForm::find(const std::string& name) const {
     for (Element* element : elements_) {

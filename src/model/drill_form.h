@@ -24,9 +24,9 @@ struct DrillForm : KeyboardFocus {
     Element Label10, Combo2, Label11, Combo3, Label12, Combo4, Label13, Combo5;
     Element Command4, Command5, Command1, Command8;
 
-    // The flashed number, or the same number as beads on five rods with a minus before them.
-    Element Label1, Label7;
-    std::array<Element, 5> Picture;  // Picture1 .. Picture5, units on the right
+    // The flashed number (as beads it shows on the bead drill's board, with the minus Label7
+    // before it); after an answer the whole chain with its total, and the large √ or × beside it.
+    Element Label1, Label7, Label8;
 
     // Answering.
     Element Text1, Command2, Command3, Label2, Label9;
@@ -45,6 +45,8 @@ struct DrillForm : KeyboardFocus {
     // The large "√" beside a finished board and the timer of the second it stays.
     Element BeadCheck, BeadTimer;
 
+    // The font a number flashes in.
+    static FontSpec flashFont();
     // Moves bead `bead` (0 the upper bead, 1..4 the lower ones) of rod `place` to the beam or
     // away from it: its caption "1" or "0" and its place on the board.
     void placeBead(int place, int bead, bool atBeam);

@@ -10,8 +10,9 @@
 
 enum class DrillKind { Flash, Listening, Beads, Levels };
 
-// Where a chain stands: "预备", a number on show, the blank after it, or waiting for the answer.
-enum class ChainPhase { Idle, Ready, Showing, Gap, Answering };
+// Where a chain stands: "预备", a number on show, the blank after it, waiting for the answer, or
+// answered and shown whole with its total until "下一题".
+enum class ChainPhase { Idle, Ready, Showing, Gap, Answering, Paused };
 
 // The bead drill's question on the board, the rhyme step being worked and the rod the keys move.
 struct BeadDrillState {
@@ -66,6 +67,8 @@ struct DrillState {
     int shownTerm = -1;               // the term on show or in its blank, from 0
     ChainPhase phase = ChainPhase::Idle;
     bool seenAgain = false;  // "再看一遍" has been used for this chain
+    bool answered = false;   // the chain has been answered (a look again then ends in the pause)
+    bool answeredRight = false;
     LocalDateTime chainStart;
     // The settings the chain was drawn with, as the history keeps them.
     int chainDigits = 0;

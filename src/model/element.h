@@ -79,8 +79,9 @@ class Element {
     Alignment alignment = Alignment::Left;
     bool autoSize = false;
     bool multiLine = false;
-    bool hollowText = false;    // drawn outlined, as the decorative face is
-    bool verticalText = false;  // one character per line in a narrow column
+    bool hollowText = false;         // drawn outlined, as the decorative face is
+    bool verticalText = false;       // one character per line in a narrow column
+    bool centredVertically = false;  // labels: the caption's digits centred top to bottom
     std::string tooltip;
     std::vector<std::string> menuItems;  // the items of its right-click menu, if it has one
 

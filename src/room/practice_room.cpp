@@ -76,6 +76,7 @@ void openPracticeRoom(WindowContext& window, DrillKind kind) {
     for (const RoomDrill* each : roomDrills()) each->show(window, false);
     room.List1.clearItems();
     room.Label1.setCaption("");
+    room.Label8.visible = false;
     room.Label2.setCaption("");
     room.Label9.setCaption("");
     room.Text1.setCaption("");

@@ -144,6 +144,36 @@ TEST_F(SoakRules, SpeakUpAboutScoresKeysSizesAndTexts) {
     EXPECT_TRUE(brokeWith(broken(), "closed but is still shown"));
 }
 
+TEST_F(SoakRules, ThePauseAfterAChainsAnswerHoldsItsButtonItsMarkAndItsChain) {
+    DrillForm& room = trainer.window.drill;
+    const DrillState& drill = trainer.window.drillState;
+    dispatch(trainer.window, Event{EventKind::Menu, "Form1_main", -1, "闪电心算…"});
+    trainer.click("drill.Command1");
+    for (int tick = 0; tick < 20 && drill.phase != ChainPhase::Answering; ++tick) {
+        trainer.tick("drill.Timer1");
+        EXPECT_EQ(broken(), std::nullopt);
+    }
+    trainer.type("drill.Text1", "1");
+    trainer.click("drill.Command2");
+    ASSERT_EQ(drill.phase, ChainPhase::Paused);
+    EXPECT_EQ(broken(), std::nullopt);
+
+    room.Timer1.enabled = true;
+    EXPECT_TRUE(brokeWith(broken(), "the flash timer runs outside a flashed chain"));
+    room.Timer1.enabled = false;
+    room.Label8.visible = false;
+    EXPECT_TRUE(brokeWith(broken(), "lacks the chain with its total or its mark"));
+    room.Label8.visible = true;
+    room.Command2.setCaption("确定");
+    EXPECT_TRUE(brokeWith(broken(), "the pause lacks it"));
+    room.Command2.setCaption("下一题");
+    EXPECT_EQ(broken(), std::nullopt);
+
+    trainer.click("drill.Command2");
+    EXPECT_EQ(drill.phase, ChainPhase::Ready);
+    EXPECT_EQ(broken(), std::nullopt);
+}
+
 TEST_F(SoakRules, TheBeadBoardStaysOnTheWayFromTheFirstTermToTheAnswer) {
     DrillForm& room = trainer.window.drill;
     dispatch(trainer.window, Event{EventKind::Menu, "Form1_main", -1, "拨珠练习…"});

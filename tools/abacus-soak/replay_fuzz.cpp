@@ -8,13 +8,15 @@ namespace {
 
 // Elements that exist, and commands that are right as they stand.
 constexpr const char* kElements[] = {
-    "Command1(0)",    "Command1(7)",   "Command2",     "Command3",        "Command4",
-    "Command5",       "Command6",      "Command8",     "Label28",         "Label31",
-    "Label16",        "Picture16",     "Text1",        "Form1_main",      "List1",
-    "help.Label2",    "help",          "Timer2",       "drill",           "drill.Command1",
-    "drill.Timer1",   "drill.Text1",   "drill.List1",  "drill.Combo4",    "drill.Picture5",
-    "Timer4",         "Label40",       "drill.Combo6", "drill.BeadTimer", "drill.Upper(3)",
-    "drill.Command7", "drill.Command8"};
+    "Command1(0)",    "Command1(7)",    "Command2",       "Command3",
+    "Command4",       "Command5",       "Command6",       "Command8",
+    "Label28",        "Label31",        "Label16",        "Picture16",
+    "Text1",          "Form1_main",     "List1",          "help.Label2",
+    "help",           "Timer2",         "drill",          "drill.Command1",
+    "drill.Timer1",   "drill.Text1",    "drill.List1",    "drill.Combo4",
+    "drill.Upper(4)", "drill.Label8",   "drill.Command2", "drill.Command3",
+    "Timer4",         "Label40",        "drill.Combo6",   "drill.BeadTimer",
+    "drill.Upper(3)", "drill.Command7", "drill.Command8"};
 constexpr const char* kGoodLines[] = {"tick Timer1",
                                       "menu Form1_main 闪电心算…",
                                       "menu Form1_main 放大",

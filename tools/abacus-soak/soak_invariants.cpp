@@ -82,7 +82,8 @@ std::optional<std::string> checkPracticeRoom(const WindowContext& window) {
     } else if (drill.setRunning != (drill.phase != ChainPhase::Idle)) {
         return "the room's set and its chain's phase disagree";
     }
-    const bool flashing = drill.setRunning && drill.phase != ChainPhase::Answering;
+    const bool flashing = drill.setRunning && drill.phase != ChainPhase::Answering &&
+                          drill.phase != ChainPhase::Paused;
     if (drill.kind != DrillKind::Beads && room.Timer1.enabled != flashing) {
         return "the flash timer runs outside a flashed chain";
     }
@@ -93,6 +94,13 @@ std::optional<std::string> checkPracticeRoom(const WindowContext& window) {
     if (drill.setRunning && (drill.chainNumber < 1 || drill.chainNumber > drill.chainsInSet)) {
         return "chain " + std::to_string(drill.chainNumber) + " of a set of " +
                std::to_string(drill.chainsInSet);
+    }
+    const bool paused = drill.phase == ChainPhase::Paused;
+    if (paused != (room.Command2.caption() == "下一题")) {
+        return "\"下一题\" shows outside the pause after an answer, or the pause lacks it";
+    }
+    if (paused && (!room.Label8.visible || room.Label1.caption().find('=') == std::string::npos)) {
+        return "the pause after an answer lacks the chain with its total or its mark";
     }
     if (drill.setRunning && !room.drill.visible) return "a set runs in a closed room";
     if (levelTest && (drill.setRunning || !room.drill.visible || !room.Text1.enabled)) {

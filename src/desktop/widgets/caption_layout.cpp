@@ -65,3 +65,12 @@ std::vector<CaptionLine> layoutCaption(const QString& caption, const QFont& font
     }
     return lines;
 }
+
+void centreDigitsVertically(std::vector<CaptionLine>& lines, const QFont& font, qreal height) {
+    if (lines.empty()) return;
+    const qreal digitHeight = QFontMetricsF(font).tightBoundingRect(QStringLiteral("0")).height();
+    const qreal inkTop = lines.front().baseline.y() - digitHeight;
+    const qreal inkBottom = lines.back().baseline.y();
+    const qreal shift = height / 2 - (inkTop + inkBottom) / 2;
+    for (CaptionLine& line : lines) line.baseline.ry() += shift;
+}

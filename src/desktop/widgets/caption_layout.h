@@ -18,9 +18,14 @@ struct CaptionStyle {
     Alignment alignment = Alignment::Left;
     bool wrap = false;
     bool oneCharacterPerLine = false;
+    bool centredVertically = false;
     bool operator==(const CaptionStyle&) const = default;
 };
 
 // Lays `caption` out from the top of a box `width` pixels wide.
 std::vector<CaptionLine> layoutCaption(const QString& caption, const QFont& font, qreal width,
                                        const CaptionStyle& style);
+
+// Moves laid-out lines up or down so that their digits, from the first line's digit tops to
+// the last line's baseline, are centred in a box `height` pixels high.
+void centreDigitsVertically(std::vector<CaptionLine>& lines, const QFont& font, qreal height);

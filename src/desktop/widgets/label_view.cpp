@@ -40,7 +40,8 @@ void LabelView::sync(const Element& element) {
         colourValues_ = coloursOf(element);
         repaint = true;
     }
-    const CaptionStyle style{element.alignment, element.multiLine, element.verticalText};
+    const CaptionStyle style{element.alignment, element.multiLine, element.verticalText,
+                             element.centredVertically};
     if (style_.changed(style)) {
         styleValue_ = style;
         repaint = true;
@@ -70,8 +71,8 @@ void LabelView::paintEvent(QPaintEvent*) {
     const QFont designFont = qtFont(fontSpec_);
     painter.scale(zoom, zoom);
     painter.setFont(designFont);
-    const std::vector<CaptionLine> lines =
-        layoutCaption(text_, designFont, width() / zoom, styleValue_);
+    std::vector<CaptionLine> lines = layoutCaption(text_, designFont, width() / zoom, styleValue_);
+    if (styleValue_.centredVertically) centreDigitsVertically(lines, designFont, height() / zoom);
     if (hollowValue_) {
         QPainterPath outline;
         for (const CaptionLine& line : lines) outline.addText(line.baseline, designFont, line.text);
