@@ -124,6 +124,7 @@ CREATE TABLE level_questions (
     out_of_book INTEGER NOT NULL DEFAULT 0,
     PRIMARY KEY (test_id, item, number)
 ) WITHOUT ROWID;
+)";
 
 // Version 7: the class server. Every record gains an id made here, a UUID (the records kept
 // before get theirs now); while a class is joined, the transaction that stores a record also puts
