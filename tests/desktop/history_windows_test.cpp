@@ -128,7 +128,7 @@ TEST_F(HistoryWindows, TheCalendarShowsTheMonthsTotalsAndTheRunsOfAClickedDay) {
     bead.rhymeGroup = "直加";
     bead.right = true;
     trainer.history.storeDrill(bead);
-    trainer.history.storeLevelTest({kLearner, "2026-12-08", "08:00:00", 0, 10, {9}, true});
+    trainer.history.storeLevelTest({kLearner, "2026-12-08", "08:00:00", 0, 10, {9}, true, {}});
     CalendarWindow window(kLearner, trainer.history.runsOf(kLearner), trainer.history.allDrills(),
                           trainer.history.levelTests(kLearner), QDate(2026, 12, 8), QFont(),
                           nullptr);
