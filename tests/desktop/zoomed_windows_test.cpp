@@ -97,7 +97,7 @@ struct ZoomedWindows : ::testing::Test {
         chain.chain = "2+4+7+9+7";
         chain.answer = "20";
         trainer.history.storeDrill(chain);
-        trainer.history.storeLevelTest({kLearner, "2026-12-08", "08:00:00", 0, 10, {9}, true});
+        trainer.history.storeLevelTest({kLearner, "2026-12-08", "08:00:00", 0, 10, {9}, true, {}});
         trainer.window.state.zoomPercent = 200;
         trainer.window.state.colourScheme = "1";
         trainer.view->sync();

@@ -74,7 +74,7 @@ TEST_F(HistoryFolder, RunsPapersAndSettingsReadBackAsStored) {
     chain.learner = longName;
     chain.date = "2026-12-02";
     ASSERT_EQ(store->storeDrill(chain), StoreOutcome::Stored);
-    ASSERT_EQ(store->storeLevelTest({"小考", "2026-12-04", "09:00:00", 0, 10, {9}, true}),
+    ASSERT_EQ(store->storeLevelTest({"小考", "2026-12-04", "09:00:00", 0, 10, {9}, true, {}}),
               StoreOutcome::Stored);
     std::vector<std::pair<std::string, std::string>> listed;
     for (const LearnerSummary& learner : store->learners()) {
