@@ -49,8 +49,9 @@ TEST(HistoryViews, AMonthCountsItsOwnDaysRunsAndAnsweredQuestions) {
     StoredDrill otherLearners = chain;
     otherLearners.learner = "b";
     const std::vector<StoredDrill> drills = {chain, chain, bead, otherLearners};
-    const std::vector<StoredLevelTest> tests = {{"a", "2026-12-10", "08:00:00", 0, 10, {9}, true},
-                                                {"a", "2026-11-10", "08:00:00", 0, 10, {3}, false}};
+    const std::vector<StoredLevelTest> tests = {
+        {"a", "2026-12-10", "08:00:00", 0, 10, {9}, true, {}},
+        {"a", "2026-11-10", "08:00:00", 0, 10, {3}, false, {}}};
     const MonthFigures all = monthFigures(runs, drills, tests, "a", 2026, 12);
     EXPECT_EQ(all.days[8].runs, 2);
     EXPECT_EQ(all.days[8].chains, 2);
