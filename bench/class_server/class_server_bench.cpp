@@ -111,7 +111,8 @@ INSERT INTO abacus.run_questions (run_uuid, number, class_id, first_term, operat
     second_term, result_term, blank_position, typed_answer, right_answer, "right", attempts)
 SELECT r.uuid, k, r.class_id, (10 + k)::text, '+', (k * 7 % 10)::text, '0', 1, '0',
     (10 + k + k * 7 % 10)::text, k <> 3, ''
-FROM abacus.runs r, generate_series(1, 5) k;
+FROM abacus.runs r, generate_series(1, 5) k
+WHERE r.class_id IN (SELECT id FROM abacus.classes WHERE name LIKE '班%');
 INSERT INTO abacus.drills (uuid, class_id, learner, date, time, kind, digits, terms,
     seconds_per_number, mix, view, chain, answer, "right", stopped, seconds_used, rhyme_group,
     wrong_clicks)

@@ -42,7 +42,10 @@ void DesktopTrainer::startAfterFirstPaint() {
             &view_.mainWindow(), [this] { tellLateWrites(); }, Qt::QueuedConnection);
     });
     view_.send(Event{EventKind::HistoryOpened, {}, -1, {}});
-    if (historyWriter_ != nullptr) classSender_.start(historyPathInDataFolder());
+    if (historyWriter_ != nullptr) {
+        menuWindows_.setHistoryPath(historyPathInDataFolder());
+        classSender_.start(historyPathInDataFolder());
+    }
 }
 
 void DesktopTrainer::tellLateWrites() {

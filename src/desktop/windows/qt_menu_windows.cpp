@@ -8,6 +8,8 @@
 #include "desktop/record_list/record_list_menu.h"
 #include "desktop/services/window_appearance.h"
 #include "desktop/windows/calendar_window.h"
+#include "desktop/windows/class_join_dialog.h"
+#include "desktop/windows/class_status_line.h"
 #include "desktop/windows/history_window.h"
 #include "desktop/windows/learner_chooser.h"
 #include "ui/dispatch.h"
@@ -48,6 +50,8 @@ void QtMenuWindows::attach(TrainerView& view, const QFont& font) {
     font_ = font;
 }
 
+void QtMenuWindows::setHistoryPath(const std::string& path) { historyPath_ = path; }
+
 void QtMenuWindows::open(MenuWindow which, const std::string& learner,
                          const std::vector<std::string>& lines) {
     QTimer::singleShot(0, &context_,
@@ -65,6 +69,8 @@ QWidget* QtMenuWindows::shown(MenuWindow which) const {
         case MenuWindow::SaveRecordList:
         case MenuWindow::PrintLevelPaper:
             break;
+        case MenuWindow::JoinClass:
+            return joinClass_;
     }
     return nullptr;
 }
@@ -84,6 +90,7 @@ void QtMenuWindows::show(MenuWindow which, const std::string& learner,
                                   view->send(Event{EventKind::RedoWrongQuestions, {}, -1, {}});
                               },
                               store_.levelTests(learner), store_.allDrills(), font_, &main));
+            addClassStatus(*history_, historyPath_);
             break;
         case MenuWindow::Calendar:
             replaceWindow(calendar_, new CalendarWindow(learner, store_.runsOf(learner),
@@ -102,6 +109,9 @@ void QtMenuWindows::show(MenuWindow which, const std::string& learner,
             break;
         case MenuWindow::PrintLevelPaper:
             printLevelSheetWithDialog(main, lines, paperFont());
+            break;
+        case MenuWindow::JoinClass:
+            replaceWindow(joinClass_, new ClassJoinDialog(historyPath_, font_, &main));
             break;
     }
 }
