@@ -24,8 +24,10 @@ week_drills AS (
 week_tests AS (
     SELECT t.* FROM abacus.level_tests t, span
     WHERE t.class_id = span.class_id AND t.date > span.today - 7 AND t.date <= span.today),
+-- Each week's run looks its questions up by its id, never scanning the year's questions.
 week_questions AS (
-    SELECT r.learner, q.* FROM week_runs r JOIN abacus.run_questions q ON q.run_uuid = r.uuid),
+    SELECT r.learner, q.* FROM week_runs r CROSS JOIN LATERAL (
+        SELECT * FROM abacus.run_questions q WHERE q.run_uuid = r.uuid) q),
 learners AS (
     SELECT learner FROM abacus.runs r, span
         WHERE r.class_id = span.class_id AND r.start_date <= span.today
