@@ -53,7 +53,10 @@ void DesktopTrainer::startAfterFirstPaint() {
 void DesktopTrainer::historyOpened(const std::string& message) {
     if (!message.empty()) dialogs_.inform(message);
     view_.send(Event{EventKind::HistoryOpened, {}, -1, {}});
-    if (historyWriter_ != nullptr) classSender_.start(historyPathInDataFolder());
+    if (historyWriter_ != nullptr) {
+        menuWindows_.setHistoryPath(historyPathInDataFolder());
+        classSender_.start(historyPathInDataFolder());
+    }
 }
 
 void DesktopTrainer::tellLateWrites() {

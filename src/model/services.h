@@ -103,6 +103,7 @@ enum class MenuWindow {
     Learners,         // the learners in the history, to choose one for the name box
     SaveRecordList,   // the record list saved as a UTF-8 text file
     PrintLevelPaper,  // a level paper and its answer sheet printed or written as a PDF
+    JoinClass,        // the line of a class server asked for, checked there and kept
 };
 
 class MenuWindows {

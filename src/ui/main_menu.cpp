@@ -56,6 +56,8 @@ const std::vector<ItemAction>& itemActions() {
          [](WindowContext& window) { openMenuWindow(window, MenuWindow::Learners); }},
         {kRecordsMenu, "保存记录…", DuringRun::Allowed,
          [](WindowContext& window) { openMenuWindow(window, MenuWindow::SaveRecordList); }},
+        {kRecordsMenu, "加入班级…", DuringRun::Allowed,
+         [](WindowContext& window) { openMenuWindow(window, MenuWindow::JoinClass); }},
         {kViewMenu, kClearColoursItem, DuringRun::Disabled,
          keptAppearanceChange(switchColourScheme)},
         {kViewMenu, "放大", DuringRun::Disabled, keptAppearanceChange(zoomIn)},

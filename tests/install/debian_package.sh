@@ -59,7 +59,7 @@ owner_of() {
 }
 
 dpkg-deb -x "$deb" "$work/root"
-linked_files=("$work/root/usr/bin/abacus-trainer")
+linked_files=("$work/root/usr/bin/abacus-trainer" "$work/root/usr/bin/abacus-class")
 for module in "${modules[@]}"; do
     linked_files+=("$work/root/usr/$module_folder/$module")
 done

@@ -3,13 +3,14 @@
 icon_sizes=(16 32 48 64 128 256)
 
 # The modules the trainer loads after its first paint, in its own library folder.
-modules=(libabacus-printing.so libabacus-sound.so libabacus-speech.so)
+modules=(libabacus-class-sender.so libabacus-printing.so libabacus-sound.so libabacus-speech.so)
 
 # The files of an installed trainer under /usr, one a line, sorted. Usage: installed_files ID
 # MODULE_FOLDER, the folder of the modules relative to /usr.
 installed_files() {
     local id="$1" module_folder="$2" size module
     {
+        echo "bin/abacus-class"
         echo "bin/abacus-trainer"
         for module in "${modules[@]}"; do
             echo "$module_folder/$module"

@@ -2,7 +2,7 @@
 //   abacus-class init CONNINFO
 //   abacus-class add-class CONNINFO NAME [--host HOST] [--port PORT]
 //   abacus-class add-teacher CONNINFO CLASS... [--host HOST] [--port PORT]
-//   abacus-class report CONNINFO CLASS [--today YYYY-MM-DD]
+//   abacus-class report CONNINFO CLASS [--today YYYY-MM-DD] [--pdf FILE]
 
 #include <cstdio>
 #include <optional>
@@ -12,6 +12,7 @@
 
 #include "class_admin.h"
 #include "class_report.h"
+#include "report_pdf.h"
 
 namespace {
 
@@ -19,13 +20,14 @@ constexpr char kUsage[] =
     "usage: abacus-class init CONNINFO\n"
     "       abacus-class add-class CONNINFO NAME [--host HOST] [--port PORT]\n"
     "       abacus-class add-teacher CONNINFO CLASS... [--host HOST] [--port PORT]\n"
-    "       abacus-class report CONNINFO CLASS [--today YYYY-MM-DD]\n";
+    "       abacus-class report CONNINFO CLASS [--today YYYY-MM-DD] [--pdf FILE]\n";
 
 // The words of the command line with its options taken out.
 struct Arguments {
     std::vector<std::string> words;
     PublicAddress address;
     std::optional<std::string> today;
+    std::string pdf;
     bool valid = true;
 };
 
@@ -38,6 +40,8 @@ Arguments parse(int count, char** values) {
             arguments.address.host = values[++i];
         } else if (word == "--port" && hasValue) {
             arguments.address.port = values[++i];
+        } else if (word == "--pdf" && hasValue) {
+            arguments.pdf = values[++i];
         } else if (word == "--today" && hasValue) {
             arguments.today = values[++i];
         } else if (word.rfind("--", 0) == 0) {
@@ -93,6 +97,9 @@ int main(int argc, char** argv) {
     }
     const auto table = classReport(session, words[2], arguments.today, message);
     if (!table) return failWith(message);
+    if (!arguments.pdf.empty() && !writeReportPdf(arguments.pdf, words[2], *table)) {
+        return failWith("the report could not be written to " + arguments.pdf);
+    }
     for (const std::vector<std::string>& row : *table) {
         std::string line;
         for (const std::string& field : row) line += (line.empty() ? "" : "\t") + field;

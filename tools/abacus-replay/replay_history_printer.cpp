@@ -132,6 +132,8 @@ std::string describeMenuWindow(MenuWindow which, const std::string& learner,
             return "learners " + oneLine(learner);
         case MenuWindow::PrintLevelPaper:
             return "print paper " + std::to_string(savedLines);
+        case MenuWindow::JoinClass:
+            return "join class";
         case MenuWindow::SaveRecordList:
             break;
     }

@@ -8,6 +8,8 @@
 #include "desktop/record_list/record_list_menu.h"
 #include "desktop/services/window_appearance.h"
 #include "desktop/windows/calendar_window.h"
+#include "desktop/windows/class_join_dialog.h"
+#include "desktop/windows/class_status_line.h"
 #include "desktop/windows/history_window.h"
 #include "desktop/windows/learner_chooser.h"
 #include "desktop/windows/scrolling_content.h"
@@ -46,6 +48,8 @@ void QtMenuWindows::attach(TrainerView& view, const QFont& font) {
     font_ = font;
 }
 
+void QtMenuWindows::setHistoryPath(const std::string& path) { historyPath_ = path; }
+
 void QtMenuWindows::open(MenuWindow which, const std::string& learner,
                          const std::vector<std::string>& lines) {
     QTimer::singleShot(0, &context_,
@@ -63,6 +67,8 @@ QWidget* QtMenuWindows::shown(MenuWindow which) const {
         case MenuWindow::SaveRecordList:
         case MenuWindow::PrintLevelPaper:
             break;
+        case MenuWindow::JoinClass:
+            return joinClass_;
     }
     return nullptr;
 }
@@ -74,17 +80,18 @@ void QtMenuWindows::show(MenuWindow which, const std::string& learner,
     QWidget& main = view_->mainWindow();
     const QFont zoomed = zoomedFont(font_);
     switch (which) {
-        case MenuWindow::History:
-            replaceWindow(history_,
-                          new HistoryWindow(
-                              learner, store_.runsOf(learner),
-                              [this, learner] { return store_.wrongQuestionsOf(learner); },
-                              [view = view_] {
-                                  view->send(Event{EventKind::RedoWrongQuestions, {}, -1, {}});
-                              },
-                              store_.levelTests(learner), store_.allDrills(), zoomed, &main),
-                          font_);
+        case MenuWindow::History: {
+            auto* window = new HistoryWindow(
+                learner, store_.runsOf(learner),
+                [this, learner] { return store_.wrongQuestionsOf(learner); },
+                [view = view_] {
+                    view->send(Event{EventKind::RedoWrongQuestions, {}, -1, {}});
+                },
+                store_.levelTests(learner), store_.allDrills(), zoomed, &main);
+            addClassStatus(*window, historyPath_);
+            replaceWindow(history_, window, font_);
             break;
+        }
         case MenuWindow::Calendar:
             replaceWindow(
                 calendar_,
@@ -107,6 +114,9 @@ void QtMenuWindows::show(MenuWindow which, const std::string& learner,
             break;
         case MenuWindow::PrintLevelPaper:
             printLevelSheetWithDialog(main, lines, paperFont());
+            break;
+        case MenuWindow::JoinClass:
+            replaceWindow(joinClass_, new ClassJoinDialog(historyPath_, font_, &main));
             break;
     }
 }

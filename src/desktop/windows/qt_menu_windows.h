@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <string>
 
 #include "model/services.h"
 
@@ -18,6 +19,8 @@ class QtMenuWindows : public MenuWindows {
     // The view whose main window the windows belong to and whose model a chosen learner
     // goes into; its windows show their texts in `font` at the zoom chosen when they open.
     void attach(TrainerView& view, const QFont& font);
+    // The history file in use, which a class is joined for; empty while no record is kept.
+    void setHistoryPath(const std::string& path);
     void open(MenuWindow which, const std::string& learner,
               const std::vector<std::string>& lines) override;
     // The window of that kind while it is open, else nullptr.
@@ -33,4 +36,6 @@ class QtMenuWindows : public MenuWindows {
     QPointer<QWidget> history_;
     QPointer<QWidget> calendar_;
     QPointer<QWidget> learners_;
+    QPointer<QWidget> joinClass_;
+    std::string historyPath_;
 };

@@ -1,5 +1,6 @@
 #include "history/class_server/class_sender_module.h"
 
+#include "history/class_server/class_joining.h"
 #include "history/class_server/outbox_sender.h"
 
 namespace {
@@ -27,4 +28,15 @@ class ModuleSender : public ClassSending {
 extern "C" __attribute__((visibility("default"))) ClassSending* abacusMakeClassSending(
     const char* historyPath) {
     return new ModuleSender(historyPath);
+}
+
+// Joins a class for the program's menu item.
+extern "C" __attribute__((visibility("default"))) bool abacusJoinClass(const char* historyPath,
+                                                                       const char* line,
+                                                                       std::string* className,
+                                                                       std::string* message) {
+    const JoinAnswer answer = joinClass(historyPath, line);
+    *className = answer.className;
+    *message = answer.message;
+    return answer.joined;
 }

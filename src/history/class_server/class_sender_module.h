@@ -2,6 +2,8 @@
 // The class server's sender as a module the program loads once its window is on screen, so that
 // libpq and its TLS libraries are never mapped before the first paint.
 
+#include <string>
+
 // The sender as the program holds it: deleting it stops it after the pass under way.
 class ClassSending {
   public:
@@ -13,3 +15,9 @@ class ClassSending {
 // The module's one function: starts sending the outbox of the history file at `historyPath`.
 using MakeClassSending = ClassSending* (*)(const char* historyPath);
 inline constexpr char kMakeClassSendingFunction[] = "abacusMakeClassSending";
+
+// The module's joining, as "加入班级…" asks for it: the history file at `historyPath` joins the
+// class `line` reaches; true when joined, with the class's name and the message to show.
+using JoinClassThroughModule = bool (*)(const char* historyPath, const char* line,
+                                        std::string* className, std::string* message);
+inline constexpr char kJoinClassFunction[] = "abacusJoinClass";

@@ -123,6 +123,7 @@ CREATE TABLE abacus.drills (
     received timestamptz NOT NULL DEFAULT now()
 );
 CREATE INDEX drills_by_class_day ON abacus.drills (class_id, date);
+CREATE INDEX drills_by_learner ON abacus.drills (class_id, learner, date);
 CREATE TABLE abacus.level_tests (
     uuid uuid PRIMARY KEY,
     class_id integer NOT NULL DEFAULT abacus.own_class() REFERENCES abacus.classes,
@@ -136,7 +137,8 @@ CREATE TABLE abacus.level_tests (
     passed boolean NOT NULL,
     received timestamptz NOT NULL DEFAULT now()
 );
-CREATE INDEX level_tests_by_class ON abacus.level_tests (class_id, learner);
+CREATE INDEX level_tests_by_class_day ON abacus.level_tests (class_id, date);
+CREATE INDEX level_tests_by_learner ON abacus.level_tests (class_id, learner, date);
 CREATE TABLE abacus.book_marks (
     run_uuid uuid NOT NULL,
     number integer NOT NULL,
