@@ -90,8 +90,8 @@ TEST_F(ClassTool, SetsUpOnceRefusesAnotherDatabaseAndReportsTheLastSevenDays) {
     drill.secondsUsed = 5;
     store->storeDrill(drill);
     store->storeDrill(drill);
-    store->storeLevelTest({"豆 豆", "2026-12-03", "09:00:00", 3, 10, {9}, true});
-    store->storeLevelTest({"豆 豆", "2026-12-04", "09:00:00", 5, 10, {4, 3}, false});
+    store->storeLevelTest({"豆 豆", "2026-12-03", "09:00:00", 3, 10, {9}, true, {}});
+    store->storeLevelTest({"豆 豆", "2026-12-04", "09:00:00", 5, 10, {4, 3}, false, {}});
     ASSERT_EQ(OutboxSender(path).sendWaiting().sent, 8);
 
     const std::string pdf = folder + "/report.pdf";

@@ -116,7 +116,7 @@ void QtMenuWindows::show(MenuWindow which, const std::string& learner,
             printLevelSheetWithDialog(main, lines, paperFont());
             break;
         case MenuWindow::JoinClass:
-            replaceWindow(joinClass_, new ClassJoinDialog(historyPath_, font_, &main));
+            replaceWindow(joinClass_, new ClassJoinDialog(historyPath_, zoomed, &main), font_);
             break;
     }
 }
