@@ -3,7 +3,9 @@
 // printing the monotonic time of that moment and the number of widgets in the window. The
 // process ends there and then, before any work queued behind the paint, so start-up time and
 // peak memory count only what was done before the window was seen. With ABACUS_PROBE_SMAPS
-// set to a file name, the memory map of that moment (/proc/self/smaps) is copied there.
+// set to a file name, the memory map of that moment (/proc/self/smaps) is copied there. With
+// ABACUS_PROBE_LINGER_MS set, the process goes on that many milliseconds after the report
+// (running the work queued behind the paint) before it ends, so its peak memory covers them.
 
 #include <QEvent>
 #include <QObject>
@@ -36,6 +38,15 @@ class FirstPaintProbe : public QObject {
         std::printf("painted_ns=%lld widgets=%lld\n", nanoseconds,
                     static_cast<long long>(window_.findChildren<QWidget*>().size()));
         std::fflush(stdout);
+        if (const char* linger = std::getenv("ABACUS_PROBE_LINGER_MS")) {
+            QTimer::singleShot(std::atoi(linger), [] { end(); });
+            return;
+        }
+        end();
+    }
+
+    // Copies the memory map when asked to, and ends the process at once.
+    static void end() {
         if (const char* copy = std::getenv("ABACUS_PROBE_SMAPS")) {
             std::ofstream(copy) << std::ifstream("/proc/self/smaps").rdbuf();
         }

@@ -1,6 +1,7 @@
 #include "desktop_trainer.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 #include "desktop/services/qt_translations.h"
 #include "desktop/widgets/qt_font.h"
@@ -9,6 +10,10 @@
 #include "ui/dispatch.h"
 
 namespace {
+
+// How long after the history opens the class server's sender is loaded: libpq and its TLS
+// libraries stay out of the first seconds, which only need the window, its sounds and the file.
+constexpr int kClassSenderDelayMs = 3000;
 
 // Runs the load event before the view is built, so the view starts from the defaults.
 WindowContext& loaded(WindowContext& window) {
@@ -53,10 +58,10 @@ void DesktopTrainer::startAfterFirstPaint() {
 void DesktopTrainer::historyOpened(const std::string& message) {
     if (!message.empty()) dialogs_.inform(message);
     view_.send(Event{EventKind::HistoryOpened, {}, -1, {}});
-    if (historyWriter_ != nullptr) {
-        menuWindows_.setHistoryPath(historyPathInDataFolder());
-        classSender_.start(historyPathInDataFolder());
-    }
+    if (historyWriter_ == nullptr) return;
+    menuWindows_.setHistoryPath(historyPathInDataFolder());
+    QTimer::singleShot(kClassSenderDelayMs, &view_.mainWindow(),
+                       [this] { classSender_.start(historyPathInDataFolder()); });
 }
 
 void DesktopTrainer::tellLateWrites() {

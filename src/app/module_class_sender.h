@@ -1,7 +1,7 @@
 #pragma once
 // The class server's sender, kept in its module: loaded on a thread of its own once the history
-// is open, after the window's first paint, so nobody waits for libpq or the network. Without the
-// module the outbox simply keeps its records.
+// is open (the trainer waits a few seconds more), so nobody waits for libpq or the network. Without
+// the module the outbox simply keeps its records.
 
 #include <future>
 #include <memory>
