@@ -37,8 +37,9 @@ Element* findElement(const WindowContext& window, const std::string& name);
 bool isReachable(const WindowContext& window, const Element& element);
 
 // Selects item `index` of a drop-down list as the program does: shows it in the edit field
-// and raises the list's change handler, as a person's choice would. An index outside the
-// list does nothing.
+// and raises the list's change handler, as a person's choice would; a line of the practice
+// room's list is chosen the same way, without an edit field. An index outside the list does
+// nothing.
 void selectListItem(WindowContext& window, Element& list, int index);
 
 // Runs the handler behind an event. Clicks, choices and typing on an element a person
