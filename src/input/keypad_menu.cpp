@@ -146,6 +146,7 @@ void keypadMenuPress(WindowContext& window) {
 void demonstrateFromMenu(WindowContext& window) {
     MainForm& form = window.form;
     stopDemonstration(window);
+    form.Label19.visible = false;
     emptyQuestionLine(form);
     if (form.List1.visible) toggleRecordList(window);
     startDemonstration(window);
@@ -157,6 +158,7 @@ bool demonstrateGivenQuestion(WindowContext& window, const std::string& sign, st
     if (window.state.runActive == "1") return false;
     if (form.List1.visible) toggleRecordList(window);
     if (!demonstrateQuestion(window, sign, first, second)) return false;
+    form.Label19.visible = false;
     ++form.raiseRequests;
     return true;
 }
