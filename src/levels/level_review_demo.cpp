@@ -39,6 +39,12 @@ void offerReviewDemonstration(WindowContext& window) {
 
 void drill_List1_Click(WindowContext& window) { offerReviewDemonstration(window); }
 
+void drill_List1_DblClick(WindowContext& window) {
+    if (window.drill.Command9.enabled && window.drill.Command9.visible) {
+        drill_Command9_Click(window);
+    }
+}
+
 void drill_Command9_Click(WindowContext& window) {
     const ReviewedProduct* product = chosenProduct(window);
     if (product == nullptr || answering(window)) return;

@@ -19,6 +19,9 @@ void offerReviewDemonstration(WindowContext& window);
 // A line of the room's list chosen: "演示这道题" is offered when it may play that line.
 void drill_List1_Click(WindowContext& window);
 
+// A double click on a line of the room's list: plays it as "演示这道题" would, when offered.
+void drill_List1_DblClick(WindowContext& window);
+
 // "演示这道题": the chosen multiplication played on the main window's board as "演示" plays
 // it, the main window brought to the front; a note under the answer box when it cannot be.
 void drill_Command9_Click(WindowContext& window);

@@ -320,6 +320,12 @@ void dispatch(WindowContext& window, const Event& event) {
                 chooseMenuItem(window, *element, event.text);
             }
             break;
+        case EventKind::DoubleClick:
+            if (element == &window.drill.List1) {
+                selectListItem(window, *element, event.value);
+                drill_List1_DblClick(window);
+            }
+            break;
         case EventKind::Scroll:
             if (element->kind == ElementKind::ListBox) element->scrollTo(event.value);
             break;

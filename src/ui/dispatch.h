@@ -7,17 +7,18 @@
 #include "model/window_context.h"
 
 enum class EventKind {
-    Load,    // the main window is created
-    Click,   // a click on an element
-    Choose,  // an item chosen in a drop-down list (value = item index)
-    Type,    // text typed into the name box or a list's edit field (text)
-    Tick,    // a timer's interval has passed
-    Close,   // the main window is asked to close, or the practice room (element "drill")
-    Menu,    // an item of an element's right-click menu chosen (text: the item's caption)
-    Pick,    // a learner picked from the learners list (text: the name)
-    Key,     // a key pressed on the keyboard in a window (element: the window; text: the key's
-             // name, "0".."9", "KP_0".."KP_9", "Return", "KP_Enter", "space", "BackSpace" ...)
-    Scroll,  // a person scrolled a list (value = the first line on view)
+    Load,         // the main window is created
+    Click,        // a click on an element
+    Choose,       // an item chosen in a drop-down list (value = item index)
+    Type,         // text typed into the name box or a list's edit field (text)
+    Tick,         // a timer's interval has passed
+    Close,        // the main window is asked to close, or the practice room (element "drill")
+    Menu,         // an item of an element's right-click menu chosen (text: the item's caption)
+    Pick,         // a learner picked from the learners list (text: the name)
+    Key,          // a key pressed on the keyboard in a window (element: the window; text: the key's
+                  // name, "0".."9", "KP_0".."KP_9", "Return", "KP_Enter", "space", "BackSpace" ...)
+    Scroll,       // a person scrolled a list (value = the first line on view)
+    DoubleClick,  // a double click on a line of a list (value = the line)
     HistoryOpened,       // the learner history has been opened: the kept colours and zoom return
     RedoWrongQuestions,  // "重做错题" in the wrong-question book: a run of the book's questions
 };

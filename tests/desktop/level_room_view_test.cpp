@@ -123,6 +123,20 @@ TEST_F(LevelRoomView, AClickedMultiplicationOfTheReviewPlaysOnTheMainWindowsBoar
     send(EventKind::Tick, "Timer4", -1, {});
     EXPECT_TRUE(trainer.widget("Label40").isVisible());
     EXPECT_FALSE(trainer.window.form.Label40.caption().empty());
+
+    // A double click on the line plays it afresh; on a sum's line it plays nothing.
+    send(EventKind::Tick, "Timer4", -1, {});
+    const auto doubleClickRow = [&](int row) {
+        const QModelIndex index = lines.model()->index(row, 0);
+        lines.scrollTo(index);
+        QTest::mouseDClick(lines.viewport(), Qt::LeftButton, {}, lines.visualRect(index).center());
+    };
+    doubleClickRow(rowOf(product));
+    EXPECT_EQ(trainer.window.state.demonstrationStep, 0) << "the demonstration starts again";
+    EXPECT_EQ(trainer.window.form.raiseRequests, raised + 2);
+    send(EventKind::DoubleClick, "drill.List1", rowOf(sum), {});
+    EXPECT_EQ(trainer.window.drill.List1.listIndex, rowOf(sum));
+    EXPECT_EQ(trainer.window.form.raiseRequests, raised + 2);
 }
 
 }  // namespace

@@ -24,6 +24,10 @@ ListBoxView::ListBoxView(QWidget* parent, std::string eventName, EventSink sink)
     connect(this, &QListView::clicked, this, [name = eventName, sink](const QModelIndex& line) {
         sink(Event{EventKind::Click, name, line.row(), {}});
     });
+    connect(this, &QListView::doubleClicked, this,
+            [name = eventName, sink](const QModelIndex& line) {
+                sink(Event{EventKind::DoubleClick, name, line.row(), {}});
+            });
     // A person's scrolling tells the model which line is now on top.
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this, name = eventName, sink](int line) {
