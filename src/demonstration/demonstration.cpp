@@ -242,14 +242,32 @@ std::string withoutPausedNote(const std::string& caption) {
     return caption;
 }
 
+// Plays the current question from its first step at the learner's pace.
+void playCurrentQuestion(WindowContext& window) {
+    showDemonstratedQuestion(window);
+    window.state.demonstrationStep = 0;
+    window.form.Timer4.startTimer(learnersPace(window));
+}
+
 }  // namespace
 
 bool startDemonstration(WindowContext& window) {
     stopDemonstration(window);
     if (!takeLastRunQuestion(window.state) && !drawSumQuestion(window)) return false;
-    showDemonstratedQuestion(window);
-    window.state.demonstrationStep = 0;
-    window.form.Timer4.startTimer(learnersPace(window));
+    playCurrentQuestion(window);
+    return true;
+}
+
+bool demonstrateQuestion(WindowContext& window, const std::string& sign, std::int32_t first,
+                         std::int32_t second) {
+    if (!boardWorks(sign, first, second)) return false;
+    stopDemonstration(window);
+    TrainingState& state = window.state;
+    state.currentOperator = sign;
+    state.operandA = first;
+    state.operandB = second;
+    state.operandC = resultOf(sign, first, second);
+    playCurrentQuestion(window);
     return true;
 }
 

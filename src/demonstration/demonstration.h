@@ -4,6 +4,7 @@
 // chose ("慢" 2 s, "中" 1 s, "快" 0.5 s a step), the rod that moves framed
 // for its step. Clicking the rhyme pauses and goes on; while paused, Space or → steps once.
 
+#include <cstdint>
 #include <string>
 
 #include "model/window_context.h"
@@ -12,6 +13,11 @@
 // for the chosen digits (keypad key 7 between runs). False when no digit count is chosen: the
 // press then ends with a prompt and without the key click.
 bool startDemonstration(WindowContext& window);
+
+// Starts demonstrating `first` `sign` `second` ("×" or any operator the board works); false,
+// with nothing changed, when the board cannot play it.
+bool demonstrateQuestion(WindowContext& window, const std::string& sign, std::int32_t first,
+                         std::int32_t second);
 
 // Moves the beads of the next step and shows its rhyme; on the tick after the last step, the
 // result.

@@ -146,7 +146,19 @@ void keypadMenuPress(WindowContext& window) {
 void demonstrateFromMenu(WindowContext& window) {
     MainForm& form = window.form;
     stopDemonstration(window);
+    form.Label19.visible = false;
     emptyQuestionLine(form);
     if (form.List1.visible) toggleRecordList(window);
     startDemonstration(window);
+}
+
+bool demonstrateGivenQuestion(WindowContext& window, const std::string& sign, std::int32_t first,
+                              std::int32_t second) {
+    MainForm& form = window.form;
+    if (window.state.runActive == "1") return false;
+    if (form.List1.visible) toggleRecordList(window);
+    if (!demonstrateQuestion(window, sign, first, second)) return false;
+    form.Label19.visible = false;
+    ++form.raiseRequests;
+    return true;
 }

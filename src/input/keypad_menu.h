@@ -1,6 +1,9 @@
 #pragma once
 // The keypad between runs: the ten keys are the program's menu.
 
+#include <cstdint>
+#include <string>
+
 #include "model/window_context.h"
 
 // Handles a press of key pressedKey in the idle state, key click included: "考试"/"练习"
@@ -12,6 +15,13 @@
 // without the click.
 void keypadMenuPress(WindowContext& window);
 
-// "演示" chosen in the menu bar between runs: does what key 7 does, without the key's click,
-// whether or not the keypad lets key 7 be pressed; a demonstration on the board starts afresh.
+// "演示" chosen in the menu bar between runs: does what key 7 does (the welcome line put away
+// too), without the key's click, whether or not the keypad lets key 7 be pressed; a
+// demonstration on the board starts afresh.
 void demonstrateFromMenu(WindowContext& window);
+
+// "演示" of a given question, as the menu bar's "演示" plays it: the record list and the
+// welcome line put away and the main window brought to the front. False while a run is under way
+// (nothing changed) or when the board cannot play the question.
+bool demonstrateGivenQuestion(WindowContext& window, const std::string& sign, std::int32_t first,
+                              std::int32_t second);

@@ -80,6 +80,7 @@ void drill_Command7_Click(WindowContext& window) {
     room.Combo8.enabled = false;
     room.Command6.enabled = false;
     room.Command7.enabled = false;
+    room.Command9.enabled = false;
     room.Text1.enabled = true;
     room.Command2.enabled = true;
     room.Label4.setCaption("");

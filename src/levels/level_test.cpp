@@ -13,6 +13,7 @@
 #include "levels/level_question_text.h"
 #include "levels/level_redo.h"
 #include "levels/level_review.h"
+#include "levels/level_review_demo.h"
 #include "levels/level_table.h"
 
 namespace {
@@ -49,7 +50,7 @@ std::vector<Element*> flashOnlyElements(DrillForm& room) {
 std::vector<Element*> levelElements(DrillForm& room) {
     std::vector<Element*> elements{&room.Label14, &room.Combo7,   &room.Label15,  &room.Combo8,
                                    &room.Label16, &room.Command6, &room.Command7, &room.Label4,
-                                   &room.Label17, &room.List2};
+                                   &room.Label17, &room.List2,    &room.Command9};
     for (Element& step : room.Label5) elements.push_back(&step);
     return elements;
 }
@@ -159,6 +160,24 @@ void storeTest(WindowContext& window, bool passed) {
     }
 }
 
+// Writes a line under the verdict for each question answered wrong or left open, and keeps
+// which of them name a multiplication, for "演示这道题".
+void writeReviewLines(WindowContext& window) {
+    const LevelTestState& test = window.drillState.levelTest;
+    DrillForm& room = window.drill;
+    const LevelPaper paper = levelPaper(test.level, test.seed);
+    std::vector<StoredLevelQuestion> wrong = levelQuestionResults(paper, test.typedPerItem);
+    std::erase_if(wrong, [](const StoredLevelQuestion& question) { return question.right; });
+    const std::vector<std::string> lines = levelReviewLines(wrong);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        writeLevelLine(room, lines[i]);
+        if (wrong[i].item != 1) continue;
+        const auto number = static_cast<std::size_t>(wrong[i].number - 1);
+        keepReviewedProduct(window, room.List1.items.size() - 1, lines[i],
+                            paper.multiplicationItem[number]);
+    }
+}
+
 // Ends the item in progress with its result line; the next item starts, or the test ends with
 // the level's verdict, kept in the history and starred on the path.
 void endItem(WindowContext& window) {
@@ -174,10 +193,7 @@ void endItem(WindowContext& window) {
     const bool passed = levelPassed(test.level, test.rightPerItem);
     const std::string verdict = levelRow(test.level).caption + (passed ? kPassed : kFailed);
     writeLevelLine(room, verdict);
-    for (const std::string& line : levelReviewLines(
-             levelQuestionResults(levelPaper(test.level, test.seed), test.typedPerItem))) {
-        writeLevelLine(room, line);
-    }
+    writeReviewLines(window);
     room.Label17.setCaption(verdict);
     storeTest(window, passed);
     const int next = showLevelPath(window);
@@ -196,6 +212,7 @@ void showLevelTestRoom(WindowContext& window, bool on) {
     room.Label4.setCaption("");
     room.Label17.setCaption("");
     room.List2.clearItems();
+    room.Command9.enabled = false;
     showItem(room.Combo7, showLevelPath(window));
     showItem(room.Combo8, kDefaultMinutes);
     const auto kept = window.services.history.setting(window.drillState.learner, kMinutesKey);
@@ -222,6 +239,7 @@ void levelStartButton(WindowContext& window) {
     room.Combo8.enabled = false;
     room.Command6.enabled = false;
     room.Command7.enabled = false;
+    room.Command9.enabled = false;
     room.Text1.enabled = true;
     room.Command2.enabled = true;
     room.Label9.setCaption("");
@@ -303,4 +321,5 @@ void endLevelAnswering(WindowContext& window) {
     room.Text1.setCaption("");
     room.moveFocus(room.Command1);
     offerLevelRedo(window);
+    offerReviewDemonstration(window);
 }

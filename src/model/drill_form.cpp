@@ -131,7 +131,7 @@ DrillForm::DrillForm() {
     for (Element* element : beadDrillElements()) elements_.push_back(element);
     for (Element* element : {&BeadCheck, &BeadTimer}) elements_.push_back(element);
     for (Element* element :
-         {&Label14, &Combo7, &Label15, &Combo8, &Label16, &Command6, &Command7}) {
+         {&Label14, &Combo7, &Label15, &Combo8, &Label16, &Command6, &Command7, &Command9}) {
         elements_.push_back(element);
     }
     for (Element& step : Label5) elements_.push_back(&step);
@@ -149,6 +149,8 @@ void DrillForm::addLevelTestElements() {
     roomButton(Command6, "Command6", 5520, 720, 1920, 495, "打印试卷…");
     roomButton(Command7, "Command7", 3360, 3120, 1560, 495, "重做错题");
     Command7.enabled = false;
+    roomButton(Command9, "Command9", 1680, 3120, 1560, 495, "演示这道题");
+    Command9.enabled = false;
     for (int i = 0; i < 10; ++i) {
         Element& step = Label5[static_cast<std::size_t>(i)];
         roomLabel(step, ("Label5(" + std::to_string(i) + ")").c_str(), 120 + i * 480, 720, 480, 495,
@@ -172,7 +174,7 @@ void DrillForm::addLevelTestElements() {
     place(Timer2, "Timer2", ElementKind::Timer, kWindow, 0, 0, 0, 0);
     Timer2.enabled = false;
     for (Element* element : {&Label14, &Combo7, &Label15, &Combo8, &Label16, &Command6, &Command7,
-                             &Label4, &Label17, &List2}) {
+                             &Command9, &Label4, &Label17, &List2}) {
         element->visible = false;
     }
     for (Element& step : Label5) step.visible = false;

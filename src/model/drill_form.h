@@ -56,8 +56,9 @@ struct DrillForm : KeyboardFocus {
     std::vector<Element*> beadDrillElements();
     // The level test: level and minutes per item, the note on whole numbers, printing a paper,
     // redoing the questions of level tests answered wrong, the path of the ten levels, the time
-    // left, the item and question, the question itself, and the second timer.
-    Element Label14, Combo7, Label15, Combo8, Label16, Command6, Command7;
+    // left, the item and question, the question itself, and the second timer; "演示这道题" plays a
+    // multiplication of the review chosen in the room's list on the main window's board.
+    Element Label14, Combo7, Label15, Combo8, Label16, Command6, Command7, Command9;
     std::array<Element, 10> Label5;  // Label5(0) 十级 .. Label5(9) 一级
     Element Label4, Label17, List2, Timer2;
 

@@ -53,9 +53,21 @@ struct LevelRedoState {
     int right = 0;
 };
 
+// A multiplication of a level test's review that "演示这道题" plays: the room's line that names
+// it, where that line stands in the room's list, and its two factors.
+struct ReviewedProduct {
+    std::size_t lineIndex = 0;
+    std::string line;
+    std::int32_t first = 0;
+    std::int32_t second = 0;
+};
+
 struct DrillState {
     DrillKind kind = DrillKind::Flash;
     std::string learner;  // whose settings the room shows and whose chains it stores
+
+    // The multiplications of the level tests' reviews written into the room's list.
+    std::vector<ReviewedProduct> reviewedProducts;
 
     bool setRunning = false;
     int chainsInSet = 0;

@@ -15,6 +15,7 @@ struct MainForm : KeyboardFocus {
     MainForm& operator=(const MainForm&) = delete;
 
     Element Form1_main;
+    std::uint64_t raiseRequests = 0;  // bumped when the window is asked to come to the front
 
     // Status panel.
     Element Frame2;

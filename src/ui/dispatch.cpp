@@ -26,6 +26,7 @@
 #include "input/keyboard.h"
 #include "input/keypad.h"
 #include "levels/level_redo.h"
+#include "levels/level_review_demo.h"
 #include "levels/level_test.h"
 #include "listening/drill/listening_settings.h"
 #include "room/practice_room.h"
@@ -111,6 +112,7 @@ const std::map<std::string, Handler>& drillHandlers() {
         {"drill.Combo8", levelSettingChanged},    {"drill.Timer2", drill_Timer2_Timer},
         {"drill.Command6", drill_Command6_Click}, {"drill.BeadTimer", drill_BeadTimer_Timer},
         {"drill.Command7", drill_Command7_Click}, {"drill.Command8", drill_Command8_Click},
+        {"drill.List1", drill_List1_Click},       {"drill.Command9", drill_Command9_Click},
     };
     return handlers;
 }
@@ -224,10 +226,11 @@ Element* findElement(const WindowContext& window, const std::string& name) {
 }
 
 void selectListItem(WindowContext& window, Element& list, int index) {
-    if (list.kind != ElementKind::ComboBox) return;
+    const bool roomLines = list.kind == ElementKind::ListBox && list.container == "drill";
+    if (list.kind != ElementKind::ComboBox && !roomLines) return;
     if (index < 0 || index >= static_cast<int>(list.items.size())) return;
     list.listIndex = index;
-    list.setCaption(list.items[static_cast<std::size_t>(index)]);
+    if (!roomLines) list.setCaption(list.items[static_cast<std::size_t>(index)]);
     if (list.container == "drill") {
         runHandler(drillHandlers(), kDrillPrefix + list.name, window);
         return;
@@ -294,6 +297,8 @@ void dispatch(WindowContext& window, const Event& event) {
                 clickAboutBox(window, *element);
             } else if (element->kind == ElementKind::Bead) {
                 beadClicked(window, *element);
+            } else if (inRoom && element->kind == ElementKind::ListBox && event.value >= 0) {
+                selectListItem(window, *element, event.value);
             } else if (inRoom) {
                 runHandler(drillHandlers(), qualifiedName(window, *element), window);
             } else {
@@ -313,6 +318,12 @@ void dispatch(WindowContext& window, const Event& event) {
                 chooseDemonstrationPace(window, event.text);
             } else {
                 chooseMenuItem(window, *element, event.text);
+            }
+            break;
+        case EventKind::DoubleClick:
+            if (element == &window.drill.List1) {
+                selectListItem(window, *element, event.value);
+                drill_List1_DblClick(window);
             }
             break;
         case EventKind::Scroll:

@@ -1,10 +1,13 @@
 // The level test on screen: the path of stars with their dates, the flash drills' elements out
-// of the way, and the longest question of the top level shown whole, at 100 and 150 per cent.
+// of the way, the longest question of the top level shown whole, at 100 and 150 per cent, and
+// a wrong multiplication of the review clicked and demonstrated on the main window's board.
 
 #include <gtest/gtest.h>
 
 #include <QListView>
 #include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
 
 #include "history/sqlite/history_file.h"
 #include "qt_trainer.h"
@@ -72,6 +75,68 @@ TEST_F(LevelRoomView, ThePathShowsPassedLevelsAndTheTopLevelsQuestionFitsAtEvery
     EXPECT_FALSE(roomWidget("drill.Label5(0)").isVisible());
     EXPECT_FALSE(trainer.window.drillState.levelTest.running) << "another drill ends the test";
     EXPECT_FALSE(trainer.window.drill.Timer2.enabled);
+}
+
+TEST_F(LevelRoomView, AClickedMultiplicationOfTheReviewPlaysOnTheMainWindowsBoard) {
+    send(EventKind::Menu, "Form1_main", -1, "等级考试…");
+    send(EventKind::Choose, "drill.Combo7", 4, {});
+    send(EventKind::Click, "drill.Command1", -1, {});
+    // Both items of 六级 run out unanswered.
+    while (trainer.window.drillState.levelTest.running) {
+        dispatch(trainer.window, Event{EventKind::Tick, "drill.Timer2", -1, {}});
+    }
+    trainer.view->sync();
+    auto& lines = dynamic_cast<QListView&>(roomWidget("drill.List1"));
+    auto& demonstrate = roomWidget("drill.Command9");
+    const auto& items = trainer.window.drill.List1.items;
+    const auto sum = std::find_if(items.begin(), items.end(), [](const std::string& line) {
+        return line.starts_with("加减算 第");
+    });
+    const auto product = std::find_if(items.begin(), items.end(), [](const std::string& line) {
+        return line.starts_with("乘算 第");
+    });
+    ASSERT_NE(sum, items.end());
+    ASSERT_NE(product, items.end());
+    const auto rowOf = [&](auto line) { return static_cast<int>(line - items.begin()); };
+    const auto clickRow = [&](int row) {
+        const QModelIndex index = lines.model()->index(row, 0);
+        lines.scrollTo(index);
+        QTest::mouseClick(lines.viewport(), Qt::LeftButton, {}, lines.visualRect(index).center());
+    };
+
+    clickRow(rowOf(sum));
+    EXPECT_EQ(trainer.window.drill.List1.listIndex, rowOf(sum));
+    EXPECT_FALSE(demonstrate.isEnabled()) << "a column sum is not demonstrated";
+    clickRow(rowOf(product));
+    EXPECT_EQ(trainer.window.drill.List1.listIndex, rowOf(product));
+    ASSERT_TRUE(demonstrate.isEnabled());
+
+    const auto raised = trainer.window.form.raiseRequests;
+    QTest::mouseClick(&demonstrate, Qt::LeftButton);
+    EXPECT_EQ(trainer.window.form.raiseRequests, raised + 1);
+    EXPECT_TRUE(trainer.window.form.Timer4.enabled);
+    EXPECT_EQ(trainer.window.form.Label12.caption(), "×");
+    const std::string answer = product->substr(product->rfind("应为") + std::string("应为").size());
+    EXPECT_EQ(std::to_string(std::stoi(trainer.window.form.Label11.caption()) *
+                             std::stoi(trainer.window.form.Label13.caption())),
+              answer);
+    send(EventKind::Tick, "Timer4", -1, {});
+    EXPECT_TRUE(trainer.widget("Label40").isVisible());
+    EXPECT_FALSE(trainer.window.form.Label40.caption().empty());
+
+    // A double click on the line plays it afresh; on a sum's line it plays nothing.
+    send(EventKind::Tick, "Timer4", -1, {});
+    const auto doubleClickRow = [&](int row) {
+        const QModelIndex index = lines.model()->index(row, 0);
+        lines.scrollTo(index);
+        QTest::mouseDClick(lines.viewport(), Qt::LeftButton, {}, lines.visualRect(index).center());
+    };
+    doubleClickRow(rowOf(product));
+    EXPECT_EQ(trainer.window.state.demonstrationStep, 0) << "the demonstration starts again";
+    EXPECT_EQ(trainer.window.form.raiseRequests, raised + 2);
+    send(EventKind::DoubleClick, "drill.List1", rowOf(sum), {});
+    EXPECT_EQ(trainer.window.drill.List1.listIndex, rowOf(sum));
+    EXPECT_EQ(trainer.window.form.raiseRequests, raised + 2);
 }
 
 }  // namespace

@@ -150,7 +150,8 @@ std::optional<std::vector<std::string>> ReplaySession::runCommand(const std::str
         if (!words.atEnd()) return extraArgument();
         const Element* list = findElement(window_, name);
         if (list == nullptr) return unknownElement(name);
-        if (list->kind != ElementKind::ComboBox) return badArguments();
+        const bool roomLines = list->kind == ElementKind::ListBox && list->container == "drill";
+        if (list->kind != ElementKind::ComboBox && !roomLines) return badArguments();
         const auto index =
             parseWholeNumber(value, 0, static_cast<long long>(list->items.size()) - 1);
         if (!index) return badArguments();

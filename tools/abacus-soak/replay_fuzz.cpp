@@ -16,7 +16,7 @@ constexpr const char* kElements[] = {
     "drill.Timer1",   "drill.Text1",    "drill.List1",    "drill.Combo4",
     "drill.Upper(4)", "drill.Label8",   "drill.Command2", "drill.Command3",
     "Timer4",         "Label40",        "drill.Combo6",   "drill.BeadTimer",
-    "drill.Upper(3)", "drill.Command7", "drill.Command8"};
+    "drill.Upper(3)", "drill.Command7", "drill.Command8", "drill.Command9"};
 constexpr const char* kGoodLines[] = {"tick Timer1",
                                       "menu Form1_main 闪电心算…",
                                       "menu Form1_main 放大",

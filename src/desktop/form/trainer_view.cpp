@@ -73,6 +73,11 @@ void TrainerView::sync() {
     main_->sync();
     if (zoomed && main_->isVisible()) centreOnScreen(*main_);
     followFocus(window_.form, *main_, focusMovesSeen_);
+    if (window_.form.raiseRequests != mainRaiseRequestsSeen_) {
+        mainRaiseRequestsSeen_ = window_.form.raiseRequests;
+        main_->raise();
+        main_->activateWindow();
+    }
     syncAboutBox();
     syncPracticeRoom();
 }

@@ -61,5 +61,6 @@ class TrainerView {
     std::uint64_t roomRaiseRequestsSeen_ = 0;
     std::uint64_t roomFocusMovesSeen_ = 0;
     std::uint64_t raiseRequestsSeen_ = 0;
+    std::uint64_t mainRaiseRequestsSeen_ = 0;
     std::uint64_t focusMovesSeen_ = 0;
 };

@@ -20,9 +20,14 @@ ListBoxView::ListBoxView(QWidget* parent, std::string eventName, EventSink sink)
     // Any line may be on top, the last one included, so the scroll bar is always there.
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    connect(this, &QListView::clicked, this, [name = eventName, sink] {
-        sink(Event{EventKind::Click, name, -1, {}});
+    // A click says which line it chose.
+    connect(this, &QListView::clicked, this, [name = eventName, sink](const QModelIndex& line) {
+        sink(Event{EventKind::Click, name, line.row(), {}});
     });
+    connect(this, &QListView::doubleClicked, this,
+            [name = eventName, sink](const QModelIndex& line) {
+                sink(Event{EventKind::DoubleClick, name, line.row(), {}});
+            });
     // A person's scrolling tells the model which line is now on top.
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this, name = eventName, sink](int line) {
