@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "drill/room_lines.h"
 #include "levels/level_review.h"
 #include "levels/level_table.h"
 #include "levels/level_test.h"
@@ -52,7 +53,7 @@ void endRedo(WindowContext& window) {
     redo.running = false;
     const std::string summary =
         "共" + std::to_string(redo.question) + "题 对" + std::to_string(redo.right) + "题";
-    writeLevelLine(window.drill, summary);
+    writeLine(window.drill, summary);
     window.drill.Label17.setCaption(std::string(kRedoTitle) + " " + summary);
     endLevelAnswering(window);
 }
@@ -85,8 +86,7 @@ void drill_Command7_Click(WindowContext& window) {
     room.Command2.enabled = true;
     room.Label4.setCaption("");
     room.Label9.setCaption("");
-    writeLevelLine(room,
-                   std::string(kRedoTitle) + " 共" + std::to_string(redo.questions.size()) + "题");
+    writeLine(room, std::string(kRedoTitle) + " 共" + std::to_string(redo.questions.size()) + "题");
     askRedoQuestion(window);
 }
 
@@ -103,10 +103,9 @@ void levelRedoAnswer(WindowContext& window) {
     room.Label9.setCaption("");
     const auto index = static_cast<std::size_t>(redo.question);
     const bool right = *answer == redo.answers[index];
-    writeLevelLine(room, "第" + std::to_string(redo.question + 1) + "题 " + redo.questions[index] +
-                             "=" + redo.answers[index] + " " +
-                             (answer->empty() ? kUnanswered : "答" + *answer) +
-                             (right ? " √" : " ×"));
+    writeLine(room, "第" + std::to_string(redo.question + 1) + "题 " + redo.questions[index] + "=" +
+                        redo.answers[index] + " " +
+                        (answer->empty() ? kUnanswered : "答" + *answer) + (right ? " √" : " ×"));
     if (right) {
         ++redo.right;
         StoredQuestion asked;

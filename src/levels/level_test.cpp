@@ -170,7 +170,7 @@ void writeReviewLines(WindowContext& window) {
     std::erase_if(wrong, [](const StoredLevelQuestion& question) { return question.right; });
     const std::vector<std::string> lines = levelReviewLines(wrong);
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        writeLevelLine(room, lines[i]);
+        writeLine(room, lines[i]);
         if (wrong[i].item != 1) continue;
         const auto number = static_cast<std::size_t>(wrong[i].number - 1);
         keepReviewedProduct(window, room.List1.items.size() - 1, lines[i],
@@ -184,15 +184,15 @@ void endItem(WindowContext& window) {
     LevelTestState& test = window.drillState.levelTest;
     DrillForm& room = window.drill;
     test.rightPerItem.push_back(test.rightInItem);
-    writeLevelLine(room, std::string(test.item == 0 ? kAdditionItem : kMultiplicationItem) + " 对" +
-                             std::to_string(test.rightInItem) + "题");
+    writeLine(room, std::string(test.item == 0 ? kAdditionItem : kMultiplicationItem) + " 对" +
+                        std::to_string(test.rightInItem) + "题");
     if (test.item + 1 < levelItemCount(test.level)) {
         startItem(window, test.item + 1);
         return;
     }
     const bool passed = levelPassed(test.level, test.rightPerItem);
     const std::string verdict = levelRow(test.level).caption + (passed ? kPassed : kFailed);
-    writeLevelLine(room, verdict);
+    writeLine(room, verdict);
     writeReviewLines(window);
     room.Label17.setCaption(verdict);
     storeTest(window, passed);
@@ -297,14 +297,9 @@ void stopLevelTest(WindowContext& window) {
     LevelTestState& test = window.drillState.levelTest;
     stopLevelRedo(window);
     if (!test.running) return;
-    writeLevelLine(window.drill, levelRow(test.level).caption + kAbandoned);
+    writeLine(window.drill, levelRow(test.level).caption + kAbandoned);
     window.drill.Label17.setCaption("");
     endLevelAnswering(window);
-}
-
-void writeLevelLine(DrillForm& room, const std::string& line) {
-    room.List1.addItem(line);
-    room.List1.showLinesFrom(room.List1.items.size() - 1);
 }
 
 void endLevelAnswering(WindowContext& window) {

@@ -24,7 +24,5 @@ void drill_Command6_Click(WindowContext& window);
 // questions in progress; nothing when idle.
 void stopLevelTest(WindowContext& window);
 
-// Writes a line under the room's earlier ones, on view.
-void writeLevelLine(DrillForm& room, const std::string& line);
 // Leaves a test or a redo: the timer stops, the answer box closes and the settings open again.
 void endLevelAnswering(WindowContext& window);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "drill/room_lines.h"
 #include "listening/drill/reading_pace.h"
 
 namespace {
@@ -46,9 +47,8 @@ void fitPaceToReadings(WindowContext& window) {
     }
     room.Combo4.listIndex = index;
     room.Combo4.setCaption(room.Combo4.items[static_cast<std::size_t>(index)]);
-    room.List1.addItem("这个速度读不完" + digitsWord(digits) + "，已改为 " + room.Combo4.caption() +
-                       " 秒/笔");
-    room.List1.showLinesFrom(room.List1.items.size() - 1);
+    writeLine(room, "这个速度读不完" + digitsWord(digits) + "，已改为 " + room.Combo4.caption() +
+                        " 秒/笔");
 }
 
 LeadingTwo chosenLeadingTwo(const DrillForm& room) {
