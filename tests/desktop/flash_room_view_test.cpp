@@ -120,7 +120,8 @@ TEST_F(FlashRoomView, DigitsFillMostOfTheBoxAndSitInItsMiddleAtEveryZoom) {
             RecordProperty(what.toStdString() + "_centre_offset_px",
                            static_cast<int>(std::lround(centreOffset)));
             EXPECT_GE(ink.height(), 0.6 * box.height()) << what.toStdString();
-            EXPECT_LE(std::abs(centreOffset), 2.0 * zoom / 100) << what.toStdString();
+            // Round digits (0, 3, 6, 8, 9) overshoot the flat ones by a pixel or two at each end.
+            EXPECT_LE(std::abs(centreOffset), 0.03 * box.height()) << what.toStdString();
             // Across, the caption is centred by the digits' advances; their ink may lean a little.
             EXPECT_LE(std::abs((ink.left + ink.right) / 2.0 - (box.width() - 1) / 2.0),
                       0.05 * ink.height())
