@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr char kStop[] = "停  止";
 constexpr char kRedoTitle[] = "重做错题";
 constexpr char kNothingToRedo[] = "错题本里没有等级考试的错题。";
 constexpr char kDigitsOnlyHint[] = "请只填数字，例如 380";
@@ -76,14 +75,7 @@ void drill_Command7_Click(WindowContext& window) {
         redo.questions.push_back(entry.question.firstTerm);
         redo.answers.push_back(entry.question.rightAnswer);
     }
-    room.Command1.setCaption(kStop);
-    room.Combo7.enabled = false;
-    room.Combo8.enabled = false;
-    room.Command6.enabled = false;
-    room.Command7.enabled = false;
-    room.Command9.enabled = false;
-    room.Text1.enabled = true;
-    room.Command2.enabled = true;
+    beginLevelAnswering(room);
     room.Label4.setCaption("");
     room.Label9.setCaption("");
     writeLine(room, std::string(kRedoTitle) + " 共" + std::to_string(redo.questions.size()) + "题");

@@ -234,14 +234,7 @@ void levelStartButton(WindowContext& window) {
     test.seed = static_cast<std::uint32_t>(randomChoice(window.services.random, kSeedRange));
     test.minutesPerItem = chosenMinutes(window);
     test.start = window.services.clock.now();
-    room.Command1.setCaption(kStop);
-    room.Combo7.enabled = false;
-    room.Combo8.enabled = false;
-    room.Command6.enabled = false;
-    room.Command7.enabled = false;
-    room.Command9.enabled = false;
-    room.Text1.enabled = true;
-    room.Command2.enabled = true;
+    beginLevelAnswering(room);
     room.Label9.setCaption("");
     startItem(window, 0);
 }
@@ -300,6 +293,17 @@ void stopLevelTest(WindowContext& window) {
     writeLine(window.drill, levelRow(test.level).caption + kAbandoned);
     window.drill.Label17.setCaption("");
     endLevelAnswering(window);
+}
+
+void beginLevelAnswering(DrillForm& room) {
+    room.Command1.setCaption(kStop);
+    room.Combo7.enabled = false;
+    room.Combo8.enabled = false;
+    room.Command6.enabled = false;
+    room.Command7.enabled = false;
+    room.Command9.enabled = false;
+    room.Text1.enabled = true;
+    room.Command2.enabled = true;
 }
 
 void endLevelAnswering(WindowContext& window) {

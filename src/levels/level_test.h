@@ -24,5 +24,8 @@ void drill_Command6_Click(WindowContext& window);
 // questions in progress; nothing when idle.
 void stopLevelTest(WindowContext& window);
 
+// Enters a test or a redo: "停  止", the settings closed and the answer box open.
+void beginLevelAnswering(DrillForm& room);
+
 // Leaves a test or a redo: the timer stops, the answer box closes and the settings open again.
 void endLevelAnswering(WindowContext& window);
