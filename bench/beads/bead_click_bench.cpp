@@ -1,7 +1,7 @@
 // A bead click in the practice room's bead drill through dispatch, followed by the view's sync
-// and the repaint of what changed as the event loop paints it: a free bead moved between sets
-// and a wrong click undone with its hint during a question; a click with a repaint of the whole
-// room as the worst case. frame_share_% is the
+// and the repaint of what changed as the event loop paints it, at 100 % and 200 %: a free bead
+// moved between sets and a wrong click undone with its hint during a question; a click with a
+// repaint of the whole room as the worst case. frame_share_% is the
 // mean wall time per click as a per-cent of a 16.7 ms frame. Prints figures, asserts nothing.
 
 #include <benchmark/benchmark.h>
@@ -48,6 +48,13 @@ std::string beadName(int rod, int bead) {
     return "drill." + array + "(" + std::to_string(rod) + ")";
 }
 
+// Draws the room at the zoom the benchmark's argument asks for.
+void setZoom(const benchmark::State& state) {
+    room->window.state.zoomPercent = static_cast<int>(state.range(0));
+    room->view->sync();
+    QApplication::processEvents();
+}
+
 // Sends a click on a bead through the view (dispatch, then sync) and lets the event loop paint
 // what changed.
 void clickAndPaint(const std::string& bead) {
@@ -72,10 +79,12 @@ std::string wrongBead() {
 }
 
 void FreeBeadClickWithSyncAndPaint(benchmark::State& state) {
+    setZoom(state);
     timeAsFrameShare(state, [] { clickAndPaint("drill.Lower2(3)"); });
 }
 
 void WrongClickUndoneWithHint(benchmark::State& state) {
+    setZoom(state);
     pressStart();
     const std::string bead = wrongBead();
     timeAsFrameShare(state, [&] { clickAndPaint(bead); });
@@ -83,15 +92,16 @@ void WrongClickUndoneWithHint(benchmark::State& state) {
 }
 
 void BeadClickWithWholeRoomRepaint(benchmark::State& state) {
+    setZoom(state);
     timeAsFrameShare(state, [] {
         room->view->send(Event{EventKind::Click, "drill.Upper(5)", -1, {}});
         room->view->practiceRoom()->repaint();
     });
 }
 
-BENCHMARK(FreeBeadClickWithSyncAndPaint)->UseRealTime();
-BENCHMARK(WrongClickUndoneWithHint)->UseRealTime();
-BENCHMARK(BeadClickWithWholeRoomRepaint)->UseRealTime();
+BENCHMARK(FreeBeadClickWithSyncAndPaint)->Arg(100)->Arg(200)->ArgName("zoom")->UseRealTime();
+BENCHMARK(WrongClickUndoneWithHint)->Arg(100)->Arg(200)->ArgName("zoom")->UseRealTime();
+BENCHMARK(BeadClickWithWholeRoomRepaint)->Arg(100)->Arg(200)->ArgName("zoom")->UseRealTime();
 
 }  // namespace
 

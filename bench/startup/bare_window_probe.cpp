@@ -1,6 +1,6 @@
-// A bare Qt window of the trainer's size holding, for each element of the main window's
-// design, the plain Qt widget of its kind with its design caption, font, items and
-// rectangle; quits after its first painted frame. The yardstick for the trainer's start-up:
+// A bare Qt window of the trainer's size holding a menu bar with the trainer's menu titles and,
+// below it, for each element of the main window's design, the plain Qt widget of its kind with
+// its design caption, font, items and rectangle; quits after its first painted frame. The yardstick for the trainer's start-up:
 // the same toolkit, widgets and faces, without the window model, dispatch or view.
 
 #include <QApplication>
@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QWidget>
 #include <map>
@@ -17,6 +18,7 @@
 #include "desktop/widgets/qt_font.h"
 #include "first_paint_probe.h"
 #include "model/main_form.h"
+#include "ui/main_menu_titles.h"
 
 namespace {
 
@@ -56,11 +58,17 @@ int main(int argc, char** argv) {
     installFontSubstitutions();
     const MainForm design;
     QWidget window;
-    window.setFixedSize(579, 487);
-    std::map<std::string, QWidget*> containers{{design.Form1_main.name, &window}};
+    auto* bar = new QMenuBar(&window);
+    for (const char* title : kMainMenuTitles) bar->addMenu(QString::fromUtf8(title));
+    const int barHeight = bar->sizeHint().height();
+    bar->setGeometry(0, 0, 579, barHeight);
+    auto* area = new QWidget(&window);
+    area->setGeometry(0, barHeight, 579, 487);
+    window.setFixedSize(579, 487 + barHeight);
+    std::map<std::string, QWidget*> containers{{design.Form1_main.name, area}};
     for (const Element* element : design.elements()) {
         const auto holder = containers.find(element->container);
-        QWidget& parent = holder != containers.end() ? *holder->second : window;
+        QWidget& parent = holder != containers.end() ? *holder->second : *area;
         QWidget* widget = plainWidgetFor(*element, parent);
         if (widget == nullptr) continue;
         widget->setFont(qtFont(element->font));

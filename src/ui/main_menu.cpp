@@ -9,13 +9,10 @@
 #include "input/keypad_menu.h"
 #include "room/practice_room.h"
 #include "ui/about_box.h"
+#include "ui/main_menu_titles.h"
 
 namespace {
 
-constexpr char kPracticeMenu[] = "练习(&L)";
-constexpr char kRecordsMenu[] = "记录(&R)";
-constexpr char kViewMenu[] = "查看(&V)";
-constexpr char kHelpMenu[] = "帮助(&H)";
 constexpr char kClearColoursItem[] = "清晰配色";
 
 // Whether an item may be chosen while a run is on.

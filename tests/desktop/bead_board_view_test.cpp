@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QScrollArea>
 #include <QTest>
 #include <cstdlib>
 #include <stdexcept>
@@ -20,13 +21,18 @@
 
 namespace {
 
+// The room's design area, whole even where the window scrolls it (the room at 200 %).
+QWidget& designArea(QtTrainer& trainer) {
+    return *trainer.view->practiceRoom()->findChild<QScrollArea*>()->widget();
+}
+
 // The practice room as it paints itself, kept when screenshots are asked for.
 QImage roomShot(QtTrainer& trainer, const char* what) {
     trainer.view->sync();
     QWidget& room = *trainer.view->practiceRoom();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&room));
     room.repaint();
-    const QImage shot = room.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shot = designArea(trainer).grab().toImage().convertToFormat(QImage::Format_RGB32);
     if (const char* folder = std::getenv("ABACUS_KEEP_SCREENSHOTS"))
         shot.save(QDir(folder).filePath(QStringLiteral("beads-%1.png").arg(what)));
     return shot;
@@ -43,7 +49,7 @@ QWidget& roomWidget(QtTrainer& trainer, const std::string& name) {
 // The colour in the middle of a bead's widget on the shot.
 QRgb beadColour(QtTrainer& trainer, const QImage& shot, const std::string& name) {
     QWidget& bead = roomWidget(trainer, name);
-    const QPoint centre = bead.mapTo(trainer.view->practiceRoom(), bead.rect().center());
+    const QPoint centre = bead.mapTo(&designArea(trainer), bead.rect().center());
     return shot.pixel(centre * trainer.view->practiceRoom()->devicePixelRatio());
 }
 
@@ -56,7 +62,7 @@ std::string beadName(int rod, int bead) {
 // The colour on a bead's left end, halfway down, where the ring of a marked bead runs.
 QRgb ringColour(QtTrainer& trainer, const QImage& shot, const std::string& name) {
     QWidget& bead = roomWidget(trainer, name);
-    const QPoint end = bead.mapTo(trainer.view->practiceRoom(), QPoint(2, bead.height() / 2));
+    const QPoint end = bead.mapTo(&designArea(trainer), QPoint(2, bead.height() / 2));
     return shot.pixel(end * trainer.view->practiceRoom()->devicePixelRatio());
 }
 

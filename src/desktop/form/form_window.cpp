@@ -3,7 +3,10 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QScrollArea>
 #include <map>
+
+#include "desktop/form/screen_room.h"
 
 #include "desktop/widgets/element_view_factory.h"
 #include "desktop/widgets/qt_font.h"
@@ -47,8 +50,13 @@ FormWindow::FormWindow(const std::vector<Element*>& elements, const std::string&
     : ClickableWidget(parent, elements.front()->name, sink, Qt::Window),
       window_(*elements.front()),
       sink_(std::move(sink)),
-      closeRequest_(std::move(closeRequest)) {
-    buildViews(elements, eventPrefix, *this);
+      closeRequest_(std::move(closeRequest)),
+      scroller_(new QScrollArea(this)),
+      area_(new QWidget) {
+    scroller_->setFrameShape(QFrame::NoFrame);
+    scroller_->setWidget(area_);
+    area_->setAutoFillBackground(true);
+    buildViews(elements, eventPrefix, *area_);
 }
 
 FormWindow::FormWindow(const std::vector<Element*>& elements, EventSink sink,
@@ -94,7 +102,15 @@ void FormWindow::sync() {
             menuBar_->setGeometry(0, 0, size.width(), barHeight);
             area_->setGeometry(0, barHeight, size.width(), size.height());
         }
-        setFixedSize(size.width(), size.height() + barHeight);
+        if (scroller_ != nullptr) {
+            area_->setFixedSize(size);
+            const QSize room = roomForWindow(*this);
+            const QSize shown = room.isEmpty() ? size : size.boundedTo(room);
+            scroller_->setGeometry(0, 0, shown.width(), shown.height());
+            setFixedSize(shown);
+        } else {
+            setFixedSize(size.width(), size.height() + barHeight);
+        }
     }
     if (colours_.changed(coloursOf(window_))) {
         colourBackground(*this, coloursOf(window_));

@@ -1,8 +1,9 @@
 #pragma once
-// A top-level window of the model (the main window or the about box) with one view per
-// element at its design place; it copies the model onto its widgets on every sync.
+// A top-level window of the model (the main window, the about box or the practice room) with one
+// view per element at its design place; it copies the model onto its widgets on every sync.
 
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -22,7 +23,8 @@ class FormWindow : public ClickableWidget {
     using CloseRequest = std::function<bool()>;
 
     // `elements` starts with the window itself; the others are reported to `sink` as
-    // `eventPrefix` + their name, the window under its own name.
+    // `eventPrefix` + their name, the window under its own name. A window larger than the room
+    // its screen leaves is shown at that room's size and scrolls its design area.
     FormWindow(const std::vector<Element*>& elements, const std::string& eventPrefix,
                EventSink sink, CloseRequest closeRequest, QWidget* parent = nullptr);
     // The same with a menu bar above the design area; the window grows by the bar's height and
@@ -53,7 +55,8 @@ class FormWindow : public ClickableWidget {
     EventSink sink_;
     CloseRequest closeRequest_;
     QMenuBar* menuBar_ = nullptr;
-    QWidget* area_ = this;  // where the design's elements sit
+    QScrollArea* scroller_ = nullptr;  // scrolls the design area of a window without a menu bar
+    QWidget* area_ = this;             // where the design's elements sit
     std::function<bool()> takesEveryKey_;
     std::vector<std::pair<const Element*, ElementView*>> views_;
     Remembered<std::string> title_;

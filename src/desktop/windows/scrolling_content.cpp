@@ -1,18 +1,10 @@
 #include "desktop/windows/scrolling_content.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 #include <QWidget>
 
-namespace {
-
-// What a window manager's frame takes around a window: its borders and the title bar.
-constexpr int kFrameWidth = 16;
-constexpr int kFrameHeight = 48;
-
-}  // namespace
+#include "desktop/form/screen_room.h"
 
 QVBoxLayout* scrollingContent(QWidget& window) {
     auto* outer = new QVBoxLayout(&window);
@@ -27,10 +19,7 @@ QVBoxLayout* scrollingContent(QWidget& window) {
 }
 
 void fitOnScreen(QWidget& window) {
-    const QScreen* screen =
-        window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr) return;
-    const QRect room = screen->availableGeometry();
-    const QSize most(room.width() - kFrameWidth, room.height() - kFrameHeight);
-    window.resize(window.size().boundedTo(most));
+    const QSize room = roomForWindow(window);
+    if (room.isEmpty()) return;
+    window.resize(window.size().boundedTo(room));
 }
