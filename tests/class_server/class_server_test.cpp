@@ -39,6 +39,8 @@ std::string valueOf(PgSession& session, const std::string& sql,
 std::set<std::string> localColumn(const std::string& path, const std::string& sql) {
     sqlite3* database = nullptr;
     sqlite3_open_v2(path.c_str(), &database, SQLITE_OPEN_READONLY, nullptr);
+    // The trainer's sender may be taking records out of the outbox at that moment.
+    sqlite3_busy_timeout(database, 10000);
     sqlite3_stmt* statement = nullptr;
     std::set<std::string> values;
     if (sqlite3_prepare_v2(database, sql.c_str(), -1, &statement, nullptr) == SQLITE_OK) {
@@ -414,7 +416,7 @@ TEST_F(ClassServer, ATeacherReadsOnlyTheClassesGivenAndEachLearnerAsTheirOwnHist
     ReplaySession family;
     std::vector<std::string> own;
     for (const std::string& line : {"history " + path, "pick 豆 豆"s, "print history"s,
-                                   "print book"s, "print levels"s, "print drills"s}) {
+                                    "print book"s, "print levels"s, "print drills"s}) {
         const auto lines = family.run(line, error);
         ASSERT_TRUE(lines) << line << ": " << error;
         own.insert(own.end(), lines->begin(), lines->end());

@@ -55,11 +55,14 @@ void showClassReport(QTableWidget& table, const ClassTable& classTable) {
             if (column > 0 && column + 1 < static_cast<int>(cells.size())) {
                 cell->setTextAlignment(Qt::AlignCenter);
             }
+            // The sums most often wrong may be cut short at the window's edge.
+            if (column + 1 == static_cast<int>(cells.size())) cell->setToolTip(cell->text());
             table.setItem(row, column, cell);
         }
     }
-    table.resizeColumnsToContents();
+    // The headers leave room for the arrow a click puts beside them.
     table.horizontalHeader()->setSortIndicatorShown(true);
     table.horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    table.resizeColumnsToContents();
     table.setSortingEnabled(true);
 }

@@ -21,6 +21,7 @@
 namespace {
 
 constexpr int kPaperFontPixels = 19;  // 14 points on a 96-dpi screen
+constexpr int kClassWindowWidth = 1000;
 
 // Shows a new window in place of the one of its kind still open, in the chosen colours, at
 // the chosen zoom of its size (it was built in the zoomed `font`) and never larger than the
@@ -105,6 +106,8 @@ void QtMenuWindows::show(MenuWindow which, const std::string& learner,
                                     },
                                     window),
                                 QStringLiteral("班级"));
+                // The class's table is nine columns wide.
+                window->resize(kClassWindowWidth, window->height());
             }
             replaceWindow(history_, window, font_);
             break;
