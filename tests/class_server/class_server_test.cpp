@@ -433,6 +433,18 @@ TEST_F(ClassServer, ATeacherReadsOnlyTheClassesGivenAndEachLearnerAsTheirOwnHist
         printed("print class 四年级一班"),
         (std::vector<std::string>{"class 1", "小明\t2026-12-08\t0\t1\t0\t0\t\t67%\t10+5=15"}));
     EXPECT_EQ(printed("print class-learner 小明")[0], "history 1");
+
+    // A server gone since: each read says so and prints nothing of the class.
+    ASSERT_TRUE(server.stop());
+    const std::string gone =
+        "无法读取班级：班级服务器“" + server.folder() + "”没有应答，请检查网络，或稍后再试。";
+    EXPECT_EQ(printed("print class"), std::vector<std::string>{"class 0"});
+    EXPECT_EQ(printed("print dialogs"), dialogs(gone));
+    EXPECT_EQ(printed("print class-learner 小明"),
+              (std::vector<std::string>{"history 0", "book 0", "levels 0", "drills 0"}));
+    EXPECT_EQ(printed("print dialogs"), dialogs(gone));
+    printed("menu Form1_main 教师登录…");
+    EXPECT_EQ(printed("print windows"), (std::vector<std::string>{"windows 1", "teacher login"}));
 }
 
 }  // namespace

@@ -131,8 +131,19 @@ TEST_F(ClassStatus, ATeacherLineIsKeptOnlyOnceTheServerAnswersAndItsPageShowsWhy
     QApplication::processEvents();
     EXPECT_EQ(windows.shown(MenuWindow::History)->findChild<QWidget*>("classPage"), nullptr);
 
+    // A link put where the line is kept is neither read nor written through.
+    const std::string elsewhere = folder.path().toStdString() + "/elsewhere";
+    ASSERT_TRUE(keepTeacherLine(elsewhere, "host=school.lan user=teacher_2 password=y"));
+    std::filesystem::create_symlink(elsewhere, teacherLine);
+    EXPECT_FALSE(keptTeacherLine(teacherLine));
+    windows.open(MenuWindow::History, "豆 豆", {});
+    QApplication::processEvents();
+    EXPECT_EQ(windows.shown(MenuWindow::History)->findChild<QWidget*>("classPage"), nullptr);
+
     // A line kept before, whose server is gone since: the page says so and shows no table.
     ASSERT_TRUE(keepTeacherLine(teacherLine, nowhere));
+    EXPECT_FALSE(std::filesystem::is_symlink(teacherLine));
+    EXPECT_EQ(keptTeacherLine(elsewhere), "host=school.lan user=teacher_2 password=y");
     EXPECT_EQ(std::filesystem::status(teacherLine).permissions(),
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     windows.open(MenuWindow::History, "豆 豆", {});
