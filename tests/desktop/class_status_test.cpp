@@ -9,18 +9,26 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <thread>
 
+#include "class_admin.h"
+#include "class_server/postgres_server.h"
 #include "desktop/services/trainer_modules.h"
 #include "desktop/windows/class_report_table.h"
 #include "desktop/windows/qt_menu_windows.h"
+#include "history/class_server/class_joining.h"
 #include "history/class_server/class_outbox.h"
 #include "history/class_server/kept_teacher_line.h"
+#include "history/class_server/outbox_sender.h"
 #include "history/history_fixture.h"
 #include "history/sqlite/history_file.h"
 #include "qt_trainer.h"
@@ -36,14 +44,27 @@ struct ClassStatus : ::testing::Test {
         addTrainerModuleFolder(QStringLiteral(ABACUS_MODULE_BUILD_FOLDER));
     }
 
-    // Lets the window's thread run until `label` shows something other than `waiting`, the
-    // server's answer arriving from the module's thread; its text then.
-    static std::string answerIn(QLabel& label, const QString& waiting) {
+    // Lets the window's thread run until `done`, the server's answer arriving from the module's
+    // thread; a message box it opens meanwhile is closed from within its own loop.
+    static void runUntil(const std::function<bool()>& done) {
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                box->done(QMessageBox::Ok);
+            }
+        });
+        closer.start(20);
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-        while (label.text() == waiting && std::chrono::steady_clock::now() < deadline) {
+        while (!done() && std::chrono::steady_clock::now() < deadline) {
             QApplication::processEvents();
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
+    }
+
+    // Lets the window's thread run until `label` shows something other than `waiting`; its
+    // text then.
+    static std::string answerIn(QLabel& label, const QString& waiting) {
+        runUntil([&] { return label.text() != waiting; });
         return label.text().toStdString();
     }
 
@@ -188,6 +209,59 @@ TEST_F(ClassStatus, TheClassTableSortsCountsSharesAndLevelsByTheirNumber) {
     table->sortByColumn(1, Qt::AscendingOrder);
     EXPECT_EQ(learners(), "乙丙丁甲");
     delete table;
+}
+
+TEST_F(ClassStatus, ATeacherLoggedInOpensALearnerOfTheirClassInTheFamilysPagesReadOnly) {
+    PostgresServer server;
+    ASSERT_TRUE(server.running());
+    PgSession admin(server.line());
+    std::string message;
+    ASSERT_TRUE(initClassServer(admin, message)) << message;
+    const std::string classLine = addClass(admin, "三年级二班", {}, message);
+    const std::string teacher = addTeacher(admin, {"三年级二班"}, {}, message);
+    ASSERT_FALSE(teacher.empty()) << message;
+    trainer.history.storeRun(sampleRun("豆 豆", "2026-12-08", 3));
+    ASSERT_TRUE(joinClass(path, classLine).joined);
+    ASSERT_EQ(OutboxSender(path).sendWaiting().sent, 1);
+
+    windows.open(MenuWindow::TeacherLogin, "豆 豆", {});
+    QApplication::processEvents();
+    QWidget* dialog = windows.shown(MenuWindow::TeacherLogin);
+    dialog->findChild<QLineEdit*>()->setText(QString::fromStdString(teacher));
+    dialog->findChild<QPushButton*>()->click();
+    runUntil([&] { return keptTeacherLine(teacherLine).has_value(); });
+    EXPECT_EQ(keptTeacherLine(teacherLine), teacher);
+
+    windows.open(MenuWindow::History, "豆 豆", {});
+    QApplication::processEvents();
+    QWidget* page = windows.shown(MenuWindow::History)->findChild<QWidget*>("classPage");
+    ASSERT_NE(page, nullptr);
+    auto* table = page->findChild<QTableWidget*>();
+    runUntil([&] { return table->rowCount() > 0; });
+    ASSERT_EQ(table->rowCount(), 1);
+    EXPECT_EQ(table->item(0, 0)->text(), "豆 豆");
+    table->setCurrentCell(0, 0);
+    for (QPushButton* button : page->findChildren<QPushButton*>()) {
+        if (button->text() == "查看学习记录") button->click();
+    }
+    QWidget* learner = nullptr;
+    runUntil([&] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && window->windowTitle() == "学习记录 — 豆 豆（三年级二班）") {
+                learner = window;
+            }
+        }
+        return learner != nullptr;
+    });
+    ASSERT_NE(learner, nullptr);
+    auto* pages = learner->findChild<QTabWidget*>();
+    EXPECT_EQ(pages->count(), 4) << "the family's pages, without a 班级 page of its own";
+    pages->setCurrentIndex(1);
+    QApplication::processEvents();
+    QStringList buttons;
+    for (QPushButton* button : learner->findChildren<QPushButton*>()) buttons << button->text();
+    EXPECT_EQ(buttons, (QStringList{"复制全部", "打印…"}));
+    EXPECT_EQ(learner->findChild<QTableView*>()->model()->rowCount(), 1);
 }
 
 }  // namespace
