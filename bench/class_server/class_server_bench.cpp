@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "class_admin.h"
-#include "class_report.h"
 #include "class_server/postgres_server.h"
 #include "history/class_server/class_outbox.h"
+#include "history/class_server/class_report.h"
 #include "history/class_server/outbox_sender.h"
 #include "history/sqlite/history_file.h"
 

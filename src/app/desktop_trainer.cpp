@@ -31,6 +31,7 @@ DesktopTrainer::DesktopTrainer()
     paintFirstSound_.paintBeforeClips(view_);
     screen_.follow(view_.mainWindow());
     menuWindows_.attach(view_, qtFont(window_.form.List1.font));
+    menuWindows_.setTeacherLinePath(teacherLinePathInDataFolder());
 }
 
 DesktopTrainer::~DesktopTrainer() {

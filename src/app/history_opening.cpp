@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "history/class_server/kept_teacher_line.h"
 #include "history/sqlite/history_file.h"
 #include "history/sqlite/history_folder.h"
 #include "history/sqlite/queued_records.h"
@@ -29,5 +30,10 @@ HistoryWriter* openHistoryInDataFolder(HistoryStoreSlot& slot,
 
 std::string historyPathInDataFolder() {
     return historyFileIn(
+        historyDataFolder(std::getenv("XDG_DATA_HOME"), QDir::homePath().toStdString()));
+}
+
+std::string teacherLinePathInDataFolder() {
+    return teacherLineFileIn(
         historyDataFolder(std::getenv("XDG_DATA_HOME"), QDir::homePath().toStdString()));
 }

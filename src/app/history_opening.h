@@ -19,3 +19,6 @@ HistoryWriter* openHistoryInDataFolder(HistoryStoreSlot& slot,
 
 // The path of history.sqlite3 in the user's data folder.
 std::string historyPathInDataFolder();
+
+// The path of the file that keeps a teacher's line in the user's data folder.
+std::string teacherLinePathInDataFolder();

@@ -104,6 +104,7 @@ enum class MenuWindow {
     SaveRecordList,   // the record list saved as a UTF-8 text file
     PrintLevelPaper,  // a level paper and its answer sheet printed or written as a PDF
     JoinClass,        // the line of a class server asked for, checked there and kept
+    TeacherLogin,     // a teacher's line asked for, checked on the class server and kept
 };
 
 class MenuWindows {

@@ -55,6 +55,8 @@ const std::vector<ItemAction>& itemActions() {
          [](WindowContext& window) { openMenuWindow(window, MenuWindow::SaveRecordList); }},
         {kRecordsMenu, "加入班级…", DuringRun::Allowed,
          [](WindowContext& window) { openMenuWindow(window, MenuWindow::JoinClass); }},
+        {kRecordsMenu, "教师登录…", DuringRun::Allowed,
+         [](WindowContext& window) { openMenuWindow(window, MenuWindow::TeacherLogin); }},
         {kViewMenu, kClearColoursItem, DuringRun::Disabled,
          keptAppearanceChange(switchColourScheme)},
         {kViewMenu, "放大", DuringRun::Disabled, keptAppearanceChange(zoomIn)},

@@ -1,10 +1,12 @@
 // The class server with a real PostgreSQL: trainers of two classes send through outages with
 // every record kept once, the roles see only what they may, a refused join keeps nothing and
-// loses nothing, and a history of the previous schema joins and sends its old records.
+// loses nothing, a history of the previous schema joins and sends its old records, and a teacher
+// reads only the classes given, each learner as the family's own history shows it.
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <chrono>
 #include <set>
 #include <thread>
@@ -14,6 +16,7 @@
 #include "history/class_server/class_joining.h"
 #include "history/class_server/class_outbox.h"
 #include "history/class_server/outbox_sender.h"
+#include "history/class_server/teacher_reading.h"
 #include "history/history_fixture.h"
 #include "history/history_writer.h"
 #include "history/sqlite/history_schema.h"
@@ -22,6 +25,7 @@
 namespace {
 
 using namespace std::chrono_literals;
+using namespace std::string_literals;
 
 // The first value of the first row of `sql` on `session`; "error" when it fails.
 std::string valueOf(PgSession& session, const std::string& sql,
@@ -35,6 +39,8 @@ std::string valueOf(PgSession& session, const std::string& sql,
 std::set<std::string> localColumn(const std::string& path, const std::string& sql) {
     sqlite3* database = nullptr;
     sqlite3_open_v2(path.c_str(), &database, SQLITE_OPEN_READONLY, nullptr);
+    // The trainer's sender may be taking records out of the outbox at that moment.
+    sqlite3_busy_timeout(database, 10000);
     sqlite3_stmt* statement = nullptr;
     std::set<std::string> values;
     if (sqlite3_prepare_v2(database, sql.c_str(), -1, &statement, nullptr) == SQLITE_OK) {
@@ -324,6 +330,121 @@ TEST_F(ClassServer, AFileOfThePreviousSchemaJoinsThroughTheReplayAndSendsItsOldR
               "32026-12-01");
     EXPECT_EQ(valueOf(check, "SELECT uuid::text FROM abacus.runs"),
               *localColumn(path, "SELECT uuid FROM runs").begin());
+}
+
+TEST_F(ClassServer, ATeacherReadsOnlyTheClassesGivenAndEachLearnerAsTheirOwnHistory) {
+    const std::string sly = "Robert'); DROP TABLE abacus.runs; --";
+    {
+        auto store = openStore();
+        StoredRun exam = sampleRun("豆 豆", "2026-12-07", 6);  // 10+5 and 13+5 wrong
+        StoredRun practice = sampleRun("豆 豆", "2026-12-08", 3);
+        practice.exam = false;
+        practice.startTime = "10:00:00";
+        practice.questions[1].practiceAttempts = {"9", "14"};
+        store->storeRun(exam);
+        store->storeRun(practice);
+        ASSERT_EQ(store->takeOutOfBook("豆 豆", exam.questions[3]), StoreOutcome::Stored);
+        StoredDrill bead = sampleDrill("豆 豆", 4);
+        bead.kind = "拨珠练习";
+        bead.time = "10:05:00";
+        bead.rhymeGroup = "直加";
+        bead.wrongClicks = 2;
+        store->storeDrill(sampleDrill("豆 豆", 1));
+        store->storeDrill(bead);
+        store->storeLevelTest({"豆 豆", "2026-12-03", "09:00:00", 3, 10, {9}, true, {}});
+        store->storeLevelTest({"豆 豆", "2026-12-04", "09:00:00", 5, 10, {4, 3}, false, {}});
+    }
+    const std::string slyFile = historyNamed("sly");
+    openHistoryFile(slyFile).store->storeRun(sampleRun(sly, "2026-12-08", 3));
+    const std::string otherFile = historyNamed("other");
+    openHistoryFile(otherFile).store->storeRun(sampleRun("小明", "2026-12-08", 3));
+    ASSERT_TRUE(joinClass(path, firstClass).joined);
+    ASSERT_TRUE(joinClass(slyFile, firstClass).joined);
+    ASSERT_TRUE(joinClass(otherFile, secondClass).joined);
+    for (const std::string& file : {path, slyFile, otherFile}) OutboxSender(file).sendWaiting();
+
+    std::string message;
+    const std::string teacherOfFirst = addTeacher(admin, {"三年级二班"}, {}, message);
+    const std::string teacherOfBoth = addTeacher(admin, {"四年级一班", "三年级二班"}, {}, message);
+    ASSERT_FALSE(teacherOfFirst.empty()) << message;
+    ReplaySession replay;
+    std::string error;
+    const auto printed = [&](const std::string& line) {
+        const auto lines = replay.run(line, error);
+        EXPECT_TRUE(lines) << line << ": " << error;
+        return lines.value_or(std::vector<std::string>{});
+    };
+    const auto dialogs = [&](const std::string& shown) {
+        return std::vector<std::string>{"dialogs 1", shown};
+    };
+    printed("clock 2026-12-08 18:00:00");
+
+    // Nothing is read before a teacher has logged in, and a refused login keeps nothing.
+    EXPECT_EQ(printed("print class"), std::vector<std::string>{"class 0"});
+    EXPECT_EQ(printed("print dialogs"), dialogs("请先用“教师登录…”登录。"));
+    printed("teacher " + teacherOfFirst.substr(0, teacherOfFirst.find("password=")) +
+            "password=guessed");
+    EXPECT_EQ(printed("print dialogs"), dialogs("没有登录：教师账号或密码不对，请核对后再试。"));
+    printed("teacher host=" + folder + " port=5432 dbname=abacus user=teacher_x password=y");
+    EXPECT_EQ(printed("print dialogs"),
+              dialogs("没有登录：班级服务器“" + folder + "”没有应答，请检查网络，或稍后再试。"));
+    printed("teacher " + firstClass);
+    EXPECT_EQ(printed("print dialogs"), dialogs("没有登录：这个账号不是班级服务器上的教师账号。"));
+    EXPECT_EQ(printed("print class"), std::vector<std::string>{"class 0"});
+    EXPECT_EQ(printed("print dialogs"), dialogs("请先用“教师登录…”登录。"));
+
+    printed("teacher " + teacherOfFirst);
+    EXPECT_EQ(printed("print dialogs"),
+              dialogs("已登录为教师，可以在“学习记录…”的“班级”页查看：三年级二班。"));
+    EXPECT_EQ(printed("print class"),
+              (std::vector<std::string>{
+                  "class 2",
+                  "Robert'); DROP TABLE abacus.runs; --\t2026-12-08\t0\t1\t0\t0\t\t67%\t10+5=15",
+                  "豆 豆\t2026-12-08\t1\t2\t2\t2\t七级\t67%\t10+5=15; 13+5=18"}));
+    // The other class's learners are out of reach by every way in.
+    EXPECT_EQ(printed("print class 四年级一班"), std::vector<std::string>{"class 0"});
+    EXPECT_EQ(printed("print dialogs"), dialogs("无法读取班级：您没有“四年级一班”这个班级。"));
+    EXPECT_FALSE(readClassTable(teacherOfFirst, "四年级一班", std::nullopt).read);
+    const LearnerRecords elsewhere = readLearnerRecords(teacherOfFirst, "四年级一班", "小明");
+    EXPECT_FALSE(elsewhere.read);
+    EXPECT_EQ(elsewhere.message, "无法读取班级：您没有“四年级一班”这个班级。");
+    EXPECT_EQ(printed("print class-learner 小明"),
+              (std::vector<std::string>{"history 0", "book 0", "levels 0", "drills 0"}));
+
+    // A learner read from the server is the family's own history, line for line.
+    const std::vector<std::string> fromServer = printed("print class-learner 豆 豆");
+    ReplaySession family;
+    std::vector<std::string> own;
+    for (const std::string& line : {"history " + path, "pick 豆 豆"s, "print history"s,
+                                    "print book"s, "print levels"s, "print drills"s}) {
+        const auto lines = family.run(line, error);
+        ASSERT_TRUE(lines) << line << ": " << error;
+        own.insert(own.end(), lines->begin(), lines->end());
+    }
+    EXPECT_EQ(fromServer, own);
+    EXPECT_EQ(std::count(own.begin(), own.end(), "history 2"), 1);
+    EXPECT_NE(std::find(own.begin(), own.end(), "book 3"), own.end());
+    EXPECT_EQ(printed("print class-learner " + sly)[0], "history 1");
+
+    printed("teacher " + teacherOfBoth);
+    EXPECT_EQ(printed("print dialogs"),
+              dialogs("已登录为教师，可以在“学习记录…”的“班级”页查看：三年级二班、四年级一班。"));
+    EXPECT_EQ(
+        printed("print class 四年级一班"),
+        (std::vector<std::string>{"class 1", "小明\t2026-12-08\t0\t1\t0\t0\t\t67%\t10+5=15"}));
+    EXPECT_EQ(printed("print class-learner 小明")[0], "history 1");
+
+    // A server gone since: each read says so and prints nothing of the class.
+    ASSERT_TRUE(server.stop());
+    const std::string gone =
+        "无法读取班级：班级服务器“" + server.folder() + "”没有应答，请检查网络，或稍后再试。";
+    EXPECT_EQ(printed("print class"), std::vector<std::string>{"class 0"});
+    EXPECT_EQ(printed("print dialogs"), dialogs(gone));
+    EXPECT_EQ(printed("print class-learner 小明"),
+              (std::vector<std::string>{"history 0", "book 0", "levels 0", "drills 0"}));
+    EXPECT_EQ(printed("print dialogs"), dialogs(gone));
+    printed("menu Form1_main 教师登录…");
+    EXPECT_EQ(printed("print windows"), (std::vector<std::string>{"windows 1", "teacher login"}));
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "class_admin.h"
-#include "class_report.h"
+#include "history/class_server/class_report.h"
 #include "report_pdf.h"
 
 namespace {

@@ -44,16 +44,21 @@ std::string describeQuestions(const std::vector<StoredQuestion>& questions) {
 }  // namespace
 
 std::vector<std::string> describeHistory(HistoryStore& store) {
-    const std::vector<StoredRun> runs = store.allRuns();
+    std::vector<StoredRun> runs = store.allRuns();
+    for (StoredRun& run : runs) run.questions = store.questionsOf(run.id);
+    return describeHistory(runs);
+}
+
+std::vector<std::string> describeHistory(const std::vector<StoredRun>& runs) {
     std::vector<std::string> lines{"history " + std::to_string(runs.size())};
     for (const StoredRun& run : runs) {
-        lines.push_back(joined(
-            {run.learner, run.startDate, run.startTime, run.mode, std::to_string(run.digits),
-             std::to_string(run.questionCount), std::to_string(run.secondsPerQuestion),
-             run.exam ? "考试" : "练习", run.layout, run.fillIn ? "填空" : "正常",
-             std::to_string(run.answered), std::to_string(run.right), std::to_string(run.wrong),
-             std::to_string(run.score), std::to_string(run.secondsUsed),
-             describeQuestions(store.questionsOf(run.id))}));
+        lines.push_back(
+            joined({run.learner, run.startDate, run.startTime, run.mode, std::to_string(run.digits),
+                    std::to_string(run.questionCount), std::to_string(run.secondsPerQuestion),
+                    run.exam ? "考试" : "练习", run.layout, run.fillIn ? "填空" : "正常",
+                    std::to_string(run.answered), std::to_string(run.right),
+                    std::to_string(run.wrong), std::to_string(run.score),
+                    std::to_string(run.secondsUsed), describeQuestions(run.questions)}));
     }
     return lines;
 }
@@ -71,7 +76,10 @@ std::vector<std::string> describePapers(HistoryStore& store) {
 }
 
 std::vector<std::string> describeDrills(HistoryStore& store) {
-    const std::vector<StoredDrill> drills = store.allDrills();
+    return describeDrills(store.allDrills());
+}
+
+std::vector<std::string> describeDrills(const std::vector<StoredDrill>& drills) {
     std::vector<std::string> lines{"drills " + std::to_string(drills.size())};
     for (const StoredDrill& drill : drills) {
         std::vector<std::string> fields{drill.learner,
@@ -97,7 +105,10 @@ std::vector<std::string> describeDrills(HistoryStore& store) {
 }
 
 std::vector<std::string> describeLevelTests(HistoryStore& store) {
-    const std::vector<StoredLevelTest> tests = store.levelTests("");
+    return describeLevelTests(store.levelTests(""));
+}
+
+std::vector<std::string> describeLevelTests(const std::vector<StoredLevelTest>& tests) {
     std::vector<std::string> lines{"levels " + std::to_string(tests.size())};
     for (const StoredLevelTest& test : tests) {
         std::vector<std::string> fields{test.learner, test.date, test.time,
@@ -134,6 +145,8 @@ std::string describeMenuWindow(MenuWindow which, const std::string& learner,
             return "print paper " + std::to_string(savedLines);
         case MenuWindow::JoinClass:
             return "join class";
+        case MenuWindow::TeacherLogin:
+            return "teacher login";
         case MenuWindow::SaveRecordList:
             break;
     }
@@ -142,7 +155,11 @@ std::string describeMenuWindow(MenuWindow which, const std::string& learner,
 
 std::vector<std::string> describeBook(const WindowContext& window, HistoryStore& store) {
     const std::string learner = keptLearnerName(window.state, window.form.Text1.caption());
-    const std::vector<std::string> book = wrongQuestionBook(store.wrongQuestionsOf(learner));
+    return describeBook(store.wrongQuestionsOf(learner));
+}
+
+std::vector<std::string> describeBook(const std::vector<WrongQuestion>& wrong) {
+    const std::vector<std::string> book = wrongQuestionBook(wrong);
     std::vector<std::string> lines{"book " + std::to_string(book.size())};
     lines.insert(lines.end(), book.begin(), book.end());
     return lines;

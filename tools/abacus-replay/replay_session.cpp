@@ -5,11 +5,13 @@
 #include <set>
 #include <utility>
 
+#include "history/class_server/teacher_reading.h"
 #include "history/history_menu.h"
 #include "history/history_writer.h"
 #include "history/run_journal.h"
 #include "history/sqlite/history_file.h"
 #include "history/sqlite/queued_records.h"
+#include "history/stored_moment.h"
 #include "replay_class.h"
 #include "replay_history_printer.h"
 #include "replay_parsing.h"
@@ -18,6 +20,9 @@
 #include "ui/main_menu.h"
 
 namespace {
+
+// What print class and print class-learner show before a teacher has logged in.
+constexpr char kNoTeacher[] = "请先用“教师登录…”登录。";
 
 // The most timer ticks one line may ask for.
 constexpr long long kMostTicks = 1'000'000;
@@ -242,6 +247,15 @@ std::optional<std::vector<std::string>> ReplaySession::runCommand(const std::str
         if (line.empty() || !isValidUtf8(line)) return badArguments();
         if (historyPath_.empty()) return refuse("join needs a history file");
         services_.dialogs.inform(replayJoin(historyPath_, std::string(line)));
+    } else if (command == "teacher") {
+        const std::string_view line = words.rest();
+        if (line.empty() || !isValidUtf8(line)) return badArguments();
+        const TeacherAnswer answer = checkTeacher(std::string(line));
+        services_.dialogs.inform(answer.message);
+        if (answer.loggedIn) {
+            teacherLine_ = std::string(line);
+            className_.clear();
+        }
     } else if (command == "sync") {
         if (!words.atEnd()) return extraArgument();
         if (!historyPath_.empty()) replaySync(historyPath_);
@@ -253,6 +267,12 @@ std::optional<std::vector<std::string>> ReplaySession::runCommand(const std::str
         dispatch(window_, Event{EventKind::Close, {}, -1, {}});
     } else if (command == "print") {
         std::string_view what = words.next();
+        if (what == "class") return printClass(std::string(words.rest()));
+        if (what == "class-learner") {
+            const std::string_view learner = words.rest();
+            if (learner.empty() || !isValidUtf8(learner)) return badArguments();
+            return printClassLearner(std::string(learner));
+        }
         const bool oneLineOnly = what == "element";
         if (oneLineOnly) what = words.next();
         if (what.empty()) return badArguments();
@@ -326,6 +346,39 @@ std::optional<std::vector<std::string>> ReplaySession::print(const std::string& 
         return lines;
     }
     return printElement(what, false);
+}
+
+std::vector<std::string> ReplaySession::printClass(const std::string& className) {
+    ClassTable table;
+    table.message = kNoTeacher;
+    if (!teacherLine_.empty()) {
+        table =
+            readClassTable(teacherLine_, className, sortableMoment(services_.clock.now()).first);
+    }
+    if (!table.read) {
+        services_.dialogs.inform(table.message);
+        return describeClassTable({});
+    }
+    className_ = table.className;
+    return describeClassTable(table);
+}
+
+std::vector<std::string> ReplaySession::printClassLearner(const std::string& learner) {
+    LearnerRecords records;
+    records.message = kNoTeacher;
+    if (!teacherLine_.empty()) {
+        std::string className = className_;
+        if (className.empty()) {
+            const TeacherAnswer teacher = checkTeacher(teacherLine_);
+            className = teacher.classes.empty() ? std::string() : teacher.classes.front();
+        }
+        records = readLearnerRecords(teacherLine_, className, learner);
+    }
+    if (!records.read) {
+        services_.dialogs.inform(records.message);
+        return describeLearnerRecords({});
+    }
+    return describeLearnerRecords(records);
 }
 
 std::optional<std::vector<std::string>> ReplaySession::printElement(const std::string& name,

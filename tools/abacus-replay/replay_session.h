@@ -42,6 +42,13 @@ class ReplaySession {
     std::optional<std::vector<std::string>> runCommand(const std::string& line, std::string& error);
     // The lines of print WHAT; nullopt when WHAT names nothing printable.
     std::optional<std::vector<std::string>> print(const std::string& what);
+    // "class N" and the rows of the class `className` (the class printed last, else the first the
+    // teacher reads, when empty) for the seven days ending on the clock's day; the page's
+    // message as a dialog when it cannot be read.
+    std::vector<std::string> printClass(const std::string& className);
+    // That learner of the class printed last (the first the teacher reads before any) as read
+    // from the server; the message as a dialog when it cannot be read.
+    std::vector<std::string> printClassLearner(const std::string& learner);
     // The lines of one element: the record list's own lines unless `oneLineOnly`.
     std::optional<std::vector<std::string>> printElement(const std::string& name,
                                                          bool oneLineOnly) const;
@@ -52,6 +59,8 @@ class ReplaySession {
     WindowContext window_;
     HistoryWriter* writer_ = nullptr;  // the history's writer while a file is kept
     std::string historyPath_;          // the file kept in, empty while none
+    std::string teacherLine_;          // the teacher logged in, empty while none
+    std::string className_;            // the class printed last
     std::size_t soundsPrinted_ = 0;
     std::size_t speechPrinted_ = 0;
     std::size_t voicePrinted_ = 0;

@@ -61,7 +61,8 @@ QWidget* runsPage(const std::vector<StoredRun>& runs, QWidget* parent) {
     return page;
 }
 
-// The second page: the wrong-question book with its copy and print buttons.
+// The second page: the wrong-question book with its copy and print buttons, and its redo when
+// it may be redone.
 QWidget* wrongQuestionsPage(const std::vector<WrongQuestion>& wrong, const RedoRequest& redo,
                             QWidget* parent) {
     auto* page = new QWidget(parent);
@@ -78,19 +79,21 @@ QWidget* wrongQuestionsPage(const std::vector<WrongQuestion>& wrong, const RedoR
     auto* buttons = new QHBoxLayout;
     auto* copy = new QPushButton(QStringLiteral("复制全部"), page);
     auto* print = new QPushButton(QStringLiteral("打印…"), page);
-    auto* again = new QPushButton(QString::fromUtf8(kRedoButton), page);
     copy->setEnabled(!lines.empty());
     print->setEnabled(!lines.empty());
-    again->setEnabled(!lines.empty());
-    QObject::connect(again, &QPushButton::clicked, page, [page, redo] {
-        page->window()->close();
-        redo();
-    });
+    if (redo) {
+        auto* again = new QPushButton(QString::fromUtf8(kRedoButton), page);
+        again->setEnabled(!lines.empty());
+        QObject::connect(again, &QPushButton::clicked, page, [page, redo] {
+            page->window()->close();
+            redo();
+        });
+        buttons->addWidget(again);
+    }
     QObject::connect(copy, &QPushButton::clicked, page, [lines] { copyRecordList(lines); });
     QObject::connect(print, &QPushButton::clicked, page, [page, lines] {
         printRecordListWithDialog(*page->window(), lines, page->font());
     });
-    buttons->addWidget(again);
     buttons->addStretch();
     buttons->addWidget(copy);
     buttons->addWidget(print);
@@ -173,12 +176,12 @@ HistoryWindow::HistoryWindow(const std::string& learner, const std::vector<Store
                              const std::vector<StoredLevelTest>& levelTests,
                              const std::vector<StoredDrill>& drills, const QFont& font,
                              QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent), pages_(new QTabWidget(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(font);
     setWindowTitle(QStringLiteral("学习记录 — %1").arg(QString::fromStdString(learner).left(30)));
     QVBoxLayout* layout = scrollingContent(*this);
-    auto* pages = new QTabWidget(this);
+    QTabWidget* pages = pages_;
     pages->addTab(runsPage(runs, pages), QStringLiteral("答题记录"));
     const QPointer<QWidget> placeholder = new QWidget(pages);
     pages->addTab(placeholder, QString::fromUtf8(kWrongQuestionsTab));
@@ -197,3 +200,5 @@ HistoryWindow::HistoryWindow(const std::string& learner, const std::vector<Store
     layout->addWidget(pages);
     resize(720, 560);
 }
+
+void HistoryWindow::addPage(QWidget* page, const QString& title) { pages_->addTab(page, title); }

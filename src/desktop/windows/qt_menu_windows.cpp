@@ -9,15 +9,19 @@
 #include "desktop/services/window_appearance.h"
 #include "desktop/windows/calendar_window.h"
 #include "desktop/windows/class_join_dialog.h"
+#include "desktop/windows/class_page.h"
 #include "desktop/windows/class_status_line.h"
 #include "desktop/windows/history_window.h"
 #include "desktop/windows/learner_chooser.h"
 #include "desktop/windows/scrolling_content.h"
+#include "desktop/windows/teacher_login_dialog.h"
+#include "history/class_server/kept_teacher_line.h"
 #include "ui/dispatch.h"
 
 namespace {
 
 constexpr int kPaperFontPixels = 19;  // 14 points on a 96-dpi screen
+constexpr int kClassWindowWidth = 1000;
 
 // Shows a new window in place of the one of its kind still open, in the chosen colours, at
 // the chosen zoom of its size (it was built in the zoomed `font`) and never larger than the
@@ -50,6 +54,8 @@ void QtMenuWindows::attach(TrainerView& view, const QFont& font) {
 
 void QtMenuWindows::setHistoryPath(const std::string& path) { historyPath_ = path; }
 
+void QtMenuWindows::setTeacherLinePath(const std::string& path) { teacherLinePath_ = path; }
+
 void QtMenuWindows::open(MenuWindow which, const std::string& learner,
                          const std::vector<std::string>& lines) {
     QTimer::singleShot(0, &context_,
@@ -69,6 +75,8 @@ QWidget* QtMenuWindows::shown(MenuWindow which) const {
             break;
         case MenuWindow::JoinClass:
             return joinClass_;
+        case MenuWindow::TeacherLogin:
+            return teacherLogin_;
     }
     return nullptr;
 }
@@ -89,6 +97,18 @@ void QtMenuWindows::show(MenuWindow which, const std::string& learner,
                 },
                 store_.levelTests(learner), store_.allDrills(), zoomed, &main);
             addClassStatus(*window, historyPath_);
+            if (!teacherLinePath_.empty() && keptTeacherLine(teacherLinePath_)) {
+                window->addPage(new ClassPage(
+                                    teacherLinePath_,
+                                    [this](const std::string& className, const std::string& name,
+                                           const LearnerRecords& records) {
+                                        showClassLearner(className, name, records);
+                                    },
+                                    window),
+                                QStringLiteral("班级"));
+                // The class's table is nine columns wide.
+                window->resize(kClassWindowWidth, window->height());
+            }
             replaceWindow(history_, window, font_);
             break;
         }
@@ -118,5 +138,21 @@ void QtMenuWindows::show(MenuWindow which, const std::string& learner,
         case MenuWindow::JoinClass:
             replaceWindow(joinClass_, new ClassJoinDialog(historyPath_, zoomed, &main), font_);
             break;
+        case MenuWindow::TeacherLogin:
+            replaceWindow(teacherLogin_, new TeacherLoginDialog(teacherLinePath_, zoomed, &main),
+                          font_);
+            break;
     }
+}
+
+void QtMenuWindows::showClassLearner(const std::string& className, const std::string& learner,
+                                     const LearnerRecords& records) {
+    if (view_ == nullptr) return;
+    auto* window = new HistoryWindow(
+        learner, records.runs, [book = records.book] { return book; }, RedoRequest{},
+        records.levelTests, records.drills, zoomedFont(font_), &view_->mainWindow());
+    window->setWindowTitle(
+        QStringLiteral("学习记录 — %1（%2）")
+            .arg(QString::fromStdString(learner).left(30), QString::fromStdString(className)));
+    replaceWindow(classLearner_, window, font_);
 }

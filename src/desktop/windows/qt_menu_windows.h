@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <string>
 
+#include "history/class_server/teacher_records.h"
 #include "model/services.h"
 
 class TrainerView;
@@ -21,6 +22,8 @@ class QtMenuWindows : public MenuWindows {
     void attach(TrainerView& view, const QFont& font);
     // The history file in use, which a class is joined for; empty while no record is kept.
     void setHistoryPath(const std::string& path);
+    // Where a teacher's line is kept; the history window gains the 班级 page while one is.
+    void setTeacherLinePath(const std::string& path);
     void open(MenuWindow which, const std::string& learner,
               const std::vector<std::string>& lines) override;
     // The window of that kind while it is open, else nullptr.
@@ -28,6 +31,9 @@ class QtMenuWindows : public MenuWindows {
 
   private:
     void show(MenuWindow which, const std::string& learner, const std::vector<std::string>& lines);
+    // Shows a learner of `className` read from the class server, read only.
+    void showClassLearner(const std::string& className, const std::string& learner,
+                          const LearnerRecords& records);
 
     HistoryStore& store_;
     TrainerView* view_ = nullptr;
@@ -37,5 +43,8 @@ class QtMenuWindows : public MenuWindows {
     QPointer<QWidget> calendar_;
     QPointer<QWidget> learners_;
     QPointer<QWidget> joinClass_;
+    QPointer<QWidget> teacherLogin_;
+    QPointer<QWidget> classLearner_;
     std::string historyPath_;
+    std::string teacherLinePath_;
 };

@@ -2,6 +2,7 @@
 
 #include "history/class_server/class_joining.h"
 #include "history/class_server/outbox_sender.h"
+#include "history/class_server/teacher_reading.h"
 
 namespace {
 
@@ -39,4 +40,25 @@ extern "C" __attribute__((visibility("default"))) bool abacusJoinClass(const cha
     *className = answer.className;
     *message = answer.message;
     return answer.joined;
+}
+
+// Checks a teacher's line for "教师登录…".
+extern "C" __attribute__((visibility("default"))) void abacusCheckTeacher(const char* line,
+                                                                          TeacherAnswer* answer) {
+    *answer = checkTeacher(line);
+}
+
+// Reads a class's table for the history window's 班级 page.
+extern "C" __attribute__((visibility("default"))) void abacusReadClassTable(const char* line,
+                                                                            const char* className,
+                                                                            ClassTable* table) {
+    *table = readClassTable(line, className, std::nullopt);
+}
+
+// Reads one learner of a class for the history window opened from the 班级 page.
+extern "C" __attribute__((visibility("default"))) void abacusReadLearner(const char* line,
+                                                                         const char* className,
+                                                                         const char* learner,
+                                                                         LearnerRecords* records) {
+    *records = readLearnerRecords(line, className, learner);
 }

@@ -1,8 +1,11 @@
 #pragma once
-// The class server's sender as a module the program loads once its window is on screen, so that
-// libpq and its TLS libraries are never mapped before the first paint.
+// The class server's sender and a teacher's reading as a module the program loads once its
+// window is on screen, so that libpq and its TLS libraries are never mapped before the first
+// paint.
 
 #include <string>
+
+#include "history/class_server/teacher_records.h"
 
 // The sender as the program holds it: deleting it stops it after the pass under way.
 class ClassSending {
@@ -21,3 +24,15 @@ inline constexpr char kMakeClassSendingFunction[] = "abacusMakeClassSending";
 using JoinClassThroughModule = bool (*)(const char* historyPath, const char* line,
                                         std::string* className, std::string* message);
 inline constexpr char kJoinClassFunction[] = "abacusJoinClass";
+
+// The module's teacher's reading, each called off the window's thread: the check of a teacher's
+// line, a class's table for the server's day (the first class when `className` is empty) and
+// one learner's records.
+using CheckTeacherThroughModule = void (*)(const char* line, TeacherAnswer* answer);
+inline constexpr char kCheckTeacherFunction[] = "abacusCheckTeacher";
+using ReadClassTableThroughModule = void (*)(const char* line, const char* className,
+                                             ClassTable* table);
+inline constexpr char kReadClassTableFunction[] = "abacusReadClassTable";
+using ReadLearnerThroughModule = void (*)(const char* line, const char* className,
+                                          const char* learner, LearnerRecords* records);
+inline constexpr char kReadLearnerFunction[] = "abacusReadLearner";

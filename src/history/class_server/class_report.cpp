@@ -1,4 +1,4 @@
-#include "class_report.h"
+#include "history/class_server/class_report.h"
 
 namespace {
 
