@@ -201,7 +201,8 @@ TEST_F(ClassServer, AClassRoleOnlyAddsRowsOfItsOwnClassAndATeacherReadsOnlyTheir
 
     PgSession trainer(firstClass);
     EXPECT_EQ(valueOf(trainer, "SELECT abacus.joined_class()"), "三年级二班");
-    for (const std::string table : {"runs", "run_questions", "drills", "classes", "book_marks"}) {
+    for (const std::string table : {"runs", "run_questions", "drills", "classes", "book_marks",
+                                    "level_questions", "level_book_marks"}) {
         EXPECT_EQ(valueOf(trainer, "SELECT count(*) FROM abacus." + table), "error") << table;
     }
     EXPECT_EQ(valueOf(trainer, "SELECT abacus.taught_classes()"), "error");
@@ -273,7 +274,7 @@ TEST_F(ClassServer, AFileOfThePreviousSchemaJoinsThroughTheReplayAndSendsItsOldR
     {
         sqlite3* database = nullptr;
         ASSERT_EQ(sqlite3_open(path.c_str(), &database), SQLITE_OK);
-        ASSERT_EQ(migrateHistorySchema(database, 5), MigrationResult::Current);
+        ASSERT_EQ(migrateHistorySchema(database, 6), MigrationResult::Current);
         ASSERT_EQ(sqlite3_exec(
                       database,
                       "INSERT INTO runs VALUES (1, '豆 豆', '2026-12-01', '09:00:00', '+-', 2, 2, "
@@ -287,7 +288,9 @@ TEST_F(ClassServer, AFileOfThePreviousSchemaJoinsThroughTheReplayAndSendsItsOldR
                       "seconds_used) VALUES ('豆 豆', '2026-12-02', '08:00:00', '闪电心算', 1, 3, "
                       "'1.0', '只加', '看数', '1+2+3', '6', 1, 0, 9);"
                       "INSERT INTO level_tests VALUES (1, '豆 豆', '2026-12-03', '09:00:00', 2, "
-                      "10, 9, NULL, 1);",
+                      "10, 9, NULL, 1);"
+                      "INSERT INTO level_questions VALUES (1, 0, 1, '3+4', '8', '7', 0, 1), "
+                      "(1, 0, 2, '5+1', '6', '6', 1, 0);",
                       nullptr, nullptr, nullptr),
                   SQLITE_OK);
         sqlite3_close(database);
@@ -311,8 +314,8 @@ TEST_F(ClassServer, AFileOfThePreviousSchemaJoinsThroughTheReplayAndSendsItsOldR
     EXPECT_EQ(printed("print dialogs"),
               (std::vector<std::string>{
                   "dialogs 1", "已加入班级“三年级二班”，学习记录会自动上传到班级服务器。"}));
-    // The run, the paper, the drill, the level test and the question taken out of the book.
-    EXPECT_EQ(printed("print outbox"), std::vector<std::string>{"outbox 5"});
+    // The run, the paper, the drill, the level test and the questions taken out of the book.
+    EXPECT_EQ(printed("print outbox"), std::vector<std::string>{"outbox 6"});
     EXPECT_EQ(printed("sync"), std::vector<std::string>{});
     EXPECT_EQ(printed("print outbox"), std::vector<std::string>{"outbox 0"});
 
@@ -326,6 +329,14 @@ TEST_F(ClassServer, AFileOfThePreviousSchemaJoinsThroughTheReplayAndSendsItsOldR
     EXPECT_EQ(valueOf(check, "SELECT learner || chain FROM abacus.drills"), "豆 豆1+2+3");
     EXPECT_EQ(valueOf(check, "SELECT level::text || passed::text FROM abacus.level_tests"),
               "2true");
+    EXPECT_EQ(valueOf(check,
+                      "SELECT string_agg(question || ' ' || typed_answer || ' ' || "
+                      "\"right\"::text, ',' ORDER BY number) FROM abacus.level_questions q "
+                      "JOIN abacus.level_tests t ON t.uuid = q.test_uuid"),
+              "3+4 8 false,5+1 6 true");
+    EXPECT_EQ(
+        valueOf(check, "SELECT item::text || '/' || number::text FROM abacus.level_book_marks"),
+        "0/1");
     EXPECT_EQ(valueOf(check, "SELECT number::text || date::text FROM abacus.papers"),
               "32026-12-01");
     EXPECT_EQ(valueOf(check, "SELECT uuid::text FROM abacus.runs"),
@@ -334,6 +345,10 @@ TEST_F(ClassServer, AFileOfThePreviousSchemaJoinsThroughTheReplayAndSendsItsOldR
 
 TEST_F(ClassServer, ATeacherReadsOnlyTheClassesGivenAndEachLearnerAsTheirOwnHistory) {
     const std::string sly = "Robert'); DROP TABLE abacus.runs; --";
+    const std::vector<StoredLevelQuestion> levelWork = {{0, 1, "48+19", "66", "67", false},
+                                                        {0, 2, "325-67", "258", "258", true},
+                                                        {1, 1, "12×3", "35", "36", false},
+                                                        {1, 2, "21×4", "", "84", false}};
     {
         auto store = openStore();
         StoredRun exam = sampleRun("豆 豆", "2026-12-07", 6);  // 10+5 and 13+5 wrong
@@ -352,7 +367,8 @@ TEST_F(ClassServer, ATeacherReadsOnlyTheClassesGivenAndEachLearnerAsTheirOwnHist
         store->storeDrill(sampleDrill("豆 豆", 1));
         store->storeDrill(bead);
         store->storeLevelTest({"豆 豆", "2026-12-03", "09:00:00", 3, 10, {9}, true, {}});
-        store->storeLevelTest({"豆 豆", "2026-12-04", "09:00:00", 5, 10, {4, 3}, false, {}});
+        // Taken as the practice run started: the book lists the test's wrong questions first.
+        store->storeLevelTest({"豆 豆", "2026-12-08", "10:00:00", 5, 10, {4, 3}, false, levelWork});
     }
     const std::string slyFile = historyNamed("sly");
     openHistoryFile(slyFile).store->storeRun(sampleRun(sly, "2026-12-08", 3));
@@ -361,6 +377,9 @@ TEST_F(ClassServer, ATeacherReadsOnlyTheClassesGivenAndEachLearnerAsTheirOwnHist
     ASSERT_TRUE(joinClass(path, firstClass).joined);
     ASSERT_TRUE(joinClass(slyFile, firstClass).joined);
     ASSERT_TRUE(joinClass(otherFile, secondClass).joined);
+    // Redone right once the class was joined: the mark follows the test to the server.
+    ASSERT_EQ(openStore()->takeOutOfBook("豆 豆", {"12×3", "", "", "", 1, "36", "36", true, {}}),
+              StoreOutcome::Stored);
     for (const std::string& file : {path, slyFile, otherFile}) OutboxSender(file).sendWaiting();
 
     std::string message;
@@ -423,7 +442,7 @@ TEST_F(ClassServer, ATeacherReadsOnlyTheClassesGivenAndEachLearnerAsTheirOwnHist
     }
     EXPECT_EQ(fromServer, own);
     EXPECT_EQ(std::count(own.begin(), own.end(), "history 2"), 1);
-    EXPECT_NE(std::find(own.begin(), own.end(), "book 3"), own.end());
+    EXPECT_NE(std::find(own.begin(), own.end(), "book 5"), own.end());
     EXPECT_EQ(printed("print class-learner " + sly)[0], "history 1");
 
     printed("teacher " + teacherOfBoth);

@@ -1,5 +1,6 @@
-// abacus-class as a teacher runs it: set-up once and never over something else, the lines it
-// prints, and the report of a class over the seven days that end on a given day.
+// abacus-class as a teacher runs it: set-up once and never over something else, the upgrade of
+// an earlier server keeping its records, the lines it prints, and the report of a class over the
+// seven days that end on a given day.
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,10 @@
 
 #include "class_server/postgres_server.h"
 #include "history/class_server/class_joining.h"
+#include "history/class_server/class_outbox.h"
+#include "history/class_server/class_server_schema.h"
 #include "history/class_server/outbox_sender.h"
+#include "history/class_server/teacher_reading.h"
 #include "history/history_fixture.h"
 
 namespace {
@@ -109,6 +113,60 @@ TEST_F(ClassTool, SetsUpOnceRefusesAnotherDatabaseAndReportsTheLastSevenDays) {
     const ToolRun unknown = runTool({"report", server.line(), "没有这个班"});
     EXPECT_EQ(unknown.exitCode, 1);
     EXPECT_EQ(unknown.output, "abacus-class: no class named 没有这个班\n");
+}
+
+TEST_F(ClassTool, UpgradesAnEarlierServerOnceKeepingItsRecordsAndRefusesALaterOne) {
+    PostgresServer server;
+    ASSERT_TRUE(server.running());
+    PgSession admin(server.line());
+    ASSERT_TRUE(admin.runScript("BEGIN;\n" + classServerSteps(0, 1) + "\nCOMMIT;"));
+    const auto valueOf = [&](const std::string& sql) {
+        const PgResult result = admin.run(sql);
+        return result && PQntuples(result.get()) == 1 ? std::string(PQgetvalue(result.get(), 0, 0))
+                                                      : "error";
+    };
+    const ToolRun added = runTool({"add-class", server.line(), "三年级二班"});
+    ASSERT_EQ(added.exitCode, 0) << added.output;
+    auto store = openHistoryFile(path).store;
+    ASSERT_TRUE(joinClass(path, added.output.substr(0, added.output.size() - 1)).joined);
+    store->storeRun(sampleRun("豆 豆", "2026-12-08", 3));  // 10+5 wrong
+    OutboxSender sender(path);
+    ASSERT_EQ(sender.sendWaiting().sent, 1);
+    store->storeLevelTest({"豆 豆",
+                           "2026-12-08",
+                           "10:00:00",
+                           5,
+                           10,
+                           {0, 0},
+                           false,
+                           {{0, 1, "48+19", "66", "67", false}}});
+    // The earlier server has nowhere to keep a level test's questions: the test waits.
+    const SendPass refused = sender.sendWaiting();
+    EXPECT_EQ(refused.sent, 0);
+    EXPECT_NE(refused.trouble, ServerTrouble::None);
+    EXPECT_EQ(ClassOutbox(path).waiting(), 1);
+
+    const ToolRun upgraded = runTool({"init", server.line()});
+    EXPECT_EQ(upgraded.exitCode, 0);
+    EXPECT_EQ(upgraded.output, "the class server is upgraded to version 2\n");
+    EXPECT_EQ(runTool({"init", server.line()}).output,
+              "the class server is already set up in this database\n");
+    EXPECT_EQ(valueOf("SELECT string_agg(version::text, ',') FROM abacus.schema_version"), "2");
+    EXPECT_EQ(sender.sendWaiting().sent, 1);
+    EXPECT_EQ(valueOf("SELECT count(*) FROM abacus.run_questions"), "3");
+    const ToolRun teacher = runTool({"add-teacher", server.line(), "三年级二班"});
+    ASSERT_EQ(teacher.exitCode, 0) << teacher.output;
+    const LearnerRecords read = readLearnerRecords(
+        teacher.output.substr(0, teacher.output.size() - 1), "三年级二班", "豆 豆");
+    ASSERT_TRUE(read.read) << read.message;
+    ASSERT_EQ(read.book.size(), 2u);
+    EXPECT_EQ(read.book[0].question.firstTerm, "48+19");
+    EXPECT_EQ(read.book[1].question.firstTerm, "10");
+
+    ASSERT_TRUE(admin.runScript("UPDATE abacus.schema_version SET version = 3"));
+    const ToolRun later = runTool({"init", server.line()});
+    EXPECT_EQ(later.exitCode, 1);
+    EXPECT_NE(later.output.find("of version 3, newer than"), std::string::npos) << later.output;
 }
 
 }  // namespace

@@ -60,6 +60,43 @@ std::string abandon(PgSession& session, std::string& message, const std::string&
     return {};
 }
 
+// Rolls back, says why, and answers false.
+bool refuse(PgSession& session, std::string& message, const std::string& why) {
+    abandon(session, message, why);
+    return false;
+}
+
+// Brings a schema already there to this tool's version in one transaction, the version's row
+// locked so that two at once upgrade it once.
+bool upgradeClassServer(PgSession& session, std::string& message) {
+    if (!session.run("BEGIN")) return refuse(session, message, session.detail());
+    const PgResult stored = session.run("SELECT version FROM abacus.schema_version FOR UPDATE");
+    if (!stored) return refuse(session, message, session.detail());
+    const int version =
+        PQntuples(stored.get()) == 1 ? std::stoi(PQgetvalue(stored.get(), 0, 0)) : 0;
+    if (version < 1) {
+        return refuse(session, message,
+                      "the database holds an abacus schema of no known version; "
+                      "abacus-class init needs an empty database");
+    }
+    if (version > kClassServerVersion) {
+        return refuse(session, message,
+                      "the class server in this database is of version " + std::to_string(version) +
+                          ", newer than this abacus-class knows (" +
+                          std::to_string(kClassServerVersion) + ")");
+    }
+    if (version == kClassServerVersion) {
+        session.run("ROLLBACK");
+        message = "the class server is already set up in this database";
+        return true;
+    }
+    if (!session.runScript(classServerSteps(version)) || !session.run("COMMIT")) {
+        return refuse(session, message, session.detail());
+    }
+    message = "the class server is upgraded to version " + std::to_string(kClassServerVersion);
+    return true;
+}
+
 }  // namespace
 
 bool initClassServer(PgSession& session, std::string& message) {
@@ -77,17 +114,14 @@ bool initClassServer(PgSession& session, std::string& message) {
             "abacus-class init needs an empty database";
         return false;
     }
-    if (schemaThere) {
-        message = "the class server is already set up in this database";
+    if (!schemaThere) {
+        if (!session.runScript("BEGIN;\n" + classServerSteps(0) + "\nCOMMIT;")) {
+            return refuse(session, message, session.detail());
+        }
+        message = "the class server is set up";
         return true;
     }
-    if (!session.runScript("BEGIN;\n" + std::string(kClassServerSchema) + "\nCOMMIT;")) {
-        message = session.detail();
-        session.run("ROLLBACK");
-        return false;
-    }
-    message = "the class server is set up";
-    return true;
+    return upgradeClassServer(session, message);
 }
 
 std::string addClass(PgSession& session, const std::string& name, const PublicAddress& address,

@@ -12,8 +12,9 @@ struct PublicAddress {
     std::string port;
 };
 
-// Creates the schema in an empty database, or finds it already there; false with `message`
-// set when the database holds something else or the server refused.
+// Creates the schema in an empty database, brings an earlier version of it up to this one in
+// one transaction, or finds it already there; false with `message` set when the database holds
+// something else or a later version, or the server refused.
 bool initClassServer(PgSession& session, std::string& message);
 
 // Creates the class `name` with a login role of its own; the connection line a family types to

@@ -18,6 +18,10 @@ INSERT OR IGNORE INTO outbox (kind, record_uuid, number)
 INSERT OR IGNORE INTO outbox (kind, record_uuid, number)
     SELECT 'mark', r.uuid, q.number FROM questions q JOIN runs r ON r.id = q.run_id
     WHERE q.out_of_book = 1 ORDER BY r.id, q.number;
+INSERT OR IGNORE INTO outbox (kind, record_uuid, number)
+    SELECT 'level mark', t.uuid, q.item * 100 + q.number
+    FROM level_questions q JOIN level_tests t ON t.id = q.test_id
+    WHERE q.out_of_book = 1 ORDER BY t.id, q.item, q.number;
 )";
 
 // The oldest records waiting, each with its JSON object built from its tables.
@@ -48,8 +52,15 @@ SELECT o.id, o.kind, CASE o.kind
   WHEN 'level' THEN (SELECT json_object('uuid', t.uuid, 'learner', t.learner, 'date', t.date,
       'time', t.time, 'level', t.level, 'minutes_per_item', t.minutes_per_item,
       'addition_right', t.addition_right, 'multiplication_right', t.multiplication_right,
-      'passed', t.passed) FROM level_tests t WHERE t.uuid = o.record_uuid)
+      'passed', t.passed,
+      'questions', json((SELECT json_group_array(json_object('item', q.item,
+          'number', q.number, 'question', q.question, 'typed_answer', q.typed_answer,
+          'right_answer', q.right_answer, 'right', q.right))
+          FROM level_questions q WHERE q.test_id = t.id)))
+      FROM level_tests t WHERE t.uuid = o.record_uuid)
   WHEN 'mark' THEN json_object('run_uuid', o.record_uuid, 'number', o.number)
+  WHEN 'level mark' THEN json_object('test_uuid', o.record_uuid, 'item', o.number / 100,
+      'number', o.number % 100)
   END
 FROM outbox o ORDER BY o.id LIMIT ?
 )";

@@ -1,6 +1,12 @@
 #include "history/class_server/class_server_schema.h"
 
-const char kClassServerSchema[] = R"(
+#include <algorithm>
+
+namespace {
+
+// Version 1: the classes, their roles and teachers, and the runs, papers, drills, level tests and
+// book marks each trainer adds.
+constexpr char kVersion1[] = R"(
 DO $$ BEGIN
     IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'abacus_trainers') THEN
         CREATE ROLE abacus_trainers NOLOGIN;
@@ -166,6 +172,56 @@ DO $$ DECLARE record_table text; BEGIN
 END $$;
 )";
 
+// Version 2: every question of a level test, and a level question taken out of the book, so that
+// the book read from the server holds the level tests' wrong questions as the family's does.
+constexpr char kVersion2[] = R"(
+CREATE TABLE abacus.level_questions (
+    test_uuid uuid NOT NULL,
+    item integer NOT NULL,
+    number integer NOT NULL,
+    class_id integer NOT NULL DEFAULT abacus.own_class() REFERENCES abacus.classes,
+    question text NOT NULL,
+    typed_answer text NOT NULL,
+    right_answer text NOT NULL,
+    "right" boolean NOT NULL,
+    PRIMARY KEY (test_uuid, item, number)
+);
+CREATE TABLE abacus.level_book_marks (
+    test_uuid uuid NOT NULL,
+    item integer NOT NULL,
+    number integer NOT NULL,
+    class_id integer NOT NULL DEFAULT abacus.own_class() REFERENCES abacus.classes,
+    received timestamptz NOT NULL DEFAULT now(),
+    PRIMARY KEY (test_uuid, item, number)
+);
+DO $$ DECLARE record_table text; BEGIN
+    FOREACH record_table IN ARRAY ARRAY['level_questions', 'level_book_marks'] LOOP
+        EXECUTE format('ALTER TABLE abacus.%I ENABLE ROW LEVEL SECURITY', record_table);
+        EXECUTE format('CREATE POLICY class_adds ON abacus.%I FOR INSERT TO abacus_trainers '
+                       'WITH CHECK (class_id = abacus.own_class())', record_table);
+        EXECUTE format('CREATE POLICY teacher_reads ON abacus.%I FOR SELECT TO abacus_teachers '
+                       'USING (class_id IN (SELECT abacus.taught_classes()))', record_table);
+        EXECUTE format('GRANT INSERT ON abacus.%I TO abacus_trainers', record_table);
+        EXECUTE format('GRANT SELECT ON abacus.%I TO abacus_teachers', record_table);
+    END LOOP;
+END $$;
+UPDATE abacus.schema_version SET version = 2;
+)";
+
+// The step from version i to version i + 1 is kSteps[i].
+constexpr const char* kSteps[] = {kVersion1, kVersion2};
+static_assert(sizeof kSteps / sizeof kSteps[0] == kClassServerVersion);
+
+}  // namespace
+
+std::string classServerSteps(int from, int to) {
+    std::string steps;
+    for (int step = std::max(from, 0); step < std::min(to, kClassServerVersion); ++step) {
+        steps += kSteps[step];
+    }
+    return steps;
+}
+
 const char kClassServerContents[] = R"(
 SELECT (SELECT count(*) FROM pg_class c JOIN pg_namespace n ON n.oid = c.relnamespace
         WHERE n.nspname NOT IN ('abacus', 'pg_catalog', 'information_schema', 'pg_toast')
@@ -228,19 +284,35 @@ ON CONFLICT DO NOTHING
 )";
 
 constexpr char kLevelInsert[] = R"(
-INSERT INTO abacus.level_tests (uuid, learner, date, time, level, minutes_per_item,
-    addition_right, multiplication_right, passed)
-SELECT t.uuid, t.learner, t.date, t.time, t.level, t.minutes_per_item, t.addition_right,
-    t.multiplication_right, t.passed <> 0
-FROM jsonb_to_record($1::jsonb) AS t(uuid uuid, learner text, date date, time time,
-    level integer, minutes_per_item integer, addition_right integer,
-    multiplication_right integer, passed integer)
+WITH record AS (SELECT $1::jsonb AS j),
+test AS (
+    INSERT INTO abacus.level_tests (uuid, learner, date, time, level, minutes_per_item,
+        addition_right, multiplication_right, passed)
+    SELECT t.uuid, t.learner, t.date, t.time, t.level, t.minutes_per_item, t.addition_right,
+        t.multiplication_right, t.passed <> 0
+    FROM record, jsonb_to_record(record.j) AS t(uuid uuid, learner text, date date, time time,
+        level integer, minutes_per_item integer, addition_right integer,
+        multiplication_right integer, passed integer)
+    ON CONFLICT DO NOTHING)
+INSERT INTO abacus.level_questions (test_uuid, item, number, question, typed_answer,
+    right_answer, "right")
+SELECT (record.j ->> 'uuid')::uuid, q.item, q.number, q.question, q.typed_answer,
+    q.right_answer, q."right" <> 0
+FROM record, jsonb_to_recordset(record.j -> 'questions') AS q(item integer, number integer,
+    question text, typed_answer text, right_answer text, "right" integer)
 ON CONFLICT DO NOTHING
 )";
 
 constexpr char kMarkInsert[] = R"(
 INSERT INTO abacus.book_marks (run_uuid, number)
 SELECT m.run_uuid, m.number FROM jsonb_to_record($1::jsonb) AS m(run_uuid uuid, number integer)
+ON CONFLICT DO NOTHING
+)";
+
+constexpr char kLevelMarkInsert[] = R"(
+INSERT INTO abacus.level_book_marks (test_uuid, item, number)
+SELECT m.test_uuid, m.item, m.number
+FROM jsonb_to_record($1::jsonb) AS m(test_uuid uuid, item integer, number integer)
 ON CONFLICT DO NOTHING
 )";
 
@@ -252,5 +324,6 @@ std::string classRecordInsert(const std::string& kind) {
     if (kind == "drill") return kDrillInsert;
     if (kind == "level") return kLevelInsert;
     if (kind == "mark") return kMarkInsert;
+    if (kind == "level mark") return kLevelMarkInsert;
     return {};
 }

@@ -6,16 +6,18 @@
 #include <string>
 
 // The schema's version as `abacus.schema_version` holds it.
-inline constexpr int kClassServerVersion = 1;
+inline constexpr int kClassServerVersion = 2;
 
-// The statements that create the schema in an empty database, in one transaction.
-extern const char kClassServerSchema[];
+// The statements that bring the schema from version `from` (0 for an empty database) to version
+// `to`, each version's step setting `abacus.schema_version`; run them in one transaction.
+std::string classServerSteps(int from, int to = kClassServerVersion);
 
 // The statement that tells whether the database holds anything but this schema: one row, the
 // count of foreign tables, views and functions, and whether the schema is there (t/f).
 extern const char kClassServerContents[];
 
-// The statement that adds one record of `kind` ("run", "paper", "drill", "level", "mark"),
+// The statement that adds one record of `kind` ("run", "paper", "drill", "level" with its
+// questions, "mark" for a run's question out of the book, "level mark" for a level test's),
 // given as a JSON object in $1, doing nothing when its id is already there; empty for an
 // unknown kind.
 std::string classRecordInsert(const std::string& kind);

@@ -1,5 +1,7 @@
 #include "history/class_server/teacher_reading.h"
 
+#include <algorithm>
+#include <iterator>
 #include <map>
 #include <sstream>
 
@@ -42,6 +44,17 @@ SELECT learner, to_char(date, 'YYYY-MM-DD'), to_char(time, 'HH24:MI:SS'), level,
 FROM abacus.level_tests WHERE class_id = $1::integer AND learner = $2
 ORDER BY date, time, received, uuid
 )";
+// The level tests' questions answered wrong and still in the book, newest test first, each
+// test's questions item by item, as the trainer's book lists them.
+constexpr char kLearnerLevelBook[] = R"(
+SELECT to_char(t.date, 'YYYY-MM-DD'), to_char(t.time, 'HH24:MI:SS'), t.level, q.question,
+    q.typed_answer, q.right_answer
+FROM abacus.level_tests t JOIN abacus.level_questions q ON q.test_uuid = t.uuid
+WHERE t.class_id = $1::integer AND t.learner = $2 AND q.class_id = $1::integer
+    AND NOT q."right" AND NOT EXISTS (SELECT 1 FROM abacus.level_book_marks m
+        WHERE m.test_uuid = q.test_uuid AND m.item = q.item AND m.number = q.number)
+ORDER BY t.date DESC, t.time DESC, t.received DESC, t.uuid, q.item, q.number
+)";
 constexpr char kLearnerDrills[] = R"(
 SELECT learner, to_char(date, 'YYYY-MM-DD'), to_char(time, 'HH24:MI:SS'), kind, digits, terms,
     seconds_per_number, mix, view, chain, answer, "right", stopped, seconds_used, rhyme_group,
@@ -49,6 +62,12 @@ SELECT learner, to_char(date, 'YYYY-MM-DD'), to_char(time, 'HH24:MI:SS'), kind, 
 FROM abacus.drills WHERE class_id = $1::integer AND learner = $2
 ORDER BY date, time, received, uuid
 )";
+
+// A question of the book with the day and time of its run or test, by which the book is ordered.
+struct DatedWrong {
+    std::string moment;  // "YYYY-MM-DD HH:MM:SS"
+    WrongQuestion wrong;
+};
 
 // One row of a result, read field by field.
 struct Row {
@@ -153,11 +172,11 @@ StoredDrill drillFromRow(const Row& row) {
             row.flag(12), row.number(13), row.text(14), row.number(15)};
 }
 
-// Reads the runs with their questions into `records` and builds the book from them as the
-// trainer does: exam questions answered wrong and practice questions that needed more than
-// one try, newest run first, without those taken out of it.
+// Reads the runs with their questions into `records`, and into `book` the questions of the book
+// as the trainer finds them: exam questions answered wrong and practice questions that needed
+// more than one try, newest run first, without those taken out of it.
 bool readRuns(PgSession& session, const std::vector<std::optional<std::string>>& values,
-              LearnerRecords& records) {
+              LearnerRecords& records, std::vector<DatedWrong>& book) {
     const PgResult runs = session.run(kLearnerRuns, values);
     const PgResult questions = runs ? session.run(kLearnerQuestions, values) : nullptr;
     if (!questions) return false;
@@ -183,11 +202,44 @@ bool readRuns(PgSession& session, const std::vector<std::optional<std::string>>&
             const bool missed =
                 !question.right || (!stored.exam && !question.practiceAttempts.empty());
             if (missed && !outOfBook[run][number]) {
-                records.book.push_back({stored.startDate, stored.mode, question, stored.exam, -1});
+                book.push_back({stored.startDate + " " + stored.startTime,
+                                {stored.startDate, stored.mode, question, stored.exam, -1}});
             }
         }
     }
     return true;
+}
+
+// Reads into `book` the level tests' wrong questions still in it, each written whole in the
+// first term with its result the blank, as the trainer keeps them.
+bool readLevelBook(PgSession& session, const std::vector<std::optional<std::string>>& values,
+                   std::vector<DatedWrong>& book) {
+    const PgResult questions = session.run(kLearnerLevelBook, values);
+    if (!questions) return false;
+    for (int index = 0; index < PQntuples(questions.get()); ++index) {
+        const Row row{questions.get(), index};
+        StoredQuestion question;
+        question.firstTerm = row.text(3);
+        question.blankPosition = 1;
+        question.typedAnswer = row.text(4);
+        question.rightAnswer = row.text(5);
+        book.push_back(
+            {row.text(0) + " " + row.text(1), {row.text(0), {}, question, true, row.number(2)}});
+    }
+    return true;
+}
+
+// The book of the runs' and the level tests' questions together, newest first; a level test
+// comes before a run of the same moment, as in the trainer's book.
+std::vector<WrongQuestion> mergedBook(const std::vector<DatedWrong>& levelBook,
+                                      const std::vector<DatedWrong>& runBook) {
+    std::vector<DatedWrong> both;
+    std::merge(levelBook.begin(), levelBook.end(), runBook.begin(), runBook.end(),
+               std::back_inserter(both),
+               [](const DatedWrong& a, const DatedWrong& b) { return a.moment > b.moment; });
+    std::vector<WrongQuestion> book;
+    for (DatedWrong& entry : both) book.push_back(std::move(entry.wrong));
+    return book;
 }
 
 // Reads the level tests and the drills into `records`.
@@ -271,11 +323,15 @@ LearnerRecords readLearnerRecords(const std::string& line, const std::string& cl
         return records;
     }
     const std::vector<std::optional<std::string>> values{Row{known.get(), 0}.text(0), learner};
-    if (!readRuns(session, values, records) || !readRoomWork(session, values, records)) {
+    std::vector<DatedWrong> runBook;
+    std::vector<DatedWrong> levelBook;
+    if (!readRuns(session, values, records, runBook) ||
+        !readLevelBook(session, values, levelBook) || !readRoomWork(session, values, records)) {
         records = {};
         records.message = kNotRead + troubleText(session.trouble(), host);
         return records;
     }
+    records.book = mergedBook(levelBook, runBook);
     records.read = true;
     return records;
 }

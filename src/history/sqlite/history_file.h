@@ -17,7 +17,7 @@ struct HistoryOpening {
 inline constexpr int kHistoryBusyMilliseconds = 2000;
 
 // The newest schema this program writes.
-inline constexpr int kHistorySchemaVersion = 7;
+inline constexpr int kHistorySchemaVersion = 8;
 
 // Opens (creating it if need be) the history at `path`.
 HistoryOpening openHistoryFile(const std::string& path);

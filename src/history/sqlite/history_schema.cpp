@@ -208,9 +208,21 @@ WHEN NEW.out_of_book = 1 AND OLD.out_of_book = 0 BEGIN
 END;
 )";
 
+// Version 8: a level test's question taken out of the book goes to the outbox as a mark too. The
+// outbox's number holds the question's item and number as item * 100 + number (an item has ten
+// questions), as the book orders them.
+constexpr char kVersion8[] = R"(
+CREATE TRIGGER level_questions_to_outbox AFTER UPDATE OF out_of_book ON level_questions
+WHEN NEW.out_of_book = 1 AND OLD.out_of_book = 0 BEGIN
+    INSERT OR IGNORE INTO outbox (kind, record_uuid, number)
+        SELECT 'level mark', uuid, NEW.item * 100 + NEW.number FROM level_tests
+        WHERE id = NEW.test_id AND EXISTS (SELECT 1 FROM class_link WHERE joined = 1);
+END;
+)";
+
 // The step from version i to version i + 1 is kSteps[i].
 constexpr const char* kSteps[] = {kVersion1, kVersion2, kVersion3, kVersion4,
-                                  kVersion5, kVersion6, kVersion7};
+                                  kVersion5, kVersion6, kVersion7, kVersion8};
 constexpr int kStepCount = static_cast<int>(sizeof kSteps / sizeof kSteps[0]);
 
 // The result for a failed statement's code.
