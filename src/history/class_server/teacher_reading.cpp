@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <iterator>
 #include <map>
-#include <sstream>
 
 #include "history/class_server/class_joining.h"
 #include "history/class_server/class_report.h"
 #include "history/class_server/pg_session.h"
+#include "history/practice_attempts.h"
 
 namespace {
 
@@ -115,14 +115,6 @@ std::string listed(const std::vector<std::string>& names) {
     std::string text;
     for (const std::string& name : names) text += (text.empty() ? "" : "、") + name;
     return text;
-}
-
-// The practice attempts back from their sent text, one entry a line.
-std::vector<std::string> splitAttempts(const std::string& joined) {
-    std::vector<std::string> attempts;
-    std::istringstream lines(joined);
-    for (std::string line; std::getline(lines, line);) attempts.push_back(line);
-    return attempts;
 }
 
 StoredRun runFromRow(const Row& row) {

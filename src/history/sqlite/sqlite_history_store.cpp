@@ -1,7 +1,8 @@
 #include "history/sqlite/sqlite_history_store.h"
 
 #include <cerrno>
-#include <sstream>
+
+#include "history/practice_attempts.h"
 
 namespace {
 
@@ -13,24 +14,6 @@ constexpr char kPaperColumns[] =
 
 // The column of runsOf's count of questions right at the first try.
 constexpr int kFirstTryColumn = 16;
-
-// The practice attempts as one text, one entry a line.
-std::string joinedAttempts(const std::vector<std::string>& attempts) {
-    std::string joined;
-    for (const std::string& attempt : attempts) {
-        if (!joined.empty()) joined += '\n';
-        joined += attempt;
-    }
-    return joined;
-}
-
-// The practice attempts back from their stored text.
-std::vector<std::string> splitAttempts(const std::string& joined) {
-    std::vector<std::string> attempts;
-    std::istringstream lines(joined);
-    for (std::string line; std::getline(lines, line);) attempts.push_back(line);
-    return attempts;
-}
 
 // A run's own fields from a row of its id and kRunColumns.
 StoredRun runFromRow(const SqliteStatement& row) {
