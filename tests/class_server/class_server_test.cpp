@@ -1,7 +1,8 @@
 // The class server with a real PostgreSQL: trainers of two classes send through outages with
 // every record kept once, the roles see only what they may, a refused join keeps nothing and
 // loses nothing, a history of the previous schema joins and sends its old records, and a teacher
-// reads only the classes given, each learner as the family's own history shows it.
+// reads only the classes given, each learner as the family's own history shows it; over the
+// network the line is encrypted wherever the server offers it.
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -464,6 +465,37 @@ TEST_F(ClassServer, ATeacherReadsOnlyTheClassesGivenAndEachLearnerAsTheirOwnHist
     EXPECT_EQ(printed("print dialogs"), dialogs(gone));
     printed("menu Form1_main 教师登录…");
     EXPECT_EQ(printed("print windows"), (std::vector<std::string>{"windows 1", "teacher login"}));
+}
+
+// A family's line over the network: encrypted wherever the server offers TLS, whether the line
+// says nothing of it or asks for it; asking for it of a server without TLS joins nothing.
+class ClassServerOverTheNetwork : public HistoryFolder {};
+
+TEST_F(ClassServerOverTheNetwork, EncryptsWhereTheServerOffersTlsAndRequireRefusesAServerWithout) {
+    for (const Listening listening : {Listening::LoopbackTls, Listening::LoopbackPlain}) {
+        const bool tls = listening == Listening::LoopbackTls;
+        PostgresServer server("-c fsync=off", listening);
+        ASSERT_TRUE(server.running());
+        PgSession admin(server.line());
+        std::string message;
+        ASSERT_TRUE(initClassServer(admin, message)) << message;
+        const std::string line = addClass(admin, "三年级二班", {"127.0.0.1", server.port()}, message);
+        ASSERT_FALSE(line.empty()) << message;
+        PgSession family(withTrainerDefaults(line));
+        ASSERT_TRUE(family.connected()) << family.detail();
+        EXPECT_EQ(PQsslInUse(family.connection()) == 1, tls);
+
+        const std::string file = folder + (tls ? "/tls.sqlite3" : "/plain.sqlite3");
+        ASSERT_TRUE(openHistoryFile(file).store);
+        const JoinAnswer required = joinClass(file, line + " sslmode=require");
+        EXPECT_EQ(required.joined, tls) << required.message;
+        if (tls) continue;
+        EXPECT_EQ(required.message,
+                  "没有加入班级：班级服务器“127.0.0.1”不提供加密连接，而这一行要求加密"
+                  "（sslmode=require），请向老师核对。");
+        EXPECT_FALSE(ClassOutbox(file).link());
+        EXPECT_TRUE(joinClass(file, line).joined) << "a line that asks nothing joins in the clear";
+    }
 }
 
 }  // namespace

@@ -20,6 +20,9 @@ std::string troubleText(ServerTrouble trouble, const std::string& host) {
             return "找不到班级服务器“" + host + "”，请检查网址或网络。";
         case ServerTrouble::NoAnswer:
             return "班级服务器“" + host + "”没有应答，请检查网络，或稍后再试。";
+        case ServerTrouble::NoEncryption:
+            return "班级服务器“" + host + "”不提供加密连接，而这一行要求加密（sslmode=require），" +
+                   "请向老师核对。";
         case ServerTrouble::NotAClass:
             return "这个账号不属于班级服务器上的任何班级，请向老师核对。";
         case ServerTrouble::Failed:

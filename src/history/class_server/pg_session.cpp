@@ -94,6 +94,9 @@ ServerTrouble troubleOfConnection(const std::string& message) {
     if (message.find("could not translate host name") != std::string::npos) {
         return ServerTrouble::UnknownServer;
     }
+    if (message.find("server does not support SSL") != std::string::npos) {
+        return ServerTrouble::NoEncryption;
+    }
     return ServerTrouble::NoAnswer;
 }
 

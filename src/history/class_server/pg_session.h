@@ -16,6 +16,7 @@ enum class ServerTrouble {
     WrongPassword,  // the server refused the user or password
     UnknownServer,  // the host name leads nowhere
     NoAnswer,       // nothing answers at that address, or the network is gone
+    NoEncryption,   // the line asks for an encrypted connection the server does not offer
     NotAClass,      // the user belongs to no class of the server
     Failed,         // the server refused a statement
 };
