@@ -61,7 +61,11 @@ constexpr const char* kGoodLines[] = {"tick Timer1",
                                       "click drill.Command1",
                                       "click drill.Lower2(3)",
                                       "key drill Page_Down",
-                                      "tick drill.BeadTimer"};
+                                      "tick drill.BeadTimer",
+                                      "teacher not a line",
+                                      "print class",
+                                      "print class-learner 豆 豆",
+                                      "print outbox"};
 
 // Lines that abacus-replay must refuse: unknown words, missing, extra, wrong or oversized
 // arguments, impossible dates, and text that is not UTF-8.
@@ -87,6 +91,8 @@ constexpr const char* kBadLines[] = {"frobnicate",
                                      "answer ok ok",
                                      "print state x",
                                      "print voice x",
+                                     "teacher",
+                                     "print class-learner",
                                      "advance 1 2",
                                      "choose Combo1 0 0",
                                      "seed 4294967296",
