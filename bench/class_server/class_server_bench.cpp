@@ -141,7 +141,7 @@ void benchReport(PgSession& admin) {
         const auto before = Clock::now();
         const auto table = classReport(admin, "班42", std::string("2026-12-08"), error);
         timings.push_back(std::chrono::duration<double, std::milli>(Clock::now() - before).count());
-        rows = table ? table->size() - 1 : 0;
+        rows = table ? table->table.size() - 1 : 0;
     }
     std::sort(timings.begin(), timings.end());
     std::printf(

@@ -14,6 +14,7 @@
 
 #include "class_admin.h"
 #include "class_server/postgres_server.h"
+#include "class_server/silent_proxy.h"
 #include "history/class_server/class_joining.h"
 #include "history/class_server/class_outbox.h"
 #include "history/class_server/outbox_sender.h"
@@ -192,7 +193,7 @@ TEST_F(ClassServer, TrainersOfTwoClassesSendEveryRecordOnceThroughStopsAndAKill)
     EXPECT_EQ(received, made);
 }
 
-TEST_F(ClassServer, AClassRoleOnlyAddsRowsOfItsOwnClassAndATeacherReadsOnlyTheirs) {
+TEST_F(ClassServer, ATrainerRoleOnlyAddsRowsOfItsOwnClassAndATeacherReadsOnlyTheirs) {
     const std::string file = historyNamed("trainer");
     ASSERT_TRUE(joinClass(file, firstClass).joined);
     HistoryWriter writer(openHistoryFile(file).store, 2000ms);
@@ -200,13 +201,16 @@ TEST_F(ClassServer, AClassRoleOnlyAddsRowsOfItsOwnClassAndATeacherReadsOnlyTheir
     writer.waitUntilWritten();
     EXPECT_EQ(OutboxSender(file).sendWaiting().sent, 1);
 
-    PgSession trainer(firstClass);
+    PgSession trainer(ClassOutbox(file).link()->connection);
+    PgSession classLine(firstClass);
     EXPECT_EQ(valueOf(trainer, "SELECT abacus.joined_class()"), "三年级二班");
     for (const std::string table : {"runs", "run_questions", "drills", "classes", "book_marks",
-                                    "level_questions", "level_book_marks"}) {
+                                    "level_questions", "level_book_marks", "trainer_roles"}) {
         EXPECT_EQ(valueOf(trainer, "SELECT count(*) FROM abacus." + table), "error") << table;
+        EXPECT_EQ(valueOf(classLine, "SELECT count(*) FROM abacus." + table), "error") << table;
     }
     EXPECT_EQ(valueOf(trainer, "SELECT abacus.taught_classes()"), "error");
+    EXPECT_EQ(valueOf(trainer, "SELECT abacus.enrol('SCRAM-SHA-256$x')"), "error");
     EXPECT_FALSE(trainer.run("DELETE FROM abacus.runs"));
     EXPECT_FALSE(trainer.run("UPDATE abacus.runs SET score = 100"));
     const std::string otherClass = valueOf(admin, "SELECT id FROM abacus.classes WHERE name = $1",
@@ -219,6 +223,9 @@ TEST_F(ClassServer, AClassRoleOnlyAddsRowsOfItsOwnClassAndATeacherReadsOnlyTheir
     const std::string ownClass = valueOf(admin, "SELECT id FROM abacus.classes WHERE name = $1",
                                          {std::string("三年级二班")});
     EXPECT_TRUE(trainer.run(levelTest, {ownClass}));
+    // The class's line only joins: it adds nothing, and a password must arrive hashed.
+    EXPECT_FALSE(classLine.run(levelTest, {ownClass}));
+    EXPECT_EQ(valueOf(classLine, "SELECT abacus.enrol('plain')"), "error");
 
     std::string message;
     const std::string teacherLine = addTeacher(admin, {"四年级一班"}, {}, message);
@@ -233,8 +240,57 @@ TEST_F(ClassServer, AClassRoleOnlyAddsRowsOfItsOwnClassAndATeacherReadsOnlyTheir
     EXPECT_EQ(valueOf(ownTeacher, "SELECT count(*) FROM abacus.level_tests"), "1");
 }
 
+// Each family that joins sends as a role of its own: a new password or a read-only default that
+// one family gives its role, or the class's line, leaves every other family sending and joining.
+TEST_F(ClassServer, NoFamilyChangesWhatAnotherSendsOrWhetherItJoins) {
+    const std::string first = historyNamed("first");
+    const std::string second = historyNamed("second");
+    ASSERT_TRUE(joinClass(first, firstClass).joined);
+    ASSERT_TRUE(joinClass(second, firstClass).joined);
+    const std::string firstLine = ClassOutbox(first).link()->connection;
+    const std::string secondLine = ClassOutbox(second).link()->connection;
+    EXPECT_NE(firstLine, secondLine);
+    EXPECT_EQ(valueOfLine(firstLine, "user").rfind("trainer_", 0), 0u) << firstLine;
+    EXPECT_NE(valueOfLine(firstLine, "password"), valueOfLine(firstClass, "password"));
+    EXPECT_EQ(valueOf(admin, "SELECT count(*) FROM abacus.trainer_roles"), "2");
+
+    PgSession meddler(firstLine);
+    ASSERT_TRUE(meddler.connected()) << meddler.detail();
+    EXPECT_TRUE(
+        meddler.runScript("ALTER ROLE CURRENT_USER SET default_transaction_read_only = on"));
+    EXPECT_TRUE(meddler.runScript("ALTER ROLE CURRENT_USER PASSWORD 'mine now'"));
+    const std::string secondRole = valueOfLine(secondLine, "user");
+    EXPECT_FALSE(meddler.runScript("ALTER ROLE " + secondRole + " PASSWORD 'x'"));
+    EXPECT_FALSE(
+        meddler.runScript("ALTER ROLE " + secondRole + " SET default_transaction_read_only = on"));
+    EXPECT_FALSE(
+        meddler.runScript("ALTER ROLE " + valueOfLine(firstClass, "user") + " PASSWORD 'x'"));
+    PgSession classMeddler(firstClass);
+    EXPECT_TRUE(
+        classMeddler.runScript("ALTER ROLE CURRENT_USER SET default_transaction_read_only = on"));
+
+    openHistoryFile(second).store->storeRun(sampleRun("小明", "2026-12-08", 2));
+    const SendPass sent = OutboxSender(second).sendWaiting();
+    EXPECT_EQ(sent.trouble, ServerTrouble::None) << sent.detail;
+    EXPECT_EQ(sent.sent, 1);
+    EXPECT_EQ(valueOf(admin, "SELECT count(*) FROM abacus.runs WHERE learner = '小明'"), "1");
+    // The family that changed its own role's password keeps its records until it joins again.
+    openHistoryFile(first).store->storeRun(sampleRun("豆 豆", "2026-12-08", 2));
+    EXPECT_EQ(OutboxSender(first).sendWaiting().trouble, ServerTrouble::WrongPassword);
+    EXPECT_EQ(ClassOutbox(first).waiting(), 1);
+    const std::string third = historyNamed("third");
+    EXPECT_TRUE(joinClass(third, firstClass).joined);
+    ASSERT_TRUE(joinClass(first, firstClass).joined);
+    EXPECT_EQ(OutboxSender(first).sendWaiting().sent, 1);
+}
+
 TEST_F(ClassServer, ARefusedJoinKeepsNothingAndAnOutageLosesNothing) {
     const std::string file = historyNamed("trainer");
+    const StoredPaper paper{"豆 豆", 1,  "2026-12-08", "09:00:00", "+-",
+                            2,       20, true,         "单  列",   false};
+    // Nothing is queued before a class is joined.
+    openHistoryFile(file).store->storePaper(paper);
+    EXPECT_EQ(ClassOutbox(file).waiting(), 0);
     const auto withPassword = [&](const std::string& password) {
         return firstClass.substr(0, firstClass.find("password=")) + "password=" + password;
     };
@@ -247,28 +303,68 @@ TEST_F(ClassServer, ARefusedJoinKeepsNothingAndAnOutageLosesNothing) {
     EXPECT_EQ(nowhere.message,
               "没有加入班级：班级服务器“" + folder + "”没有应答，请检查网络，或稍后再试。");
     EXPECT_FALSE(joinClass(file, "三年级二班").joined);
+    const JoinAnswer noPassword =
+        joinClass(file, firstClass.substr(0, firstClass.find(" password=")));
+    EXPECT_EQ(noPassword.message, "没有加入班级：" + troubleText(ServerTrouble::NotAClassLine, {}));
+    // Lines of roles that belong to no class: the administrator's, a teacher's, and the line a
+    // trainer keeps for its own role.
+    std::string message;
+    const std::string teacherLine = addTeacher(admin, {"三年级二班"}, {}, message);
+    const std::string otherFile = historyNamed("other");
+    ASSERT_TRUE(joinClass(otherFile, secondClass).joined);
+    for (const std::string& noClass :
+         {server.line(), teacherLine, ClassOutbox(otherFile).link()->connection}) {
+        EXPECT_EQ(joinClass(file, noClass).message,
+                  "没有加入班级：这个账号不属于班级服务器上的任何班级，请向老师核对。")
+            << noClass;
+    }
     EXPECT_FALSE(ClassOutbox(file).link());
 
     ASSERT_TRUE(joinClass(file, firstClass).joined);
     HistoryWriter writer(openHistoryFile(file).store, 2000ms);
     for (int i = 0; i < 3; ++i) writer.storeRun(sampleRun("豆 豆", "2026-12-08", 2));
     writer.waitUntilWritten();
-    const std::string role = firstClass.substr(firstClass.find("user=") + 5, 14);
-    const std::string password = firstClass.substr(firstClass.find("password=") + 9);
+    const std::string ownLine = ClassOutbox(file).link()->connection;
+    const std::string role = valueOfLine(ownLine, "user");
+    const std::string password = valueOfLine(ownLine, "password");
     ASSERT_TRUE(admin.runScript("ALTER ROLE " + role + " PASSWORD 'changed'"));
     OutboxSender sender(file);
     EXPECT_EQ(sender.sendWaiting().trouble, ServerTrouble::WrongPassword);
     ASSERT_TRUE(server.stop());
     EXPECT_EQ(sender.sendWaiting().trouble, ServerTrouble::NoAnswer);
-    EXPECT_EQ(ClassOutbox(file).waiting(), 3);
+    EXPECT_EQ(ClassOutbox(file).waiting(), 4);  // the runs and the paper stored before joining
     ASSERT_TRUE(server.start());
     PgSession restored(server.line());
     ASSERT_TRUE(restored.runScript("ALTER ROLE " + role + " PASSWORD '" + password + "'"));
     const SendPass pass = sender.sendWaiting();
     EXPECT_EQ(pass.trouble, ServerTrouble::None);
-    EXPECT_EQ(pass.sent, 3);
+    EXPECT_EQ(pass.sent, 4);
     EXPECT_EQ(ClassOutbox(file).waiting(), 0);
     EXPECT_EQ(valueOf(restored, "SELECT count(*) FROM abacus.run_questions"), "6");
+
+    // Joining again queues every record anew; the server keeps each once, questions and all.
+    ASSERT_TRUE(joinClass(file, firstClass).joined);
+    EXPECT_EQ(ClassOutbox(file).waiting(), 4);
+    const SendPass again = sender.sendWaiting();
+    EXPECT_EQ(again.trouble, ServerTrouble::None) << again.detail;
+    EXPECT_EQ(again.sent, 4);
+    EXPECT_EQ(valueOf(restored, "SELECT count(*) FROM abacus.run_questions"), "6");
+    EXPECT_EQ(valueOf(restored, "SELECT count(*) FROM abacus.papers"), "1");
+
+    // The same sender follows the line to another class at once.
+    ASSERT_TRUE(joinClass(file, secondClass).joined);
+    openHistoryFile(file).store->storeRun(sampleRun("豆 豆", "2026-12-09", 2));
+    EXPECT_EQ(sender.sendWaiting().trouble, ServerTrouble::None);
+    EXPECT_EQ(valueOf(restored,
+                      "SELECT c.name FROM abacus.runs r JOIN abacus.classes c ON c.id = r.class_id "
+                      "WHERE r.start_date = '2026-12-09'"),
+              "四年级一班");
+
+    // Once the class is left, nothing new is queued.
+    ASSERT_TRUE(ClassOutbox(file).leave());
+    openHistoryFile(file).store->storePaper(paper);
+    openHistoryFile(file).store->storeRun(sampleRun("豆 豆", "2026-12-10", 2));
+    EXPECT_EQ(ClassOutbox(file).waiting(), 0);
 }
 
 TEST_F(ClassServer, AFileOfThePreviousSchemaJoinsThroughTheReplayAndSendsItsOldRecords) {
@@ -420,7 +516,7 @@ TEST_F(ClassServer, ATeacherReadsOnlyTheClassesGivenAndEachLearnerAsTheirOwnHist
               (std::vector<std::string>{
                   "class 2",
                   "Robert'); DROP TABLE abacus.runs; --\t2026-12-08\t0\t1\t0\t0\t\t67%\t10+5=15",
-                  "豆 豆\t2026-12-08\t1\t2\t2\t2\t七级\t67%\t10+5=15; 13+5=18"}));
+                  "豆 豆\t2026-12-08\t31\t2\t2\t2\t七级\t57%\t10+5=15; 1+2+4=7; 12×3=36"}));
     // The other class's learners are out of reach by every way in.
     EXPECT_EQ(printed("print class 四年级一班"), std::vector<std::string>{"class 0"});
     EXPECT_EQ(printed("print dialogs"), dialogs("无法读取班级：您没有“四年级一班”这个班级。"));
@@ -479,7 +575,8 @@ TEST_F(ClassServerOverTheNetwork, EncryptsWhereTheServerOffersTlsAndRequireRefus
         PgSession admin(server.line());
         std::string message;
         ASSERT_TRUE(initClassServer(admin, message)) << message;
-        const std::string line = addClass(admin, "三年级二班", {"127.0.0.1", server.port()}, message);
+        const std::string line =
+            addClass(admin, "三年级二班", {"127.0.0.1", server.port()}, message);
         ASSERT_FALSE(line.empty()) << message;
         PgSession family(withTrainerDefaults(line));
         ASSERT_TRUE(family.connected()) << family.detail();
@@ -496,6 +593,83 @@ TEST_F(ClassServerOverTheNetwork, EncryptsWhereTheServerOffersTlsAndRequireRefus
         EXPECT_FALSE(ClassOutbox(file).link());
         EXPECT_TRUE(joinClass(file, line).joined) << "a line that asks nothing joins in the clear";
     }
+}
+
+// After each failure in a row the sender waits twice as long, from the first pause up to the
+// longest, and never longer.
+TEST(RetryPause, DoublesWithEachFailureInARowUpToTheLongest) {
+    for (const auto& [first, longest] : {std::pair{1000ms, 300000ms}, std::pair{10ms, 200ms},
+                                         std::pair{700ms, 700ms}, std::pair{3ms, 1000ms}}) {
+        EXPECT_EQ(retryPause(1, first, longest), first);
+        for (int failures = 1; failures < 64; ++failures) {
+            const auto pause = retryPause(failures, first, longest);
+            EXPECT_EQ(retryPause(failures + 1, first, longest), std::min(pause * 2, longest))
+                << failures << " failures from " << first.count() << " ms";
+        }
+        EXPECT_EQ(retryPause(1000, first, longest), longest);
+    }
+}
+
+// A link that goes silent in the middle of a send (a proxy that stops forwarding after the first
+// INSERT) is an outage like any other: the pass gives up at its deadline, the replay's sync
+// returns, the outbox keeps every record, and a raised stop ends a wait far longer than the test
+// may run, both while connecting and within a statement.
+TEST_F(ClassServerOverTheNetwork, AServerGoneSilentIsAnOutageAndTheStopEndsAnyWaitOnIt) {
+    PostgresServer server("-c fsync=off", Listening::LoopbackPlain);
+    ASSERT_TRUE(server.running());
+    PgSession admin(server.line());
+    std::string message;
+    ASSERT_TRUE(initClassServer(admin, message)) << message;
+    SilentProxy proxy(std::stoi(server.port()), "INSERT");
+    const std::string line = addClass(admin, "三年级二班", {"127.0.0.1", proxy.port()}, message);
+    ASSERT_FALSE(line.empty()) << message;
+    ASSERT_TRUE(openStore());
+    ASSERT_TRUE(joinClass(path, line).joined);
+    {
+        auto store = openStore();
+        for (int i = 0; i < 3; ++i) store->storeRun(sampleRun("豆 豆", "2026-12-08", 2));
+    }
+    const SendPass pass = OutboxSender(path, {1s, 1s}).sendWaiting();
+    EXPECT_TRUE(proxy.silent());
+    EXPECT_EQ(pass.trouble, ServerTrouble::NoAnswer) << pass.detail;
+    EXPECT_EQ(ClassOutbox(path).waiting(), 3);
+    EXPECT_EQ(valueOf(admin, "SELECT count(*) FROM abacus.runs"), "0");
+
+    ReplaySession replay;
+    std::string error;
+    for (const std::string& command : {"history " + path, "sync"s}) {
+        EXPECT_EQ(replay.run(command, error), std::vector<std::string>{}) << error;
+    }
+    EXPECT_EQ(replay.run("print outbox", error), std::vector<std::string>{"outbox 3"});
+
+    const ServerDeadlines longerThanTheTest{10min, 10min};
+    StopSignal stop;
+    std::thread stopper([&] {
+        std::this_thread::sleep_for(300ms);
+        stop.raise();
+    });
+    const auto throughProxy = [&](const SilentProxy& link) {
+        return "host=127.0.0.1 port=" + link.port() +
+               server.line().substr(server.line().find(" dbname="));
+    };
+    PgSession connecting(throughProxy(proxy), longerThanTheTest, &stop);
+    stopper.join();
+    EXPECT_FALSE(connecting.connected());
+    EXPECT_EQ(connecting.trouble(), ServerTrouble::NoAnswer);
+
+    SilentProxy another(std::stoi(server.port()), "INSERT");
+    StopSignal stopInStatement;
+    PgSession sending(throughProxy(another), longerThanTheTest, &stopInStatement);
+    ASSERT_TRUE(sending.connected()) << sending.detail();
+    stopper = std::thread([&] {
+        std::this_thread::sleep_for(300ms);
+        stopInStatement.raise();
+    });
+    EXPECT_FALSE(sending.run("INSERT INTO abacus.schema_version VALUES (7)"));
+    stopper.join();
+    EXPECT_TRUE(another.silent());
+    EXPECT_EQ(sending.trouble(), ServerTrouble::NoAnswer);
+    EXPECT_FALSE(sending.connected());
 }
 
 }  // namespace

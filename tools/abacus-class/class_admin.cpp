@@ -1,28 +1,11 @@
 #include "class_admin.h"
 
-#include <fstream>
-
 #include "history/class_server/class_server_schema.h"
+#include "history/class_server/random_text.h"
 
 namespace {
 
-constexpr char kLetters[] = "abcdefghijkmnpqrstuvwxyzABCDEFGHJKLMNPQRSTUVWXYZ23456789";
-constexpr int kPasswordLength = 24;
 constexpr int kRoleSuffixLength = 8;
-
-// `count` characters drawn from the system's random source out of `alphabet`.
-std::string randomText(int count, const std::string& alphabet) {
-    std::ifstream source("/dev/urandom", std::ios::binary);
-    std::string text;
-    while (static_cast<int>(text.size()) < count) {
-        const int byte = source.get();
-        if (byte < 0) break;
-        // Bytes past the last whole multiple of the alphabet would favour its first letters.
-        const int limit = 256 - 256 % static_cast<int>(alphabet.size());
-        if (byte < limit) text += alphabet[static_cast<std::size_t>(byte) % alphabet.size()];
-    }
-    return text;
-}
 
 // A value of a connection line, quoted only when it must be.
 std::string lineValue(const std::string& value) {
@@ -97,9 +80,66 @@ bool upgradeClassServer(PgSession& session, std::string& message) {
     return true;
 }
 
+// The rights init needs of the role it runs as, each missing one named with the command that
+// grants it; false with `message` set when one is missing.
+bool mayInit(PgSession& session, std::string& message) {
+    const PgResult rights = session.run(
+        "SELECT current_user, current_database(), "
+        "(SELECT rolcreaterole OR rolsuper FROM pg_roles WHERE rolname = current_user), "
+        "has_database_privilege(current_database(), 'CREATE'), "
+        "to_regnamespace('abacus') IS NULL OR pg_has_role((SELECT nspowner FROM pg_namespace "
+        "WHERE nspname = 'abacus'), 'USAGE')");
+    if (!rights) {
+        message = session.detail();
+        return false;
+    }
+    const std::string role = PQgetvalue(rights.get(), 0, 0);
+    const std::string database = PQgetvalue(rights.get(), 0, 1);
+    const auto granted = [&](int column) {
+        return std::string(PQgetvalue(rights.get(), 0, column)) == "t";
+    };
+    if (!granted(2)) {
+        message = "the role " + role +
+                  " may not create roles (CREATEROLE), which init needs for the classes' own "
+                  "roles; grant it with:\n  sudo -u postgres psql -c 'ALTER ROLE \"" +
+                  role + "\" CREATEROLE'";
+        return false;
+    }
+    if (!granted(3)) {
+        message = "the role " + role + " may not create a schema in the database " + database +
+                  " (CREATE); make it the database's owner with:\n  sudo -u postgres psql -c "
+                  "'ALTER DATABASE \"" +
+                  database + "\" OWNER TO \"" + role + "\"'";
+        return false;
+    }
+    if (!granted(4)) {
+        message = "the class server in the database " + database +
+                  " belongs to another role; run init as that role";
+        return false;
+    }
+    return true;
+}
+
+// Whether the schema is this tool's version, else why not in `message`.
+bool isCurrent(PgSession& session, std::string& message) {
+    const PgResult stored = session.run("SELECT version FROM abacus.schema_version");
+    if (!stored || PQntuples(stored.get()) != 1) {
+        message = stored ? "the class server is not set up; run abacus-class init first"
+                         : session.detail();
+        return false;
+    }
+    const std::string version = PQgetvalue(stored.get(), 0, 0);
+    if (version != std::to_string(kClassServerVersion)) {
+        message = "the class server is of version " + version + "; run abacus-class init first";
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool initClassServer(PgSession& session, std::string& message) {
+    if (!mayInit(session, message)) return false;
     const PgResult contents = session.run(kClassServerContents);
     if (!contents) {
         message = session.detail();
@@ -127,8 +167,9 @@ bool initClassServer(PgSession& session, std::string& message) {
 std::string addClass(PgSession& session, const std::string& name, const PublicAddress& address,
                      std::string& message) {
     if (name.empty()) return abandon(session, message, "a class needs a name");
+    if (!isCurrent(session, message)) return {};
     const std::string role = "class_" + randomText(kRoleSuffixLength, "0123456789abcdef");
-    const std::string password = randomText(kPasswordLength, kLetters);
+    const std::string password = randomPassword();
     if (!session.run("BEGIN")) return abandon(session, message, session.detail());
     if (const PgResult taken = session.run("SELECT 1 FROM abacus.classes WHERE name = $1", {name});
         !taken || PQntuples(taken.get()) != 0) {
@@ -137,7 +178,7 @@ std::string addClass(PgSession& session, const std::string& name, const PublicAd
     }
     if (!session.run("INSERT INTO abacus.classes (name, role_name) VALUES ($1, $2)",
                      {name, role}) ||
-        !createLogin(session, role, password, "abacus_trainers") || !session.run("COMMIT")) {
+        !createLogin(session, role, password, "abacus_joiners") || !session.run("COMMIT")) {
         return abandon(session, message, session.detail());
     }
     return connectionLine(session, address, role, password);
@@ -145,8 +186,9 @@ std::string addClass(PgSession& session, const std::string& name, const PublicAd
 
 std::string addTeacher(PgSession& session, const std::vector<std::string>& classNames,
                        const PublicAddress& address, std::string& message) {
+    if (!isCurrent(session, message)) return {};
     const std::string role = "teacher_" + randomText(kRoleSuffixLength, "0123456789abcdef");
-    const std::string password = randomText(kPasswordLength, kLetters);
+    const std::string password = randomPassword();
     if (!session.run("BEGIN") || !createLogin(session, role, password, "abacus_teachers")) {
         return abandon(session, message, session.detail());
     }

@@ -4,7 +4,13 @@
 //   abacus-class add-teacher CONNINFO CLASS... [--host HOST] [--port PORT]
 //   abacus-class report CONNINFO CLASS [--today YYYY-MM-DD] [--pdf FILE]
 
+#include <termios.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <cstdio>
+#include <iostream>
+#include <memory>
 #include <optional>
 #include <regex>
 #include <string>
@@ -53,6 +59,24 @@ Arguments parse(int count, char** values) {
     return arguments;
 }
 
+// Asks for the password of the line's role on the terminal, without showing it; empty when
+// there is no terminal to ask on.
+std::string askPassword(const std::string& line) {
+    if (::isatty(STDIN_FILENO) == 0) return {};
+    const std::string user = valueOfLine(line, "user");
+    std::fprintf(stderr, "Password for %s: ", user.empty() ? "the server" : user.c_str());
+    termios shown{};
+    const bool quiet = ::tcgetattr(STDIN_FILENO, &shown) == 0;
+    termios hidden = shown;
+    hidden.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+    if (quiet) ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &hidden);
+    std::string password;
+    std::getline(std::cin, password);
+    if (quiet) ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &shown);
+    std::fputc('\n', stderr);
+    return password;
+}
+
 // Says `message` on standard error; the exit code 1.
 int failWith(const std::string& message) {
     std::fprintf(stderr, "abacus-class: %s\n", message.c_str());
@@ -77,30 +101,42 @@ int main(int argc, char** argv) {
         !std::regex_match(*arguments.today, std::regex(R"(\d{4}-\d{2}-\d{2})"))) {
         return failWith("--today takes a date as YYYY-MM-DD");
     }
-    PgSession session(words[1]);
-    if (!session.connected()) return failWith(session.detail());
+    // Setting up or upgrading a large server may keep it busy for a while, but not for ever.
+    const ServerDeadlines deadlines{std::chrono::seconds(30), std::chrono::minutes(5)};
+    auto session = std::make_unique<PgSession>(words[1], deadlines);
+    // The administrator's password is asked for as psql asks, unless the line or ~/.pgpass
+    // gives it.
+    if (!session->connected() &&
+        session->detail().find("no password supplied") != std::string::npos) {
+        const std::string password = askPassword(words[1]);
+        if (!password.empty()) {
+            session = std::make_unique<PgSession>(
+                words[1] + " password=" + quotedConnectionValue(password), deadlines);
+        }
+    }
+    if (!session->connected()) return failWith(session->detail());
     std::string message;
     if (command == "init") {
-        const bool done = initClassServer(session, message);
+        const bool done = initClassServer(*session, message);
         if (!done) return failWith(message);
         std::printf("%s\n", message.c_str());
         return 0;
     }
     if (command == "add-class" || command == "add-teacher") {
-        const std::string line =
-            command == "add-class"
-                ? addClass(session, words[2], arguments.address, message)
-                : addTeacher(session, {words.begin() + 2, words.end()}, arguments.address, message);
+        const std::string line = command == "add-class"
+                                     ? addClass(*session, words[2], arguments.address, message)
+                                     : addTeacher(*session, {words.begin() + 2, words.end()},
+                                                  arguments.address, message);
         if (line.empty()) return failWith(message);
         std::printf("%s\n", line.c_str());
         return 0;
     }
-    const auto table = classReport(session, words[2], arguments.today, message);
-    if (!table) return failWith(message);
-    if (!arguments.pdf.empty() && !writeReportPdf(arguments.pdf, words[2], *table)) {
+    const auto report = classReport(*session, words[2], arguments.today, message);
+    if (!report) return failWith(message);
+    if (!arguments.pdf.empty() && !writeReportPdf(arguments.pdf, words[2], *report)) {
         return failWith("the report could not be written to " + arguments.pdf);
     }
-    for (const std::vector<std::string>& row : *table) {
+    for (const std::vector<std::string>& row : report->table) {
         std::string line;
         for (const std::string& field : row) line += (line.empty() ? "" : "\t") + field;
         std::printf("%s\n", line.c_str());

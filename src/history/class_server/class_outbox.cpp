@@ -103,6 +103,12 @@ bool ClassOutbox::join(const std::string& connection, const std::string& classNa
     return false;
 }
 
+bool ClassOutbox::replaceConnection(const std::string& from, const std::string& to) {
+    if (!usable()) return false;
+    SqliteStatement replace(database_, "UPDATE class_link SET connection = ? WHERE connection = ?");
+    return replace.bind(1, to).bind(2, from).run();
+}
+
 bool ClassOutbox::leave() { return usable() && execute("UPDATE class_link SET joined = 0"); }
 
 bool ClassOutbox::dropClass() {

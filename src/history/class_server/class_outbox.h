@@ -34,6 +34,9 @@ class ClassOutbox {
     std::optional<ClassLink> link();
     // Keeps the class and puts every record stored so far in the outbox, in one transaction.
     bool join(const std::string& connection, const std::string& className);
+    // Replaces the kept line `from` with `to` (a trainer's own role for the class's line); true
+    // when done, or when another line is kept by now.
+    bool replaceConnection(const std::string& from, const std::string& to);
     // Stops adding records; what waits is still sent.
     bool leave();
     // Drops the class and everything still waiting.

@@ -208,8 +208,67 @@ END $$;
 UPDATE abacus.schema_version SET version = 2;
 )";
 
+// Version 3: each trainer that joins gets a login role of its own in its class, so that what one
+// family does to its role (a new password, a read-only default) touches no other family. The
+// class's own role only joins: it may call abacus.enrol, which makes such a role, and add nothing.
+constexpr char kVersion3[] = R"(
+DO $$ BEGIN
+    IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'abacus_joiners') THEN
+        CREATE ROLE abacus_joiners NOLOGIN;
+    END IF;
+END $$;
+GRANT USAGE ON SCHEMA abacus TO abacus_joiners;
+CREATE TABLE abacus.trainer_roles (
+    role_name name PRIMARY KEY,
+    class_id integer NOT NULL REFERENCES abacus.classes,
+    joined timestamptz NOT NULL DEFAULT now()
+);
+CREATE INDEX trainer_roles_by_class ON abacus.trainer_roles (class_id);
+CREATE OR REPLACE FUNCTION abacus.own_class() RETURNS integer LANGUAGE sql STABLE
+    SECURITY DEFINER SET search_path = pg_catalog, pg_temp
+    AS $f$ SELECT class_id FROM abacus.trainer_roles WHERE role_name = session_user $f$;
+CREATE OR REPLACE FUNCTION abacus.joined_class() RETURNS text LANGUAGE sql STABLE
+    SECURITY DEFINER SET search_path = pg_catalog, pg_temp
+    AS $f$ SELECT name FROM abacus.classes WHERE role_name = session_user
+           UNION ALL SELECT c.name FROM abacus.trainer_roles t
+               JOIN abacus.classes c ON c.id = t.class_id WHERE t.role_name = session_user $f$;
+-- Makes the calling class's trainer a role of its own, its password arriving already hashed;
+-- answers the role's name. A class takes at most a thousand trainers.
+CREATE FUNCTION abacus.enrol(hashed_password text) RETURNS text LANGUAGE plpgsql
+    SECURITY DEFINER SET search_path = pg_catalog, pg_temp AS $f$
+DECLARE
+    class_of_line integer;
+    trainer text;
+BEGIN
+    SELECT id INTO class_of_line FROM abacus.classes WHERE role_name = session_user;
+    IF class_of_line IS NULL THEN
+        RAISE EXCEPTION 'only a class''s own line joins it' USING ERRCODE = '42501';
+    END IF;
+    IF hashed_password IS NULL OR left(hashed_password, 14) <> 'SCRAM-SHA-256$' THEN
+        RAISE EXCEPTION 'the password must arrive hashed' USING ERRCODE = '22023';
+    END IF;
+    IF (SELECT count(*) FROM abacus.trainer_roles WHERE class_id = class_of_line) >= 1000 THEN
+        RAISE EXCEPTION 'the class has as many trainers as it may' USING ERRCODE = '53400';
+    END IF;
+    trainer := 'trainer_' || substr(replace(gen_random_uuid()::text, '-', ''), 1, 16);
+    EXECUTE format('CREATE ROLE %I LOGIN PASSWORD %L IN ROLE abacus_trainers', trainer,
+                   hashed_password);
+    INSERT INTO abacus.trainer_roles (role_name, class_id) VALUES (trainer, class_of_line);
+    RETURN trainer;
+END $f$;
+REVOKE ALL ON FUNCTION abacus.enrol(text) FROM PUBLIC;
+GRANT EXECUTE ON FUNCTION abacus.enrol(text), abacus.joined_class() TO abacus_joiners;
+DO $$ DECLARE class_role name; BEGIN
+    FOR class_role IN SELECT role_name FROM abacus.classes LOOP
+        EXECUTE format('GRANT abacus_joiners TO %I', class_role);
+        EXECUTE format('REVOKE abacus_trainers FROM %I', class_role);
+    END LOOP;
+END $$;
+UPDATE abacus.schema_version SET version = 3;
+)";
+
 // The step from version i to version i + 1 is kSteps[i].
-constexpr const char* kSteps[] = {kVersion1, kVersion2};
+constexpr const char* kSteps[] = {kVersion1, kVersion2, kVersion3};
 static_assert(sizeof kSteps / sizeof kSteps[0] == kClassServerVersion);
 
 }  // namespace

@@ -1,12 +1,13 @@
 #pragma once
 // The class server's tables, roles and the statements that add a trainer's records to them.
-// Records are insert-only: each class has a login role of its own that may add rows of its
-// class and read nothing; a teacher's role reads only the classes given to it.
+// Records are insert-only: each class has a login role of its own that only joins, giving each
+// trainer that joins a login role of its own that may add rows of its class and read nothing; a
+// teacher's role reads only the classes given to it.
 
 #include <string>
 
 // The schema's version as `abacus.schema_version` holds it.
-inline constexpr int kClassServerVersion = 2;
+inline constexpr int kClassServerVersion = 3;
 
 // The statements that bring the schema from version `from` (0 for an empty database) to version
 // `to`, each version's step setting `abacus.schema_version`; run them in one transaction.

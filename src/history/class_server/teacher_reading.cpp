@@ -290,8 +290,10 @@ ClassTable readClassTable(const std::string& line, const std::string& className,
                                         : "您没有“" + table.className + "”这个班级。");
         return table;
     }
-    table.header = report->front();
-    table.rows.assign(report->begin() + 1, report->end());
+    table.header = report->table.front();
+    table.rows.assign(report->table.begin() + 1, report->table.end());
+    table.firstDay = report->firstDay;
+    table.lastDay = report->lastDay;
     table.read = true;
     return table;
 }

@@ -20,6 +20,8 @@ struct ClassTable {
     bool read = false;
     std::vector<std::string> classes;  // every class the teacher reads
     std::string className;             // the class the table is of
+    std::string firstDay;              // the seven days it covers, as YYYY-MM-DD
+    std::string lastDay;
     std::vector<std::string> header;
     std::vector<std::vector<std::string>> rows;
     std::string message;  // why nothing could be read
