@@ -9,6 +9,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <set>
 #include <thread>
 
@@ -17,6 +20,7 @@
 #include "class_server/silent_proxy.h"
 #include "history/class_server/class_joining.h"
 #include "history/class_server/class_outbox.h"
+#include "history/class_server/line_authority.h"
 #include "history/class_server/outbox_sender.h"
 #include "history/class_server/teacher_reading.h"
 #include "history/history_fixture.h"
@@ -320,7 +324,24 @@ TEST_F(ClassServer, ARefusedJoinKeepsNothingAndAnOutageLosesNothing) {
     }
     EXPECT_FALSE(ClassOutbox(file).link());
 
+    // A file others could read before joining keeps the line's password to its user after,
+    // its log and shared memory too, held open as the trainer holds them.
+    namespace fs = std::filesystem;
+    constexpr auto othersRead = fs::perms::group_read | fs::perms::others_read;
+    auto held = openHistoryFile(file).store;
+    held->storePaper(paper);
+    for (const std::string& part : {file, file + "-wal", file + "-shm"}) {
+        fs::permissions(part, othersRead, fs::perm_options::add);
+    }
+    ASSERT_FALSE(joinClass(file, withPassword("guessed")).joined);
+    EXPECT_EQ(fs::status(file).permissions() & othersRead, othersRead);
     ASSERT_TRUE(joinClass(file, firstClass).joined);
+    for (const std::string& part : {file, file + "-wal", file + "-shm"}) {
+        ASSERT_TRUE(fs::exists(part)) << part;
+        EXPECT_EQ(fs::status(part).permissions() & fs::perms::all,
+                  fs::perms::owner_read | fs::perms::owner_write)
+            << part;
+    }
     HistoryWriter writer(openHistoryFile(file).store, 2000ms);
     for (int i = 0; i < 3; ++i) writer.storeRun(sampleRun("豆 豆", "2026-12-08", 2));
     writer.waitUntilWritten();
@@ -332,24 +353,24 @@ TEST_F(ClassServer, ARefusedJoinKeepsNothingAndAnOutageLosesNothing) {
     EXPECT_EQ(sender.sendWaiting().trouble, ServerTrouble::WrongPassword);
     ASSERT_TRUE(server.stop());
     EXPECT_EQ(sender.sendWaiting().trouble, ServerTrouble::NoAnswer);
-    EXPECT_EQ(ClassOutbox(file).waiting(), 4);  // the runs and the paper stored before joining
+    EXPECT_EQ(ClassOutbox(file).waiting(), 5);  // the runs and the papers stored before joining
     ASSERT_TRUE(server.start());
     PgSession restored(server.line());
     ASSERT_TRUE(restored.runScript("ALTER ROLE " + role + " PASSWORD '" + password + "'"));
     const SendPass pass = sender.sendWaiting();
     EXPECT_EQ(pass.trouble, ServerTrouble::None);
-    EXPECT_EQ(pass.sent, 4);
+    EXPECT_EQ(pass.sent, 5);
     EXPECT_EQ(ClassOutbox(file).waiting(), 0);
     EXPECT_EQ(valueOf(restored, "SELECT count(*) FROM abacus.run_questions"), "6");
 
     // Joining again queues every record anew; the server keeps each once, questions and all.
     ASSERT_TRUE(joinClass(file, firstClass).joined);
-    EXPECT_EQ(ClassOutbox(file).waiting(), 4);
+    EXPECT_EQ(ClassOutbox(file).waiting(), 5);
     const SendPass again = sender.sendWaiting();
     EXPECT_EQ(again.trouble, ServerTrouble::None) << again.detail;
-    EXPECT_EQ(again.sent, 4);
+    EXPECT_EQ(again.sent, 5);
     EXPECT_EQ(valueOf(restored, "SELECT count(*) FROM abacus.run_questions"), "6");
-    EXPECT_EQ(valueOf(restored, "SELECT count(*) FROM abacus.papers"), "1");
+    EXPECT_EQ(valueOf(restored, "SELECT count(*) FROM abacus.papers"), "2");
 
     // The same sender follows the line to another class at once.
     ASSERT_TRUE(joinClass(file, secondClass).joined);
@@ -576,7 +597,7 @@ TEST_F(ClassServerOverTheNetwork, EncryptsWhereTheServerOffersTlsAndRequireRefus
         std::string message;
         ASSERT_TRUE(initClassServer(admin, message)) << message;
         const std::string line =
-            addClass(admin, "三年级二班", {"127.0.0.1", server.port()}, message);
+            addClass(admin, "三年级二班", {"127.0.0.1", server.port(), {}}, message);
         ASSERT_FALSE(line.empty()) << message;
         PgSession family(withTrainerDefaults(line));
         ASSERT_TRUE(family.connected()) << family.detail();
@@ -586,7 +607,39 @@ TEST_F(ClassServerOverTheNetwork, EncryptsWhereTheServerOffersTlsAndRequireRefus
         ASSERT_TRUE(openHistoryFile(file).store);
         const JoinAnswer required = joinClass(file, line + " sslmode=require");
         EXPECT_EQ(required.joined, tls) << required.message;
-        if (tls) continue;
+        if (tls) {
+            // A school's own authority in the line: the server's certificate is checked, and a
+            // server that another authority vouches for is refused.
+            std::ifstream certificate(server.folder() + "/data/server.crt");
+            const std::string pem{std::istreambuf_iterator<char>(certificate), {}};
+            const std::string checked = addClass(
+                admin, "三年级三班", {"127.0.0.1", server.port(), authorityValue(pem)}, message);
+            ASSERT_NE(checked.find(" sslmode=verify-full ca=MII"), std::string::npos) << checked;
+            const JoinAnswer verified = joinClass(file, checked);
+            EXPECT_TRUE(verified.joined) << verified.message;
+            const std::string own = ClassOutbox(file).link()->connection;
+            EXPECT_EQ(valueOfLine(own, "sslmode"), "verify-full");
+            EXPECT_EQ(authorityOf(own), authorityOf(checked));
+            openHistoryFile(file).store->storeRun(sampleRun("豆 豆", "2026-12-08", 2));
+            EXPECT_EQ(OutboxSender(file).sendWaiting().sent, 1);
+            ASSERT_EQ(std::system(("openssl req -x509 -newkey rsa:2048 -nodes -days 1 "
+                                   "-subj /CN=127.0.0.1 -keyout " +
+                                   folder + "/other.key -out " + folder +
+                                   "/other.crt > /dev/null 2>&1")
+                                      .c_str()),
+                      0);
+            std::ifstream otherCertificate(folder + "/other.crt");
+            const std::string otherPem{std::istreambuf_iterator<char>(otherCertificate), {}};
+            const std::string forged = addClass(
+                admin, "三年级四班", {"127.0.0.1", server.port(), authorityValue(otherPem)}, message);
+            const std::string elsewhere = folder + "/elsewhere.sqlite3";
+            ASSERT_TRUE(openHistoryFile(elsewhere).store);
+            EXPECT_EQ(joinClass(elsewhere, forged).message,
+                      "没有加入班级：班级服务器“127.0.0.1”的证书与这一行给出的不符，"
+                      "可能不是老师的服务器，请向老师核对。");
+            EXPECT_FALSE(ClassOutbox(elsewhere).link());
+            continue;
+        }
         EXPECT_EQ(required.message,
                   "没有加入班级：班级服务器“127.0.0.1”不提供加密连接，而这一行要求加密"
                   "（sslmode=require），请向老师核对。");
@@ -621,7 +674,7 @@ TEST_F(ClassServerOverTheNetwork, AServerGoneSilentIsAnOutageAndTheStopEndsAnyWa
     std::string message;
     ASSERT_TRUE(initClassServer(admin, message)) << message;
     SilentProxy proxy(std::stoi(server.port()), "INSERT");
-    const std::string line = addClass(admin, "三年级二班", {"127.0.0.1", proxy.port()}, message);
+    const std::string line = addClass(admin, "三年级二班", {"127.0.0.1", proxy.port(), {}}, message);
     ASSERT_FALSE(line.empty()) << message;
     ASSERT_TRUE(openStore());
     ASSERT_TRUE(joinClass(path, line).joined);

@@ -19,8 +19,11 @@ std::string connectionLine(PgSession& session, const PublicAddress& address,
     PGconn* connection = session.connection();
     const std::string host = address.host.empty() ? PQhost(connection) : address.host;
     const std::string port = address.port.empty() ? PQport(connection) : address.port;
+    const std::string checked =
+        address.authority.empty() ? "" : " sslmode=verify-full ca=" + address.authority;
     return "host=" + lineValue(host) + " port=" + lineValue(port) +
-           " dbname=" + lineValue(PQdb(connection)) + " user=" + role + " password=" + password;
+           " dbname=" + lineValue(PQdb(connection)) + checked + " user=" + role +
+           " password=" + password;
 }
 
 // Creates the login role `role` in the group `group`, its password hashed here so that it never

@@ -6,10 +6,13 @@
 
 #include "history/class_server/pg_session.h"
 
-// Where families reach the server, when it differs from the address the tool used.
+// Where families reach the server, when it differs from the address the tool used, and the
+// certificate authority their trainers check the server's certificate against (a `ca=` value;
+// none when empty).
 struct PublicAddress {
     std::string host;
     std::string port;
+    std::string authority;
 };
 
 // Creates the schema in an empty database, brings an earlier version of it up to this one in

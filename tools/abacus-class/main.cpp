@@ -1,7 +1,7 @@
 // abacus-class: sets up a class server and serves its teacher.
 //   abacus-class init CONNINFO
-//   abacus-class add-class CONNINFO NAME [--host HOST] [--port PORT]
-//   abacus-class add-teacher CONNINFO CLASS... [--host HOST] [--port PORT]
+//   abacus-class add-class CONNINFO NAME [--host HOST] [--port PORT] [--ca FILE]
+//   abacus-class add-teacher CONNINFO CLASS... [--host HOST] [--port PORT] [--ca FILE]
 //   abacus-class report CONNINFO CLASS [--today YYYY-MM-DD] [--pdf FILE]
 
 #include <termios.h>
@@ -9,6 +9,8 @@
 
 #include <chrono>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -18,14 +20,15 @@
 
 #include "class_admin.h"
 #include "history/class_server/class_report.h"
+#include "history/class_server/line_authority.h"
 #include "report_pdf.h"
 
 namespace {
 
 constexpr char kUsage[] =
     "usage: abacus-class init CONNINFO\n"
-    "       abacus-class add-class CONNINFO NAME [--host HOST] [--port PORT]\n"
-    "       abacus-class add-teacher CONNINFO CLASS... [--host HOST] [--port PORT]\n"
+    "       abacus-class add-class CONNINFO NAME [--host HOST] [--port PORT] [--ca FILE]\n"
+    "       abacus-class add-teacher CONNINFO CLASS... [--host HOST] [--port PORT] [--ca FILE]\n"
     "       abacus-class report CONNINFO CLASS [--today YYYY-MM-DD] [--pdf FILE]\n";
 
 // The words of the command line with its options taken out.
@@ -34,6 +37,7 @@ struct Arguments {
     PublicAddress address;
     std::optional<std::string> today;
     std::string pdf;
+    std::string caFile;
     bool valid = true;
 };
 
@@ -46,6 +50,8 @@ Arguments parse(int count, char** values) {
             arguments.address.host = values[++i];
         } else if (word == "--port" && hasValue) {
             arguments.address.port = values[++i];
+        } else if (word == "--ca" && hasValue) {
+            arguments.caFile = values[++i];
         } else if (word == "--pdf" && hasValue) {
             arguments.pdf = values[++i];
         } else if (word == "--today" && hasValue) {
@@ -86,7 +92,7 @@ int failWith(const std::string& message) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const Arguments arguments = parse(argc, argv);
+    Arguments arguments = parse(argc, argv);
     const std::vector<std::string>& words = arguments.words;
     const std::string command = words.empty() ? std::string() : words[0];
     const bool fits = arguments.valid && ((command == "init" && words.size() == 2) ||
@@ -102,6 +108,14 @@ int main(int argc, char** argv) {
         return failWith("--today takes a date as YYYY-MM-DD");
     }
     // Setting up or upgrading a large server may keep it busy for a while, but not for ever.
+    if (!arguments.caFile.empty()) {
+        std::ifstream file(arguments.caFile);
+        const std::string pem{std::istreambuf_iterator<char>(file), {}};
+        arguments.address.authority = authorityValue(pem);
+        if (arguments.address.authority.empty()) {
+            return failWith(arguments.caFile + " holds no certificate");
+        }
+    }
     const ServerDeadlines deadlines{std::chrono::seconds(30), std::chrono::minutes(5)};
     auto session = std::make_unique<PgSession>(words[1], deadlines);
     // The administrator's password is asked for as psql asks, unless the line or ~/.pgpass

@@ -5,6 +5,12 @@
 #include <algorithm>
 #include <cerrno>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "history/class_server/line_authority.h"
 #include "history/class_server/stop_signal.h"
 
 namespace {
@@ -17,9 +23,10 @@ struct OptionsFree {
 };
 using Options = std::unique_ptr<PQconninfoOption, OptionsFree>;
 
+// The line's settings as libpq reads them, its authority left out.
 Options parsed(const std::string& line) {
     char* error = nullptr;
-    Options options(PQconninfoParse(line.c_str(), &error));
+    Options options(PQconninfoParse(withoutAuthority(line).c_str(), &error));
     PQfreemem(error);
     return options;
 }
@@ -45,7 +52,25 @@ PgSession::PgSession(const std::string& line, ServerDeadlines deadlines, const S
         detail_ = "not a connection line";
         return;
     }
-    connect(line);
+    const std::string authority = authorityOf(line);
+    if (authority.empty()) {
+        connect(line);
+        return;
+    }
+    // libpq reads the authority while connecting, from a file only this user may read.
+    char name[] = "/tmp/abacus-ca-XXXXXX";
+    const int file = ::mkstemp(name);
+    const std::string pem = authorityPem(authority);
+    const bool written =
+        file >= 0 && ::write(file, pem.data(), pem.size()) == static_cast<ssize_t>(pem.size());
+    if (file >= 0) ::close(file);
+    if (written) {
+        connect(withoutAuthority(line) + " sslrootcert=" + quotedConnectionValue(name));
+    } else {
+        trouble_ = ServerTrouble::Untrusted;
+        detail_ = "the line's certificate authority could not be written for libpq";
+    }
+    if (file >= 0) ::unlink(name);
 }
 
 PgSession::~PgSession() { PQfinish(connection_); }
@@ -217,8 +242,10 @@ std::string lineWithLogin(const std::string& line, const std::string& user,
         if (option->val == nullptr || keyword == "user" || keyword == "password") continue;
         changed += keyword + "=" + quotedConnectionValue(option->val) + " ";
     }
+    const std::string authority = authorityOf(line);
     return changed + "user=" + quotedConnectionValue(user) +
-           " password=" + quotedConnectionValue(password);
+           " password=" + quotedConnectionValue(password) +
+           (authority.empty() ? "" : " ca=" + authority);
 }
 
 std::string withTrainerDefaults(const std::string& line) {
