@@ -622,16 +622,17 @@ TEST_F(ClassServerOverTheNetwork, EncryptsWhereTheServerOffersTlsAndRequireRefus
             EXPECT_EQ(authorityOf(own), authorityOf(checked));
             openHistoryFile(file).store->storeRun(sampleRun("豆 豆", "2026-12-08", 2));
             EXPECT_EQ(OutboxSender(file).sendWaiting().sent, 1);
-            ASSERT_EQ(std::system(("openssl req -x509 -newkey rsa:2048 -nodes -days 1 "
-                                   "-subj /CN=127.0.0.1 -keyout " +
-                                   folder + "/other.key -out " + folder +
-                                   "/other.crt > /dev/null 2>&1")
-                                      .c_str()),
-                      0);
+            ASSERT_EQ(
+                std::system(("openssl req -x509 -newkey rsa:2048 -nodes -days 1 "
+                             "-subj /CN=127.0.0.1 -keyout " +
+                             folder + "/other.key -out " + folder + "/other.crt > /dev/null 2>&1")
+                                .c_str()),
+                0);
             std::ifstream otherCertificate(folder + "/other.crt");
             const std::string otherPem{std::istreambuf_iterator<char>(otherCertificate), {}};
-            const std::string forged = addClass(
-                admin, "三年级四班", {"127.0.0.1", server.port(), authorityValue(otherPem)}, message);
+            const std::string forged =
+                addClass(admin, "三年级四班",
+                         {"127.0.0.1", server.port(), authorityValue(otherPem)}, message);
             const std::string elsewhere = folder + "/elsewhere.sqlite3";
             ASSERT_TRUE(openHistoryFile(elsewhere).store);
             EXPECT_EQ(joinClass(elsewhere, forged).message,
@@ -674,7 +675,8 @@ TEST_F(ClassServerOverTheNetwork, AServerGoneSilentIsAnOutageAndTheStopEndsAnyWa
     std::string message;
     ASSERT_TRUE(initClassServer(admin, message)) << message;
     SilentProxy proxy(std::stoi(server.port()), "INSERT");
-    const std::string line = addClass(admin, "三年级二班", {"127.0.0.1", proxy.port(), {}}, message);
+    const std::string line =
+        addClass(admin, "三年级二班", {"127.0.0.1", proxy.port(), {}}, message);
     ASSERT_FALSE(line.empty()) << message;
     ASSERT_TRUE(openStore());
     ASSERT_TRUE(joinClass(path, line).joined);

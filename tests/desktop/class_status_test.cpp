@@ -7,9 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -22,6 +25,8 @@
 
 #include "class_admin.h"
 #include "class_server/postgres_server.h"
+#include "desktop/printing/class_report_sheet.h"
+#include "desktop/printing/record_list_print_job.h"
 #include "desktop/services/trainer_modules.h"
 #include "desktop/windows/class_report_table.h"
 #include "desktop/windows/qt_menu_windows.h"
@@ -211,6 +216,70 @@ TEST_F(ClassStatus, TheClassTableSortsCountsSharesAndLevelsByTheirNumber) {
     delete table;
 }
 
+// At the largest zoom in a narrow window, every column of the class's table still shows its
+// whole text, the sums most often wrong too; the table scrolls sideways instead.
+TEST_F(ClassStatus, TheClassTableShowsEveryColumnWholeAtTheLargestZoom) {
+    ClassTable classTable;
+    classTable.header = {"学员", "最近练习", "7天分钟", "7天正确率", "最常错的题"};
+    classTable.rows = {{"豆 豆", "2026-12-08", "31", "57%", "110+25=135; 1+2+4=7; 12×3=36"},
+                       {"小明", "2026-12-07", "5", "100%", ""}};
+    QWidget window;
+    QFont zoomed = window.font();
+    zoomed.setPointSizeF(zoomed.pointSizeF() * 2);
+    window.setFont(zoomed);
+    window.resize(420, 300);
+    QTableWidget* table = classReportTable(&window);
+    table->resize(420, 300);
+    window.show();
+    showClassReport(*table, classTable);
+    QApplication::processEvents();
+    const QFontMetrics metrics(table->font());
+    for (int column = 0; column < table->columnCount(); ++column) {
+        for (int row = 0; row < table->rowCount(); ++row) {
+            const QString text = table->item(row, column)->text();
+            EXPECT_GE(table->columnWidth(column), metrics.horizontalAdvance(text))
+                << text.toStdString();
+        }
+    }
+    EXPECT_EQ(table->columnWidth(0) + table->columnWidth(1) + table->columnWidth(2) +
+                  table->columnWidth(3) + table->columnWidth(4),
+              table->horizontalHeader()->length());
+}
+
+// The 班级 page's printout is the report's own: the class, its days and its table on A4
+// landscape pages, whatever font the page is shown in.
+TEST_F(ClassStatus, TheClassPagePrintsTheReportWithItsClassAndDays) {
+    const ClassReportSheet sheet{"三年级二班",
+                                 "2026-12-02",
+                                 "2026-12-08",
+                                 {"学员", "7天正确率", "最常错的题"},
+                                 {{"豆 豆", "57%", "10+5=15; 1+2+4=7"}, {"小明", "", ""}}};
+    const std::vector<std::string> lines = classReportLines(sheet);
+    const ClassReportSheet back = classReportFromLines(lines);
+    EXPECT_EQ(back.className, sheet.className);
+    EXPECT_EQ(back.firstDay, sheet.firstDay);
+    EXPECT_EQ(back.lastDay, sheet.lastDay);
+    EXPECT_EQ(back.header, sheet.header);
+    EXPECT_EQ(back.rows, (std::vector<std::vector<std::string>>{
+                             {"豆 豆", "57%", "10+5=15; 1+2+4=7"}, {"小明", "", ""}}));
+    const QString pdf = folder.path() + QStringLiteral("/class.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    ASSERT_EQ(printOn(printer, classReportPrinter(lines), QFont(), {}), PrintOutcome::Printed);
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+    EXPECT_EQ(printer.pageLayout().margins(QPageLayout::Millimeter), QMarginsF(15, 15, 15, 15));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished());
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    for (const QString& shown :
+         {QStringLiteral("三年级二班"), QStringLiteral("2026-12-02"), QStringLiteral("2026-12-08"),
+          QStringLiteral("10+5=15; 1+2+4=7"), QStringLiteral("小明")}) {
+        EXPECT_TRUE(printed.contains(shown)) << shown.toStdString() << printed.toStdString();
+    }
+}
+
 TEST_F(ClassStatus, ATeacherLoggedInOpensALearnerOfTheirClassInTheFamilysPagesReadOnly) {
     PostgresServer server;
     ASSERT_TRUE(server.running());
@@ -240,6 +309,11 @@ TEST_F(ClassStatus, ATeacherLoggedInOpensALearnerOfTheirClassInTheFamilysPagesRe
     runUntil([&] { return table->rowCount() > 0; });
     ASSERT_EQ(table->rowCount(), 1);
     EXPECT_EQ(table->item(0, 0)->text(), "豆 豆");
+    QStringList enabled;
+    for (QPushButton* button : page->findChildren<QPushButton*>()) {
+        if (button->isEnabled()) enabled << button->text();
+    }
+    EXPECT_TRUE(enabled.contains("打印…")) << enabled.join(' ').toStdString();
     table->setCurrentCell(0, 0);
     for (QPushButton* button : page->findChildren<QPushButton*>()) {
         if (button->text() == "查看学习记录") button->click();

@@ -10,8 +10,8 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <iostream>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <regex>

@@ -93,7 +93,48 @@ void paintRow(QPainter& painter, const std::vector<std::string>& row,
     }
 }
 
+// The fields of a line joined by tabs; none in an empty line.
+std::vector<std::string> fieldsOf(const std::string& line) {
+    std::vector<std::string> fields;
+    if (line.empty()) return fields;
+    for (std::size_t start = 0;;) {
+        const std::size_t tab = line.find('\t', start);
+        fields.push_back(line.substr(start, tab - start));
+        if (tab == std::string::npos) return fields;
+        start = tab + 1;
+    }
+}
+
+// The fields joined by tabs.
+std::string lineOf(const std::vector<std::string>& fields) {
+    std::string line;
+    for (std::size_t field = 0; field < fields.size(); ++field) {
+        line += (field == 0 ? "" : "\t") + fields[field];
+    }
+    return line;
+}
+
 }  // namespace
+
+std::vector<std::string> classReportLines(const ClassReportSheet& sheet) {
+    std::vector<std::string> lines{sheet.className, sheet.firstDay, sheet.lastDay,
+                                   lineOf(sheet.header)};
+    for (const auto& row : sheet.rows) lines.push_back(lineOf(row));
+    return lines;
+}
+
+ClassReportSheet classReportFromLines(const std::vector<std::string>& lines) {
+    ClassReportSheet sheet;
+    if (lines.size() < 4) return sheet;
+    sheet.className = lines[0];
+    sheet.firstDay = lines[1];
+    sheet.lastDay = lines[2];
+    sheet.header = fieldsOf(lines[3]);
+    for (std::size_t line = 4; line < lines.size(); ++line) {
+        sheet.rows.push_back(fieldsOf(lines[line]));
+    }
+    return sheet;
+}
 
 void setUpReportPage(QPagedPaintDevice& device) {
     device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,

@@ -24,6 +24,14 @@ inline constexpr double kReportPoints = 11.0;
 // Sets `device` to A4 landscape with the report's margins.
 void setUpReportPage(QPagedPaintDevice& device);
 
+// The sheet as lines, as the printing module takes them: the class, the first and the last day,
+// then the header and each row with their fields joined by tabs, as `abacus-class report`
+// prints them.
+std::vector<std::string> classReportLines(const ClassReportSheet& sheet);
+
+// The sheet those lines hold.
+ClassReportSheet classReportFromLines(const std::vector<std::string>& lines);
+
 // Paints `sheet` on `device`, set up by setUpReportPage, as many pages as it takes; false when
 // the device could not be painted on.
 bool paintClassReport(QPagedPaintDevice& device, const ClassReportSheet& sheet);

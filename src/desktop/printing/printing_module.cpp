@@ -20,3 +20,10 @@ extern "C" __attribute__((visibility("default"))) PrintOutcome abacusPrintSheetW
         },
         font, progress);
 }
+
+// Asks for a printer or a PDF file and prints a class's report there.
+extern "C" __attribute__((visibility("default"))) PrintOutcome abacusPrintClassReportWithDialog(
+    QWidget& parent, const std::vector<std::string>& lines, const QFont& font,
+    const PrintProgress& progress) {
+    return printWithDialog(parent, classReportPrinter(lines), font, progress);
+}

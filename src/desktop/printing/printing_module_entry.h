@@ -13,6 +13,8 @@ class QWidget;
 inline constexpr char kPrintWithDialogFunction[] = "abacusPrintRecordListWithDialog";
 // The name of the function that prints a level paper and its answer sheet the same way.
 inline constexpr char kPrintSheetWithDialogFunction[] = "abacusPrintSheetWithDialog";
+// The name of the function that prints a class's report, its lines as classReportLines gives.
+inline constexpr char kPrintClassReportWithDialogFunction[] = "abacusPrintClassReportWithDialog";
 
 // FileNotWritten: a PDF file could not be written whole (a full disk); no part of it is left.
 enum class PrintOutcome { Printed, NotChosen, Cancelled, PrinterFailed, FileNotWritten };

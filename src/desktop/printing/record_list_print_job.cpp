@@ -9,6 +9,7 @@
 #include <QTemporaryFile>
 #include <cstdio>
 
+#include "desktop/printing/class_report_sheet.h"
 #include "desktop/printing/record_list_printer.h"
 
 namespace {
@@ -113,6 +114,15 @@ PrintOutcome printOn(QPrinter& printer, const PagesPrinter& print, const QFont& 
         return printToPdfFile(printer, print, font, progress);
     }
     return printOnPrinter(printer, print, font, progress);
+}
+
+PagesPrinter classReportPrinter(const std::vector<std::string>& lines) {
+    return [sheet = classReportFromLines(lines)](QPrinter& printer, const QFont&,
+                                                 const PrintProgress& progress) {
+        setUpReportPage(printer);
+        const bool painted = paintClassReport(printer, sheet);
+        return painted && (!progress || progress(1, 1));
+    };
 }
 
 PrintOutcome printRecordListWithDialog(QWidget& parent, const std::vector<std::string>& lines,

@@ -25,6 +25,10 @@ PrintOutcome printWithDialog(QWidget& parent, const PagesPrinter& print, const Q
 PrintOutcome printOn(QPrinter& printer, const PagesPrinter& print, const QFont& font,
                      const PrintProgress& progress);
 
+// Prints the class report whose lines classReportLines gives, on the report's own pages and
+// type whatever the font.
+PagesPrinter classReportPrinter(const std::vector<std::string>& lines);
+
 // Prints `lines` in `font` on `printer` as chosen in the print dialog: a PDF file through a new
 // file put in its place once whole, anything else directly.
 PrintOutcome printRecordListOn(QPrinter& printer, const std::vector<std::string>& lines,

@@ -4,6 +4,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "desktop/printing/class_report_sheet.h"
+#include "desktop/printing/printing_module_entry.h"
+#include "desktop/record_list/record_list_menu.h"
 #include "desktop/services/class_server_calls.h"
 #include "desktop/windows/class_report_table.h"
 #include "history/class_server/kept_teacher_line.h"
@@ -24,6 +27,7 @@ ClassPage::ClassPage(std::string teacherLinePath, LearnerWindowRequest openLearn
       classChooser_(new QComboBox(this)),
       status_(new QLabel(this)),
       table_(classReportTable(this)),
+      printButton_(new QPushButton(QStringLiteral("打印…"), this)),
       openButton_(new QPushButton(QStringLiteral("查看学习记录"), this)),
       logOutButton_(new QPushButton(QStringLiteral("退出教师登录"), this)) {
     setObjectName(QStringLiteral("classPage"));
@@ -41,10 +45,13 @@ ClassPage::ClassPage(std::string teacherLinePath, LearnerWindowRequest openLearn
     layout->addWidget(table_, 1);
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
+    bottom->addWidget(printButton_);
     bottom->addWidget(openButton_);
     layout->addLayout(bottom);
     classChooser_->hide();
     openButton_->setEnabled(false);
+    printButton_->setEnabled(false);
+    connect(printButton_, &QPushButton::clicked, this, [this] { printTable(); });
     connect(classChooser_, &QComboBox::currentTextChanged, this,
             [this](const QString& name) { load(name.toStdString()); });
     connect(table_, &QTableWidget::itemSelectionChanged, this,
@@ -83,7 +90,15 @@ void ClassPage::showTable(const ClassTable& table) {
         classChooser_->setCurrentText(QString::fromStdString(table.className));
     }
     showClassReport(*table_, table);
+    shown_ = table;
     openButton_->setEnabled(false);
+    printButton_->setEnabled(true);
+}
+
+void ClassPage::printTable() {
+    const ClassReportSheet sheet{shown_.className, shown_.firstDay, shown_.lastDay, shown_.header,
+                                 shown_.rows};
+    printThroughModule(*this, classReportLines(sheet), font(), kPrintClassReportWithDialogFunction);
 }
 
 void ClassPage::openChosenLearner() {
@@ -110,9 +125,9 @@ void ClassPage::logOut() {
     table_->clear();
     table_->setRowCount(0);
     table_->setColumnCount(0);
-    for (QWidget* part :
-         {static_cast<QWidget*>(classLabel_), static_cast<QWidget*>(classChooser_),
-          static_cast<QWidget*>(openButton_), static_cast<QWidget*>(logOutButton_)}) {
+    for (QWidget* part : {static_cast<QWidget*>(classLabel_), static_cast<QWidget*>(classChooser_),
+                          static_cast<QWidget*>(printButton_), static_cast<QWidget*>(openButton_),
+                          static_cast<QWidget*>(logOutButton_)}) {
         part->hide();
     }
     status_->setText(QString::fromUtf8(kLoggedOut));

@@ -32,15 +32,19 @@ class ClassPage : public QWidget {
     void openChosenLearner();
     // Forgets the teacher's line and empties the page.
     void logOut();
+    // Prints the table shown, with its class and days, as `abacus-class report --pdf` does.
+    void printTable();
 
     std::string teacherLinePath_;
     std::string line_;
     LearnerWindowRequest openLearner_;
     std::string className_;
+    ClassTable shown_;
     QLabel* classLabel_;
     QComboBox* classChooser_;
     QLabel* status_;
     QTableWidget* table_;
+    QPushButton* printButton_;
     QPushButton* openButton_;
     QPushButton* logOutButton_;
 };

@@ -1,6 +1,7 @@
 #include "desktop/windows/class_report_table.h"
 
 #include <QHeaderView>
+#include <algorithm>
 #include <optional>
 
 #include "history/class_table_cells.h"
@@ -36,7 +37,11 @@ QTableWidget* classReportTable(QWidget* parent) {
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->verticalHeader()->setVisible(false);
-    table->horizontalHeader()->setStretchLastSection(true);
+    // Every column keeps the width of its whole text at every zoom; the last one takes what
+    // room is left, and the table scrolls sideways when there is none.
+    table->horizontalHeader()->setStretchLastSection(false);
+    table->setTextElideMode(Qt::ElideNone);
+    table->setWordWrap(false);
     return table;
 }
 
@@ -55,8 +60,6 @@ void showClassReport(QTableWidget& table, const ClassTable& classTable) {
             if (column > 0 && column + 1 < static_cast<int>(cells.size())) {
                 cell->setTextAlignment(Qt::AlignCenter);
             }
-            // The sums most often wrong may be cut short at the window's edge.
-            if (column + 1 == static_cast<int>(cells.size())) cell->setToolTip(cell->text());
             table.setItem(row, column, cell);
         }
     }
@@ -64,5 +67,11 @@ void showClassReport(QTableWidget& table, const ClassTable& classTable) {
     table.horizontalHeader()->setSortIndicatorShown(true);
     table.horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     table.resizeColumnsToContents();
+    const int last = table.columnCount() - 1;
+    if (last > 0) {
+        const int others = table.horizontalHeader()->length() - table.columnWidth(last);
+        table.setColumnWidth(last,
+                             std::max(table.columnWidth(last), table.viewport()->width() - others));
+    }
     table.setSortingEnabled(true);
 }

@@ -1,13 +1,11 @@
 #include "history/class_server/pg_session.h"
 
+#include <fcntl.h>
 #include <poll.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cstdlib>
 
 #include "history/class_server/line_authority.h"
