@@ -96,7 +96,7 @@ std::optional<std::string> checkPracticeRoom(const WindowContext& window) {
                std::to_string(drill.chainsInSet);
     }
     const bool paused = drill.phase == ChainPhase::Paused;
-    if (paused != (room.Command2.caption() == "下一题")) {
+    if (paused != (room.Command2.caption() == kNextButton)) {
         return "\"下一题\" shows outside the pause after an answer, or the pause lacks it";
     }
     if (paused && (!room.Label8.visible || room.Label1.caption().find('=') == std::string::npos)) {

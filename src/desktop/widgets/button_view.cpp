@@ -14,4 +14,5 @@ ButtonView::ButtonView(QWidget* parent, std::string eventName, EventSink sink)
 void ButtonView::sync(const Element& element) {
     basics_.sync(*this, element, pixelRect(element));
     if (caption_.changed(element.caption())) setText(QString::fromStdString(element.caption()));
+    if (isDefault() != element.defaultButton) setDefault(element.defaultButton);
 }

@@ -38,6 +38,18 @@ void replaceWindow(QPointer<QWidget>& slot, QWidget* window, const QFont& font) 
     window->activateWindow();
 }
 
+// Shows a window in place of `slot`'s, at its place and size, leaving the focus where it is: the
+// window follows a learner chosen elsewhere.
+void replaceInPlace(QPointer<QWidget>& slot, QWidget* window, const QFont& font) {
+    const QRect geometry = slot->geometry();
+    slot->close();
+    dressInAppearance(*window, font);
+    window->setAttribute(Qt::WA_ShowWithoutActivating);
+    window->setGeometry(geometry);
+    slot = window;
+    window->show();
+}
+
 // The font of a printed level paper: large enough for a child to read and write beside.
 QFont paperFont() {
     QFont font(QStringLiteral("宋体"));
@@ -60,6 +72,10 @@ void QtMenuWindows::open(MenuWindow which, const std::string& learner,
                          const std::vector<std::string>& lines) {
     QTimer::singleShot(0, &context_,
                        [this, which, learner, lines] { show(which, learner, lines); });
+}
+
+void QtMenuWindows::followLearner(const std::string& learner) {
+    QTimer::singleShot(0, &context_, [this, learner] { follow(learner); });
 }
 
 QWidget* QtMenuWindows::shown(MenuWindow which) const {
@@ -88,36 +104,13 @@ void QtMenuWindows::show(MenuWindow which, const std::string& learner,
     QWidget& main = view_->mainWindow();
     const QFont zoomed = zoomedFont(font_);
     switch (which) {
-        case MenuWindow::History: {
-            auto* window = new HistoryWindow(
-                learner, store_.runsOf(learner),
-                [this, learner] { return store_.wrongQuestionsOf(learner); },
-                [view = view_] {
-                    view->send(Event{EventKind::RedoWrongQuestions, {}, -1, {}});
-                },
-                store_.levelTests(learner), store_.allDrills(), zoomed, &main);
-            addClassStatus(*window, historyPath_);
-            if (!teacherLinePath_.empty() && keptTeacherLine(teacherLinePath_)) {
-                window->addPage(new ClassPage(
-                                    teacherLinePath_,
-                                    [this](const std::string& className, const std::string& name,
-                                           const LearnerRecords& records) {
-                                        showClassLearner(className, name, records);
-                                    },
-                                    window),
-                                QStringLiteral("班级"));
-                // The class's table is nine columns wide.
-                window->resize(kClassWindowWidth, window->height());
-            }
-            replaceWindow(history_, window, font_);
+        case MenuWindow::History:
+            replaceWindow(history_, historyWindow(learner), font_);
+            historyLearner_ = learner;
             break;
-        }
         case MenuWindow::Calendar:
-            replaceWindow(
-                calendar_,
-                new CalendarWindow(learner, store_.runsOf(learner), store_.allDrills(),
-                                   store_.levelTests(learner), QDate::currentDate(), zoomed, &main),
-                font_);
+            replaceWindow(calendar_, calendarWindow(learner), font_);
+            calendarLearner_ = learner;
             break;
         case MenuWindow::Learners:
             replaceWindow(learners_,
@@ -142,6 +135,48 @@ void QtMenuWindows::show(MenuWindow which, const std::string& learner,
             replaceWindow(teacherLogin_, new TeacherLoginDialog(teacherLinePath_, zoomed, &main),
                           font_);
             break;
+    }
+}
+
+QWidget* QtMenuWindows::historyWindow(const std::string& learner) {
+    auto* window = new HistoryWindow(
+        learner, store_.runsOf(learner),
+        [this, learner] { return store_.wrongQuestionsOf(learner); },
+        [view = view_] {
+            view->send(Event{EventKind::RedoWrongQuestions, {}, -1, {}});
+        },
+        store_.levelTests(learner), store_.allDrills(), zoomedFont(font_), &view_->mainWindow());
+    addClassStatus(*window, historyPath_);
+    if (!teacherLinePath_.empty() && keptTeacherLine(teacherLinePath_)) {
+        window->addPage(new ClassPage(
+                            teacherLinePath_,
+                            [this](const std::string& className, const std::string& name,
+                                   const LearnerRecords& records) {
+                                showClassLearner(className, name, records);
+                            },
+                            window),
+                        QStringLiteral("班级"));
+        // The class's table is nine columns wide.
+        window->resize(kClassWindowWidth, window->height());
+    }
+    return window;
+}
+
+QWidget* QtMenuWindows::calendarWindow(const std::string& learner) {
+    return new CalendarWindow(learner, store_.runsOf(learner), store_.allDrills(),
+                              store_.levelTests(learner), QDate::currentDate(), zoomedFont(font_),
+                              &view_->mainWindow());
+}
+
+void QtMenuWindows::follow(const std::string& learner) {
+    if (view_ == nullptr) return;
+    if (history_ && historyLearner_ != learner) {
+        replaceInPlace(history_, historyWindow(learner), font_);
+        historyLearner_ = learner;
+    }
+    if (calendar_ && calendarLearner_ != learner) {
+        replaceInPlace(calendar_, calendarWindow(learner), font_);
+        calendarLearner_ = learner;
     }
 }
 

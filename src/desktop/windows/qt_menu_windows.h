@@ -26,11 +26,18 @@ class QtMenuWindows : public MenuWindows {
     void setTeacherLinePath(const std::string& path);
     void open(MenuWindow which, const std::string& learner,
               const std::vector<std::string>& lines) override;
+    void followLearner(const std::string& learner) override;
     // The window of that kind while it is open, else nullptr.
     QWidget* shown(MenuWindow which) const;
 
   private:
     void show(MenuWindow which, const std::string& learner, const std::vector<std::string>& lines);
+    // The history window of `learner`, with the 班级 page while a teacher is logged in.
+    QWidget* historyWindow(const std::string& learner);
+    // The practice calendar of `learner`, on today's month.
+    QWidget* calendarWindow(const std::string& learner);
+    // Rebuilds the open history and calendar windows for `learner` where they stand.
+    void follow(const std::string& learner);
     // Shows a learner of `className` read from the class server, read only.
     void showClassLearner(const std::string& className, const std::string& learner,
                           const LearnerRecords& records);
@@ -45,6 +52,8 @@ class QtMenuWindows : public MenuWindows {
     QPointer<QWidget> joinClass_;
     QPointer<QWidget> teacherLogin_;
     QPointer<QWidget> classLearner_;
+    std::string historyLearner_;   // whose records the history window shows
+    std::string calendarLearner_;  // whose practice the calendar shows
     std::string historyPath_;
     std::string teacherLinePath_;
 };
