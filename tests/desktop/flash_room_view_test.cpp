@@ -182,7 +182,9 @@ TEST_F(FlashRoomView, BeadsFlashOnABoardCentredInTheBoxWithOneRodMoreThanTheDigi
         for (int rod = 0; rod < kRoomRods; ++rod) {
             const std::string upper = "drill.Upper(" + std::to_string(rod) + ")";
             EXPECT_EQ(roomWidget(upper).isVisible(), rod <= 3) << upper;
-            if (rod <= 3) EXPECT_TRUE(board.contains(roomWidget(upper).geometry())) << upper;
+            if (rod <= 3) {
+                EXPECT_TRUE(board.contains(roomWidget(upper).geometry())) << upper;
+            }
         }
         const int term = trainer.window.drillState.terms.front();
         EXPECT_EQ(room.Board.caption(), std::to_string(term));

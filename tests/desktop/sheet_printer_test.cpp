@@ -210,7 +210,9 @@ TEST(SheetPrinter, APrintedSeventhLevelPaperHasItsAnswersOnTheNextPage) {
     }
     EXPECT_GT(words, 30);
     EXPECT_GT(lowest, height * 0.75) << "the questions fill the page";
-    EXPECT_NEAR((titleLeft + titleRight) / 2, width / 2, 3) << "the title is centred";
+    EXPECT_NEAR((titleLeft + titleRight) / 2, width / 2, 3)
+        << "the title is centred: " << titleLeft << ".." << titleRight << " at " << titleTop << "\n"
+        << firstPage.left(1500).toStdString();
 }
 
 }  // namespace

@@ -160,12 +160,14 @@ bool printSheet(const std::vector<std::string>& lines, QPrinter& printer, const 
             // The text stands on the row's foot, leaving the room above it to write in.
             const double baseline = row.top + row.height - metrics.descent();
             QString text = QString::fromStdString(row.text);
-            double left = 0;
             if (text.startsWith(QLatin1Char(kSheetCentredMark))) {
+                // A title is laid out across the page by the painter itself, on the same foot.
                 text.remove(0, 1);
-                left = (area.width() - metrics.horizontalAdvance(text)) / 2;
+                painter.drawText(QRectF(0, row.top, area.width(), row.height),
+                                 Qt::AlignHCenter | Qt::AlignBottom, text);
+                continue;
             }
-            painter.drawText(QPointF(left, baseline), text);
+            painter.drawText(QPointF(0, baseline), text);
         }
         if (progress && !progress(page + 1, pageCount)) {
             printer.abort();
