@@ -58,6 +58,7 @@ struct HistoryWindows : ::testing::Test {
     // The window asked for, once the event loop has opened it.
     QWidget* opened(MenuWindow which, const std::string& learner) {
         windows.open(which, learner, {});
+        windows.waitForReads();
         QApplication::processEvents();
         return windows.shown(which);
     }
@@ -156,6 +157,7 @@ TEST_F(HistoryWindows, TheHistoryOpensOnTheNewestRecordsPageAndFollowsAChosenLea
 
     // 小明 is chosen elsewhere: both windows are built afresh for him where they stood.
     windows.followLearner("小明");
+    windows.waitForReads();
     QApplication::processEvents();
     QWidget* followed = windows.shown(MenuWindow::History);
     ASSERT_NE(followed, nullptr);
@@ -167,6 +169,7 @@ TEST_F(HistoryWindows, TheHistoryOpensOnTheNewestRecordsPageAndFollowsAChosenLea
     EXPECT_EQ(windows.shown(MenuWindow::Calendar)->windowTitle(), "练习日历 — 小明");
     // The same learner again leaves the windows as they are.
     windows.followLearner("小明");
+    windows.waitForReads();
     QApplication::processEvents();
     EXPECT_EQ(windows.shown(MenuWindow::History), followed);
 }
