@@ -245,7 +245,11 @@ TEST_F(FlashRoomView, ThePauseAfterAnAnswerShowsAGreenTickOrARedCrossBesideTheCh
         const QImage chain = shot("drill.Label1", QStringLiteral("pause-chain"));
         const Ink chainInk = inkOf(chain, kNightBlue);
         EXPECT_LT(chainInk.right, chain.width() - roomWidget("drill.Label8").width());
-        EXPECT_EQ(dynamic_cast<QAbstractButton&>(roomWidget("drill.Command2")).text(), "下一题 ↵");
+        QWidget& next = roomWidget("drill.Command2");
+        EXPECT_EQ(dynamic_cast<QAbstractButton&>(next).text(), "下一题 ↵");
+        const QImage button = next.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRgb highlight = next.palette().color(QPalette::Highlight).rgb();
+        EXPECT_EQ(inkOf(button, highlight).left, 0) << "the default button's frame";
         send(EventKind::Key, "drill", -1, "Return");
         EXPECT_EQ(room.Label1.caption(), "预备");
     }
