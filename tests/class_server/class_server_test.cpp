@@ -110,7 +110,7 @@ struct Trainer {
     Trainer(const std::string& file, const std::string& learnerName)
         : path(file),
           learner(learnerName),
-          writer(openHistoryFile(file).store, 2000ms),
+          writer(openHistoryFile(file).store),
           sender(std::make_unique<BackgroundSender>(file, 20ms, 10ms, 200ms)) {}
 
     // Stores `count` runs and as many drill chains, as finished practice does.
@@ -200,7 +200,7 @@ TEST_F(ClassServer, TrainersOfTwoClassesSendEveryRecordOnceThroughStopsAndAKill)
 TEST_F(ClassServer, ATrainerRoleOnlyAddsRowsOfItsOwnClassAndATeacherReadsOnlyTheirs) {
     const std::string file = historyNamed("trainer");
     ASSERT_TRUE(joinClass(file, firstClass).joined);
-    HistoryWriter writer(openHistoryFile(file).store, 2000ms);
+    HistoryWriter writer(openHistoryFile(file).store);
     writer.storeRun(sampleRun("豆 豆", "2026-12-08", 3));
     writer.waitUntilWritten();
     EXPECT_EQ(OutboxSender(file).sendWaiting().sent, 1);
@@ -342,7 +342,7 @@ TEST_F(ClassServer, ARefusedJoinKeepsNothingAndAnOutageLosesNothing) {
                   fs::perms::owner_read | fs::perms::owner_write)
             << part;
     }
-    HistoryWriter writer(openHistoryFile(file).store, 2000ms);
+    HistoryWriter writer(openHistoryFile(file).store);
     for (int i = 0; i < 3; ++i) writer.storeRun(sampleRun("豆 豆", "2026-12-08", 2));
     writer.waitUntilWritten();
     const std::string ownLine = ClassOutbox(file).link()->connection;

@@ -84,6 +84,7 @@ struct ClassStatus : ::testing::Test {
     // The texts of the history window's class line, or "hidden" while it is not shown.
     std::string classLine() {
         windows.open(MenuWindow::History, "豆 豆", {});
+        windows.waitForReads();
         QApplication::processEvents();
         QWidget* line = windows.shown(MenuWindow::History)->findChild<QWidget*>("classStatus");
         if (line == nullptr || !line->isVisibleTo(line->window())) return "hidden";
@@ -127,6 +128,8 @@ TEST_F(ClassStatus, TheMenuOpensTheJoiningDialogWhichAsksForTheLineFirst) {
     ASSERT_NE(dialog, nullptr);
     auto* join = dialog->findChild<QPushButton*>();
     ASSERT_EQ(join->text(), "加入");
+    EXPECT_EQ(dialog->findChild<QLineEdit*>()->echoMode(), QLineEdit::Password)
+        << "the line holds the class's password";
     join->click();
     QApplication::processEvents();
     bool asked = false;
@@ -154,6 +157,7 @@ TEST_F(ClassStatus, ATeacherLineIsKeptOnlyOnceTheServerAnswersAndItsPageShowsWhy
     EXPECT_FALSE(keptTeacherLine(teacherLine));
     EXPECT_FALSE(std::filesystem::exists(teacherLine));
     windows.open(MenuWindow::History, "豆 豆", {});
+    windows.waitForReads();
     QApplication::processEvents();
     EXPECT_EQ(windows.shown(MenuWindow::History)->findChild<QWidget*>("classPage"), nullptr);
 
@@ -163,6 +167,7 @@ TEST_F(ClassStatus, ATeacherLineIsKeptOnlyOnceTheServerAnswersAndItsPageShowsWhy
     std::filesystem::create_symlink(elsewhere, teacherLine);
     EXPECT_FALSE(keptTeacherLine(teacherLine));
     windows.open(MenuWindow::History, "豆 豆", {});
+    windows.waitForReads();
     QApplication::processEvents();
     EXPECT_EQ(windows.shown(MenuWindow::History)->findChild<QWidget*>("classPage"), nullptr);
 
@@ -173,6 +178,7 @@ TEST_F(ClassStatus, ATeacherLineIsKeptOnlyOnceTheServerAnswersAndItsPageShowsWhy
     EXPECT_EQ(std::filesystem::status(teacherLine).permissions(),
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     windows.open(MenuWindow::History, "豆 豆", {});
+    windows.waitForReads();
     QApplication::processEvents();
     QWidget* page = windows.shown(MenuWindow::History)->findChild<QWidget*>("classPage");
     ASSERT_NE(page, nullptr);
@@ -302,6 +308,7 @@ TEST_F(ClassStatus, ATeacherLoggedInOpensALearnerOfTheirClassInTheFamilysPagesRe
     EXPECT_EQ(keptTeacherLine(teacherLine), teacher);
 
     windows.open(MenuWindow::History, "豆 豆", {});
+    windows.waitForReads();
     QApplication::processEvents();
     QWidget* page = windows.shown(MenuWindow::History)->findChild<QWidget*>("classPage");
     ASSERT_NE(page, nullptr);
