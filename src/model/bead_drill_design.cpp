@@ -146,7 +146,12 @@ void DrillForm::placeBead(int place, int bead, bool atBeam) {
     }
 }
 
-void DrillForm::frameRod(int place) { RodFrame.left = rodCentre(place) - RodFrame.width / 2; }
+void DrillForm::frameRod(int place) { frameRods(place, 1); }
+
+void DrillForm::frameRods(int place, int count) {
+    RodFrame.width = count * kRodSpacing - 30;
+    RodFrame.left = rodCentre(place) - kRodSpacing / 2 + 15;
+}
 
 std::vector<Element*> DrillForm::beadDrillElements() {
     std::vector<Element*> elements{&Combo6, &Label6, &Label3, &KeyGuide, &Board, &Beam};
