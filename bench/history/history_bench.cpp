@@ -171,8 +171,7 @@ int main(int argc, char** argv) {
     {
         HistoryOpening again = openHistoryFile(path);
         if (!again.store) return 1;
-        HistoryWriter writer(std::move(again.store),
-                             std::chrono::milliseconds(kHistoryBusyMilliseconds));
+        HistoryWriter writer(std::move(again.store));
         for (int i = 0; i < kHandedOverRuns; ++i) {
             const StoredRun run = benchRun(kRuns + i);
             const auto start = SteadyClock::now();

@@ -35,6 +35,7 @@ DesktopTrainer::DesktopTrainer()
 }
 
 DesktopTrainer::~DesktopTrainer() {
+    menuWindows_.waitForReads();
     historyWriter_ = nullptr;
     history_.open(nullptr);
 }

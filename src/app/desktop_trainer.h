@@ -25,7 +25,8 @@ class DesktopTrainer {
     // Creates the main window with its start-up defaults and builds its view, which is painted
     // before every clip.
     DesktopTrainer();
-    // Stores the history's queued writes while the window can still be told of a failure.
+    // Lets the windows' reads end, then stores the history's queued writes, journaling what
+    // another trainer's lock keeps out.
     ~DesktopTrainer();
     DesktopTrainer(const DesktopTrainer&) = delete;
     DesktopTrainer& operator=(const DesktopTrainer&) = delete;

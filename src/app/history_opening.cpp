@@ -16,12 +16,14 @@ HistoryWriter* openHistoryInDataFolder(HistoryStoreSlot& slot,
     auto message = std::make_shared<std::string>();
     auto writer = std::make_unique<HistoryWriter>(
         [path, message] {
-            HistoryOpening opening = openHistoryFile(path);
+            HistoryOpening opening = openHistoryWithQueuedRecords(path);
             *message = std::move(opening.message);
-            return std::move(opening.store);
+            const bool usable = opening.store != nullptr;
+            return OpenedHistory{std::move(opening.store),
+                                 usable ? ReaderOpening([path] { return openHistoryReader(path); })
+                                        : ReaderOpening()};
         },
-        [message, opened = std::move(opened)] { opened(*message); },
-        std::chrono::milliseconds(kHistoryBusyMilliseconds), std::move(failed),
+        [message, opened = std::move(opened)] { opened(*message); }, std::move(failed),
         queuedRecordsJournal(path));
     HistoryWriter* opening = writer.get();
     slot.open(std::move(writer));

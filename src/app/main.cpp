@@ -7,6 +7,7 @@
 #include "desktop_trainer.h"
 #include "font_configuration_warm_up.h"
 #include "private_runtime_folder.h"
+#include "termination_signals.h"
 
 int main(int argc, char** argv) {
     ensurePrivateRuntimeFolder();
@@ -16,6 +17,9 @@ int main(int argc, char** argv) {
     installFontSubstitutions();
     fontConfiguration.wait();
     DesktopTrainer trainer;
+    // Logging out ends the trainer as closing it does: its history's queued records are
+    // journaled when the trainer goes.
+    const TerminationSignals terminationSignals([] { QApplication::exit(0); });
     trainer.show();
     return QApplication::exec();
 }

@@ -9,12 +9,9 @@ namespace {
 
 constexpr auto kBusyPause = std::chrono::milliseconds(50);
 constexpr int kBusyAttemptsAtExit = 1;
-
-// True for the writes that are records of a child's work, kept in the journal at exit.
-bool isRecord(WriteKind kind) {
-    return kind == WriteKind::Run || kind == WriteKind::Paper || kind == WriteKind::Drill ||
-           kind == WriteKind::LevelTest;
-}
+// How often a read starts again because a write was stored while it read, before it settles
+// for telling the records apart by their ids.
+constexpr int kReadAttempts = 3;
 
 // What the person is told of `held` records kept out at exit, `kept` of them in the journal
 // named `journal`.
@@ -29,31 +26,32 @@ std::string heldAtExitText(std::size_t held, std::size_t kept, const std::string
 
 }  // namespace
 
-HistoryWriter::HistoryWriter(std::unique_ptr<HistoryStore> store,
-                             std::chrono::milliseconds readWait, std::function<void()> failed,
-                             ExitJournal journal)
+HistoryWriter::HistoryWriter(std::unique_ptr<HistoryStore> store, std::function<void()> failed,
+                             ExitJournal journal, ReaderOpening openReader)
     : store_(std::move(store)),
-      readWait_(readWait),
       failed_(std::move(failed)),
+      openReader_(std::move(openReader)),
       journal_(std::move(journal)),
       thread_([this] { writeQueue(); }) {}
 
-HistoryWriter::HistoryWriter(std::function<std::unique_ptr<HistoryStore>()> open,
-                             std::function<void()> opened, std::chrono::milliseconds readWait,
+HistoryWriter::HistoryWriter(std::function<OpenedHistory()> open, std::function<void()> opened,
                              std::function<void()> failed, ExitJournal journal)
-    : readWait_(readWait),
-      failed_(std::move(failed)),
+    : failed_(std::move(failed)),
       journal_(std::move(journal)),
       thread_([this, open = std::move(open), opened = std::move(opened)] {
           openAndWriteQueue(open, opened);
       }) {}
 
-void HistoryWriter::openAndWriteQueue(const std::function<std::unique_ptr<HistoryStore>()>& open,
+void HistoryWriter::openAndWriteQueue(const std::function<OpenedHistory()>& open,
                                       const std::function<void()>& opened) {
-    std::unique_ptr<HistoryStore> store = open();
+    OpenedHistory history = open();
     {
         std::lock_guard storeLock(storeMutex_);
-        store_ = std::move(store);
+        store_ = std::move(history.store);
+    }
+    {
+        std::lock_guard readersLock(readersMutex_);
+        openReader_ = std::move(history.openReader);
     }
     if (opened) opened();
     writeQueue();
@@ -70,94 +68,136 @@ HistoryWriter::~HistoryWriter() {
     }
 }
 
-StoreOutcome HistoryWriter::enqueue(WriteKind kind,
-                                    std::function<StoreOutcome(HistoryStore&)> write) {
+StoreOutcome HistoryWriter::enqueue(QueuedWrite write) {
     {
         std::lock_guard lock(queueMutex_);
-        queue_.push_back({kind, std::move(write)});
+        queue_.push_back(withRecordId(std::move(write)));
     }
     queued_.notify_one();
     return StoreOutcome::Queued;
 }
 
-StoreOutcome HistoryWriter::storeRun(const StoredRun& run) {
-    return enqueue(WriteKind::Run, [run](HistoryStore& store) { return store.storeRun(run); });
-}
+StoreOutcome HistoryWriter::storeRun(const StoredRun& run) { return enqueue(run); }
 
-StoreOutcome HistoryWriter::storePaper(const StoredPaper& paper) {
-    return enqueue(WriteKind::Paper,
-                   [paper](HistoryStore& store) { return store.storePaper(paper); });
-}
+StoreOutcome HistoryWriter::storePaper(const StoredPaper& paper) { return enqueue(paper); }
 
-StoreOutcome HistoryWriter::storeDrill(const StoredDrill& drill) {
-    return enqueue(WriteKind::Drill,
-                   [drill](HistoryStore& store) { return store.storeDrill(drill); });
-}
+StoreOutcome HistoryWriter::storeDrill(const StoredDrill& drill) { return enqueue(drill); }
 
-StoreOutcome HistoryWriter::storeLevelTest(const StoredLevelTest& test) {
-    return enqueue(WriteKind::LevelTest,
-                   [test](HistoryStore& store) { return store.storeLevelTest(test); });
-}
+StoreOutcome HistoryWriter::storeLevelTest(const StoredLevelTest& test) { return enqueue(test); }
 
 StoreOutcome HistoryWriter::setSetting(const std::string& learner, const std::string& key,
                                        const std::string& value) {
-    return enqueue(WriteKind::Setting, [learner, key, value](HistoryStore& store) {
-        return store.setSetting(learner, key, value);
-    });
+    return enqueue(SettingChange{learner, key, value});
 }
 
 StoreOutcome HistoryWriter::takeOutOfBook(const std::string& learner,
                                           const StoredQuestion& question) {
-    return enqueue(WriteKind::BookMark, [learner, question](HistoryStore& store) {
-        return store.takeOutOfBook(learner, question);
-    });
+    return enqueue(BookMark{learner, question});
 }
 
 template <typename Read>
-auto HistoryWriter::afterQueuedWrites(Read read) {
+auto HistoryWriter::onReader(Read read) {
+    std::unique_ptr<HistoryStore> reader;
     {
-        std::unique_lock lock(queueMutex_);
-        written_.wait_for(lock, readWait_, [this] { return queue_.empty(); });
+        std::lock_guard readersLock(readersMutex_);
+        if (!idle_.empty()) {
+            reader = std::move(idle_.back());
+            idle_.pop_back();
+        } else if (openReader_) {
+            reader = openReader_();
+        }
     }
-    std::lock_guard storeLock(storeMutex_);
-    return read(current());
+    if (!reader) {
+        std::lock_guard storeLock(storeMutex_);
+        return read(current());
+    }
+    auto result = read(*reader);
+    std::lock_guard readersLock(readersMutex_);
+    idle_.push_back(std::move(reader));
+    return result;
+}
+
+template <typename Read, typename AddQueued>
+auto HistoryWriter::storedAndQueued(Read read, AddQueued addQueued) {
+    for (int attempt = 1;; ++attempt) {
+        std::vector<QueuedWrite> queued;
+        unsigned long long doneBefore = 0;
+        {
+            std::lock_guard lock(queueMutex_);
+            queued.assign(queue_.begin(), queue_.end());
+            doneBefore = done_;
+        }
+        auto stored = onReader(read);
+        std::lock_guard lock(queueMutex_);
+        if (done_ == doneBefore || attempt == kReadAttempts) {
+            return addQueued(std::move(stored), queued);
+        }
+    }
 }
 
 std::vector<StoredRun> HistoryWriter::runsOf(const std::string& learner) {
-    return afterQueuedWrites([&](HistoryStore& store) { return store.runsOf(learner); });
+    return storedAndQueued([&](HistoryStore& store) { return store.runsOf(learner); },
+                           [&](std::vector<StoredRun> stored, const auto& queued) {
+                               return withQueuedRuns(std::move(stored), queued, learner);
+                           });
 }
 
 std::vector<WrongQuestion> HistoryWriter::wrongQuestionsOf(const std::string& learner) {
-    return afterQueuedWrites([&](HistoryStore& store) { return store.wrongQuestionsOf(learner); });
+    return storedAndQueued([&](HistoryStore& store) { return store.wrongQuestionsOf(learner); },
+                           [&](std::vector<WrongQuestion> stored, const auto& queued) {
+                               return withQueuedBook(std::move(stored), queued, learner);
+                           });
 }
 
 std::vector<StoredRun> HistoryWriter::allRuns() {
-    return afterQueuedWrites([](HistoryStore& store) { return store.allRuns(); });
+    return storedAndQueued([](HistoryStore& store) { return store.allRuns(); },
+                           [](std::vector<StoredRun> stored, const auto& queued) {
+                               return withEveryQueuedRun(std::move(stored), queued);
+                           });
 }
 
 std::vector<StoredQuestion> HistoryWriter::questionsOf(long long runId) {
-    return afterQueuedWrites([&](HistoryStore& store) { return store.questionsOf(runId); });
+    return onReader([&](HistoryStore& store) { return store.questionsOf(runId); });
 }
 
 std::vector<StoredPaper> HistoryWriter::allPapers() {
-    return afterQueuedWrites([](HistoryStore& store) { return store.allPapers(); });
+    return storedAndQueued([](HistoryStore& store) { return store.allPapers(); },
+                           [](std::vector<StoredPaper> stored, const auto& queued) {
+                               return withQueuedPapers(std::move(stored), queued);
+                           });
 }
 
 std::vector<StoredDrill> HistoryWriter::allDrills() {
-    return afterQueuedWrites([](HistoryStore& store) { return store.allDrills(); });
+    return storedAndQueued([](HistoryStore& store) { return store.allDrills(); },
+                           [](std::vector<StoredDrill> stored, const auto& queued) {
+                               return withQueuedDrills(std::move(stored), queued);
+                           });
 }
 
 std::vector<StoredLevelTest> HistoryWriter::levelTests(const std::string& learner) {
-    return afterQueuedWrites([&learner](HistoryStore& store) { return store.levelTests(learner); });
+    return storedAndQueued([&](HistoryStore& store) { return store.levelTests(learner); },
+                           [&](std::vector<StoredLevelTest> stored, const auto& queued) {
+                               return withQueuedLevelTests(std::move(stored), queued, learner);
+                           });
+}
+
+std::vector<StoredLevelQuestion> HistoryWriter::levelQuestionsOf(long long testId) {
+    return onReader([&](HistoryStore& store) { return store.levelQuestionsOf(testId); });
 }
 
 std::vector<LearnerSummary> HistoryWriter::learners() {
-    return afterQueuedWrites([](HistoryStore& store) { return store.learners(); });
+    return storedAndQueued([](HistoryStore& store) { return store.learners(); },
+                           [](std::vector<LearnerSummary> stored, const auto& queued) {
+                               return withQueuedLearners(std::move(stored), queued);
+                           });
 }
 
 std::optional<std::string> HistoryWriter::setting(const std::string& learner,
                                                   const std::string& key) {
-    return afterQueuedWrites([&](HistoryStore& store) { return store.setting(learner, key); });
+    return storedAndQueued([&](HistoryStore& store) { return store.setting(learner, key); },
+                           [&](std::optional<std::string> stored, const auto& queued) {
+                               return withQueuedSetting(std::move(stored), queued, learner, key);
+                           });
 }
 
 std::string HistoryWriter::finishWrites() {
@@ -167,30 +207,32 @@ std::string HistoryWriter::finishWrites() {
     }
     queued_.notify_all();
     if (thread_.joinable()) thread_.join();
+    std::deque<QueuedWrite> late;
     {
         std::lock_guard lock(queueMutex_);
         finished_ = true;
+        late = std::exchange(queue_, {});
     }
     written_.notify_all();
-    std::vector<PendingWrite> held = std::exchange(heldAtExit_, {});
+    std::vector<QueuedWrite> held = std::exchange(heldAtExit_, {});
     // Writes handed over after the thread ended are stored here, in order, while the file is free.
-    for (const PendingWrite& write : std::exchange(queue_, {})) {
+    for (const QueuedWrite& write : late) {
         StoreOutcome outcome = StoreOutcome::Busy;
         if (held.empty()) {
             std::lock_guard storeLock(storeMutex_);
-            outcome = write.write(current());
+            outcome = storeWrite(current(), write);
         }
-        if (outcome == StoreOutcome::Busy && isRecord(write.kind)) {
+        if (outcome == StoreOutcome::Busy && isRecord(kindOf(write))) {
             held.push_back(write);
         } else if (outcome != StoreOutcome::Stored && outcome != StoreOutcome::NotKept) {
-            failures_.push_back({write.kind, outcome});
+            failures_.push_back({kindOf(write), outcome});
         }
     }
     if (held.empty()) return {};
     std::size_t kept = 0;
     if (const auto journal = journal_.open ? journal_.open() : nullptr) {
-        for (const PendingWrite& write : held) {
-            if (write.write(*journal) == StoreOutcome::Stored) ++kept;
+        for (const QueuedWrite& write : held) {
+            if (storeWrite(*journal, write) == StoreOutcome::Stored) ++kept;
         }
     }
     return heldAtExitText(held.size(), kept, journal_.name);
@@ -211,13 +253,13 @@ std::vector<LateOutcome> HistoryWriter::takeFailures() {
     return std::exchange(failures_, {});
 }
 
-StoreOutcome HistoryWriter::storeInTurn(const PendingWrite& write) {
+StoreOutcome HistoryWriter::storeInTurn(const QueuedWrite& write) {
     int attemptsAtExit = 0;
     for (;;) {
         StoreOutcome outcome;
         {
             std::lock_guard storeLock(storeMutex_);
-            outcome = write.write(current());
+            outcome = storeWrite(current(), write);
         }
         if (outcome != StoreOutcome::Busy) return outcome;
         {
@@ -235,7 +277,8 @@ void HistoryWriter::writeQueue() {
     for (;;) {
         queued_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
         if (queue_.empty()) return;
-        const PendingWrite next = queue_.front();
+        const QueuedWrite next = queue_.front();
+        const WriteKind kind = kindOf(next);
         StoreOutcome outcome = StoreOutcome::Busy;
         // Once the file is found held at exit, the rest follows in order without waiting again.
         if (!stopping_ || !held_) {
@@ -244,13 +287,14 @@ void HistoryWriter::writeQueue() {
             lock.lock();
         }
         queue_.pop_front();
+        ++done_;
         held_ = outcome == StoreOutcome::Busy;
-        const bool heldAtExit = held_ && stopping_ && isRecord(next.kind);
+        const bool heldAtExit = held_ && stopping_ && isRecord(kind);
         if (heldAtExit) heldAtExit_.push_back(next);
         // A store that keeps nothing has said so once, when it was opened.
         const bool failed =
             outcome != StoreOutcome::Stored && outcome != StoreOutcome::NotKept && !heldAtExit;
-        if (failed) failures_.push_back({next.kind, outcome});
+        if (failed) failures_.push_back({kind, outcome});
         written_.notify_all();
         if (failed && failed_ && !stopping_) {
             lock.unlock();

@@ -4,9 +4,9 @@
 // and kept in memory until stored. While another trainer holds the file the writer tries again
 // for as long as the program runs; at exit it stores what is queued, and what another trainer's
 // lock still keeps out goes to a journal beside the history, stored at the next start. A read
-// first waits until the writes before it are stored.
+// never waits for the writer: it reads what the file holds on a connection of its own and adds
+// what is still queued.
 
-#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -16,9 +16,8 @@
 #include <thread>
 #include <vector>
 
+#include "history/queued_writes.h"
 #include "model/history_store.h"
-
-enum class WriteKind { Run, Paper, Drill, LevelTest, Setting, BookMark };
 
 // A queued write that could not be stored, and why.
 struct LateOutcome {
@@ -33,19 +32,27 @@ struct ExitJournal {
     std::function<std::unique_ptr<HistoryStore>()> open;  // nullptr when it cannot be opened
 };
 
+// Opens another connection to the history for reading, or nullptr when it cannot.
+using ReaderOpening = std::function<std::unique_ptr<HistoryStore>()>;
+
+// The history a writer opens on its own thread: the store it writes, and how to open readers.
+struct OpenedHistory {
+    std::unique_ptr<HistoryStore> store;  // nullptr when no record can be kept this time
+    ReaderOpening openReader;             // empty: reads go to the store itself
+};
+
 class HistoryWriter : public HistoryStore {
   public:
-    // Writes into `store`; `readWait` bounds how long a read waits for queued writes while
-    // another trainer holds the file. `failed` is called on the writer's thread whenever a
-    // write could not be stored; `journal` keeps what is held out at exit.
-    HistoryWriter(std::unique_ptr<HistoryStore> store, std::chrono::milliseconds readWait,
-                  std::function<void()> failed = {}, ExitJournal journal = {});
+    // Writes into `store`. `failed` is called on the writer's thread whenever a write could not
+    // be stored; `journal` keeps what is held out at exit; reads go to connections
+    // `openReader` opens, or to `store` itself when there is none.
+    explicit HistoryWriter(std::unique_ptr<HistoryStore> store, std::function<void()> failed = {},
+                           ExitJournal journal = {}, ReaderOpening openReader = {});
     // Opens the store with `open` on the writer's own thread, so the caller never waits for the
     // file's checks, and calls `opened` there once it is done; writes handed over meanwhile are
-    // queued, and reads find nothing kept until then. A null store keeps nothing.
-    HistoryWriter(std::function<std::unique_ptr<HistoryStore>()> open, std::function<void()> opened,
-                  std::chrono::milliseconds readWait, std::function<void()> failed = {},
-                  ExitJournal journal = {});
+    // queued, and reads find only those until then. A null store keeps nothing.
+    HistoryWriter(std::function<OpenedHistory()> open, std::function<void()> opened,
+                  std::function<void()> failed = {}, ExitJournal journal = {});
     // Finishes the writes as finishWrites does and says on standard error what it would tell.
     ~HistoryWriter() override;
     HistoryWriter(const HistoryWriter&) = delete;
@@ -57,6 +64,7 @@ class HistoryWriter : public HistoryStore {
     std::vector<StoredDrill> allDrills() override;
     StoreOutcome storeLevelTest(const StoredLevelTest& test) override;
     std::vector<StoredLevelTest> levelTests(const std::string& learner) override;
+    std::vector<StoredLevelQuestion> levelQuestionsOf(long long testId) override;
     StoreOutcome setSetting(const std::string& learner, const std::string& key,
                             const std::string& value) override;
     StoreOutcome takeOutOfBook(const std::string& learner, const StoredQuestion& question) override;
@@ -81,38 +89,41 @@ class HistoryWriter : public HistoryStore {
     std::vector<LateOutcome> takeFailures();
 
   private:
-    struct PendingWrite {
-        WriteKind kind;
-        std::function<StoreOutcome(HistoryStore&)> write;
-    };
-
-    StoreOutcome enqueue(WriteKind kind, std::function<StoreOutcome(HistoryStore&)> write);
-    // Runs `read` on the store once the queued writes are stored, or the wait is over.
+    StoreOutcome enqueue(QueuedWrite write);
+    // Runs `read` on a reader and adds what is still queued with `addQueued`; read again when a
+    // write was stored meanwhile, so nothing is counted twice.
+    template <typename Read, typename AddQueued>
+    auto storedAndQueued(Read read, AddQueued addQueued);
+    // Runs `read` on an idle reader, opening one when none is idle, so reads never wait for
+    // each other or for the writer; on the store itself when there is no reader.
     template <typename Read>
-    auto afterQueuedWrites(Read read);
+    auto onReader(Read read);
     // Stores one write, trying again while the file is held; its outcome.
-    StoreOutcome storeInTurn(const PendingWrite& write);
+    StoreOutcome storeInTurn(const QueuedWrite& write);
     // The writer thread: stores the queue in order until stopped with nothing left.
     void writeQueue();
     // The writer thread when it opens the store itself: opens it, then writes the queue.
-    void openAndWriteQueue(const std::function<std::unique_ptr<HistoryStore>()>& open,
+    void openAndWriteQueue(const std::function<OpenedHistory()>& open,
                            const std::function<void()>& opened);
     // The store, or one that keeps nothing while there is none; under storeMutex_.
     HistoryStore& current() { return store_ ? *store_ : nothing_; }
 
     std::unique_ptr<HistoryStore> store_;
     NullHistoryStore nothing_;
-    std::chrono::milliseconds readWait_;
     std::function<void()> failed_;
     std::mutex storeMutex_;  // one caller of store_ at a time
+    std::mutex readersMutex_;
+    ReaderOpening openReader_;                         // under readersMutex_
+    std::vector<std::unique_ptr<HistoryStore>> idle_;  // readers not in use; under readersMutex_
     std::mutex queueMutex_;
     std::condition_variable queued_;
     std::condition_variable written_;
-    std::deque<PendingWrite> queue_;
+    std::deque<QueuedWrite> queue_;
+    unsigned long long done_ = 0;  // writes taken off the queue so far
     std::vector<LateOutcome> failures_;
     ExitJournal journal_;
-    std::vector<PendingWrite> heldAtExit_;  // writes another trainer's lock kept out at exit
-    bool held_ = false;                     // the last write found the file held
+    std::vector<QueuedWrite> heldAtExit_;  // writes another trainer's lock kept out at exit
+    bool held_ = false;                    // the last write found the file held
     bool stopping_ = false;
     bool finished_ = false;  // the thread has ended
     std::thread thread_;

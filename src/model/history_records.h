@@ -21,7 +21,8 @@ struct StoredQuestion {
 
 // One run, stored when its report is written.
 struct StoredRun {
-    long long id = 0;  // the store's number for the run, 0 until stored
+    long long id = 0;    // the store's number for the run, 0 until stored
+    std::string uuid{};  // the record's own id, given when it is handed to the history
     std::string learner;
     std::string startDate;
     std::string startTime;
@@ -53,6 +54,7 @@ struct StoredPaper {
     bool exam = true;
     std::string layout;
     bool fillIn = false;
+    std::string uuid{};  // the record's own id, given when it is handed to the history
 };
 
 // A learner known to the history, with the day of the newest stored record of any kind.
@@ -91,6 +93,7 @@ struct StoredDrill {
     int secondsUsed = 0;
     std::string rhymeGroup;  // the bead drill's rhyme group ("直加" ...); empty for the others
     int wrongClicks = 0;     // the bead drill's wrong bead moves in the question
+    std::string uuid{};      // the record's own id, given when it is handed to the history
 };
 
 // One question of a level test as answered.
@@ -114,6 +117,8 @@ struct StoredLevelTest {
     std::vector<int> rightPerItem;  // 加减算 first, then 乘算 from 六级
     bool passed = false;
     std::vector<StoredLevelQuestion> questions;  // every question, item by item
+    long long id = 0;                            // the store's number for the test, 0 until stored
+    std::string uuid{};  // the record's own id, given when it is handed to the history
 };
 
 // A run as it happens: what is closed so far and the wrong entries of the open question.

@@ -30,6 +30,8 @@ class HistoryStore {
     // The level tests of one learner, or of every learner when `learner` is empty, in the
     // order stored.
     virtual std::vector<StoredLevelTest> levelTests(const std::string& learner) = 0;
+    // The questions of the level test numbered `testId`, item by item.
+    virtual std::vector<StoredLevelQuestion> levelQuestionsOf(long long testId) = 0;
     // The runs of one learner, newest first, without their questions.
     virtual std::vector<StoredRun> runsOf(const std::string& learner) = 0;
     // The learner's wrong-question book: exam questions answered wrong, practice questions
@@ -67,6 +69,7 @@ class NullHistoryStore : public HistoryStore {
     std::vector<StoredDrill> allDrills() override { return {}; }
     StoreOutcome storeLevelTest(const StoredLevelTest&) override { return StoreOutcome::NotKept; }
     std::vector<StoredLevelTest> levelTests(const std::string&) override { return {}; }
+    std::vector<StoredLevelQuestion> levelQuestionsOf(long long) override { return {}; }
     std::vector<StoredRun> runsOf(const std::string&) override { return {}; }
     std::vector<WrongQuestion> wrongQuestionsOf(const std::string&) override { return {}; }
     StoreOutcome takeOutOfBook(const std::string&, const StoredQuestion&) override {
@@ -104,6 +107,9 @@ class HistoryStoreSlot : public HistoryStore {
     }
     std::vector<StoredLevelTest> levelTests(const std::string& learner) override {
         return current().levelTests(learner);
+    }
+    std::vector<StoredLevelQuestion> levelQuestionsOf(long long testId) override {
+        return current().levelQuestionsOf(testId);
     }
     std::vector<StoredRun> runsOf(const std::string& learner) override {
         return current().runsOf(learner);

@@ -105,7 +105,7 @@ struct Trainer {
     Trainer(const std::string& file, const std::string& learnerName)
         : path(file),
           learner(learnerName),
-          writer(openHistoryFile(file).store, 2000ms),
+          writer(openHistoryFile(file).store),
           sender(std::make_unique<BackgroundSender>(file, 20ms, 10ms, 200ms)) {}
 
     // Stores `count` runs and as many drill chains, as finished practice does.
@@ -195,7 +195,7 @@ TEST_F(ClassServer, TrainersOfTwoClassesSendEveryRecordOnceThroughStopsAndAKill)
 TEST_F(ClassServer, AClassRoleOnlyAddsRowsOfItsOwnClassAndATeacherReadsOnlyTheirs) {
     const std::string file = historyNamed("trainer");
     ASSERT_TRUE(joinClass(file, firstClass).joined);
-    HistoryWriter writer(openHistoryFile(file).store, 2000ms);
+    HistoryWriter writer(openHistoryFile(file).store);
     writer.storeRun(sampleRun("豆 豆", "2026-12-08", 3));
     writer.waitUntilWritten();
     EXPECT_EQ(OutboxSender(file).sendWaiting().sent, 1);
@@ -250,7 +250,7 @@ TEST_F(ClassServer, ARefusedJoinKeepsNothingAndAnOutageLosesNothing) {
     EXPECT_FALSE(ClassOutbox(file).link());
 
     ASSERT_TRUE(joinClass(file, firstClass).joined);
-    HistoryWriter writer(openHistoryFile(file).store, 2000ms);
+    HistoryWriter writer(openHistoryFile(file).store);
     for (int i = 0; i < 3; ++i) writer.storeRun(sampleRun("豆 豆", "2026-12-08", 2));
     writer.waitUntilWritten();
     const std::string role = firstClass.substr(firstClass.find("user=") + 5, 14);
@@ -479,7 +479,8 @@ TEST_F(ClassServerOverTheNetwork, EncryptsWhereTheServerOffersTlsAndRequireRefus
         PgSession admin(server.line());
         std::string message;
         ASSERT_TRUE(initClassServer(admin, message)) << message;
-        const std::string line = addClass(admin, "三年级二班", {"127.0.0.1", server.port()}, message);
+        const std::string line =
+            addClass(admin, "三年级二班", {"127.0.0.1", server.port()}, message);
         ASSERT_FALSE(line.empty()) << message;
         PgSession family(withTrainerDefaults(line));
         ASSERT_TRUE(family.connected()) << family.detail();

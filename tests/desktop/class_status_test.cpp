@@ -79,6 +79,7 @@ struct ClassStatus : ::testing::Test {
     // The texts of the history window's class line, or "hidden" while it is not shown.
     std::string classLine() {
         windows.open(MenuWindow::History, "豆 豆", {});
+        windows.waitForReads();
         QApplication::processEvents();
         QWidget* line = windows.shown(MenuWindow::History)->findChild<QWidget*>("classStatus");
         if (line == nullptr || !line->isVisibleTo(line->window())) return "hidden";
@@ -149,6 +150,7 @@ TEST_F(ClassStatus, ATeacherLineIsKeptOnlyOnceTheServerAnswersAndItsPageShowsWhy
     EXPECT_FALSE(keptTeacherLine(teacherLine));
     EXPECT_FALSE(std::filesystem::exists(teacherLine));
     windows.open(MenuWindow::History, "豆 豆", {});
+    windows.waitForReads();
     QApplication::processEvents();
     EXPECT_EQ(windows.shown(MenuWindow::History)->findChild<QWidget*>("classPage"), nullptr);
 
@@ -158,6 +160,7 @@ TEST_F(ClassStatus, ATeacherLineIsKeptOnlyOnceTheServerAnswersAndItsPageShowsWhy
     std::filesystem::create_symlink(elsewhere, teacherLine);
     EXPECT_FALSE(keptTeacherLine(teacherLine));
     windows.open(MenuWindow::History, "豆 豆", {});
+    windows.waitForReads();
     QApplication::processEvents();
     EXPECT_EQ(windows.shown(MenuWindow::History)->findChild<QWidget*>("classPage"), nullptr);
 
@@ -168,6 +171,7 @@ TEST_F(ClassStatus, ATeacherLineIsKeptOnlyOnceTheServerAnswersAndItsPageShowsWhy
     EXPECT_EQ(std::filesystem::status(teacherLine).permissions(),
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     windows.open(MenuWindow::History, "豆 豆", {});
+    windows.waitForReads();
     QApplication::processEvents();
     QWidget* page = windows.shown(MenuWindow::History)->findChild<QWidget*>("classPage");
     ASSERT_NE(page, nullptr);
@@ -233,6 +237,7 @@ TEST_F(ClassStatus, ATeacherLoggedInOpensALearnerOfTheirClassInTheFamilysPagesRe
     EXPECT_EQ(keptTeacherLine(teacherLine), teacher);
 
     windows.open(MenuWindow::History, "豆 豆", {});
+    windows.waitForReads();
     QApplication::processEvents();
     QWidget* page = windows.shown(MenuWindow::History)->findChild<QWidget*>("classPage");
     ASSERT_NE(page, nullptr);

@@ -56,6 +56,7 @@ struct HistoryWindows : ::testing::Test {
     // The window asked for, once the event loop has opened it.
     QWidget* opened(MenuWindow which, const std::string& learner) {
         windows.open(which, learner, {});
+        windows.waitForReads();
         QApplication::processEvents();
         return windows.shown(which);
     }

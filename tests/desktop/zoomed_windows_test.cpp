@@ -110,6 +110,7 @@ struct ZoomedWindows : ::testing::Test {
     // The window asked for, once the event loop has opened it.
     QWidget* opened(MenuWindow which) {
         windows.open(which, kLearner, {});
+        windows.waitForReads();
         QApplication::processEvents();
         return windows.shown(which);
     }

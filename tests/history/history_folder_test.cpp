@@ -8,6 +8,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
+
 #include "history/history_fixture.h"
 
 namespace {
@@ -136,6 +138,43 @@ TEST_F(HistoryFolder, AFileThisUserMayNotReadIsNotCalledReadOnly) {
 
     chmod(path.c_str(), 0400);
     EXPECT_NE(openHistoryFile(path).message.find("学习记录文件是只读的"), std::string::npos);
+}
+
+TEST_F(HistoryFolder, AFolderThatCannotBeEnteredOrWrittenInIsNamedWithItsCause) {
+    const std::string unwritable = folder + "/unwritable";
+    const std::string unenterable = folder + "/unenterable";
+    ASSERT_EQ(mkdir(unwritable.c_str(), 0700), 0);
+    openHistoryFile(unwritable + "/history.sqlite3");
+    // A file the other user may use, in a folder where nobody may make its log.
+    ASSERT_EQ(chmod((unwritable + "/history.sqlite3").c_str(), 0666), 0);
+    ASSERT_EQ(chmod(unwritable.c_str(), 0555), 0);
+    ASSERT_EQ(mkdir(unenterable.c_str(), 0666), 0);
+    // The administrator may enter and write anywhere, so the checks run as another user then.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (geteuid() == 0 && (chmod(folder.c_str(), 0755) != 0 || setuid(65534) != 0)) _exit(2);
+        const auto says = [](const std::string& file, const std::string& words) {
+            const HistoryOpening opening = openHistoryFile(file);
+            const bool said = !opening.store && opening.message.find(words) != std::string::npos;
+            if (!said) std::fprintf(stderr, "%s\n", opening.message.c_str());
+            return said;
+        };
+        const bool named =
+            says(unwritable + "/history.sqlite3", "无法打开学习记录文件“" + unwritable +
+                                                      "/history.sqlite3”：无法使用文件夹“" +
+                                                      unwritable + "”（没有权限）") &&
+            says(unwritable + "/new/history.sqlite3", "无法创建学习记录文件“" + unwritable +
+                                                          "/new/history.sqlite3”：无法使用文件夹“" +
+                                                          unwritable + "/new”（没有权限）") &&
+            says(unenterable + "/history.sqlite3",
+                 "无法使用文件夹“" + unenterable + "”（没有权限）");
+        _exit(named ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    chmod(unwritable.c_str(), 0700);
 }
 
 TEST_F(HistoryFolder, TrainersStartingTogetherOnANewFileAllKeepRecords) {

@@ -12,6 +12,7 @@
 
 #include "history/history_fixture.h"
 #include "history/sqlite/history_schema.h"
+#include "history/sqlite/sqlite_history_store.h"
 
 namespace {
 
@@ -208,6 +209,28 @@ TEST_F(HistoryFolder, AFullDiskFailsTheRunAndKeepsTheFileIntact) {
 }  // namespace
 
 namespace {
+
+TEST_F(HistoryFolder, AFileOfTheEighthVersionGainsThePapersLearnerIndexKeepingEveryRecord) {
+    {
+        sqlite3* database = nullptr;
+        ASSERT_EQ(sqlite3_open(path.c_str(), &database), SQLITE_OK);
+        ASSERT_EQ(migrateHistorySchema(database, 8), MigrationResult::Current);
+        SqliteHistoryStore older(database);
+        ASSERT_EQ(older.storeRun(sampleRun("豆 豆", "2026-12-01", 4)), StoreOutcome::Stored);
+        ASSERT_EQ(older.storePaper(
+                      {"小纸", 1, "2026-12-06", "08:00:00", "+-", 2, 10, true, "单  列", false}),
+                  StoreOutcome::Stored);
+        ASSERT_EQ(older.storeLevelTest({"小考", "2026-12-04", "09:00:00", 0, 10, {9}, true, {}}),
+                  StoreOutcome::Stored);
+    }
+    auto store = openStore();
+    EXPECT_EQ(answerOf("PRAGMA user_version"), kHistorySchemaVersion);
+    EXPECT_EQ(answerOf("SELECT count(*) FROM sqlite_schema WHERE name = 'papers_by_learner'"), 1);
+    EXPECT_EQ(answerOf("SELECT count(*) FROM questions"), 4);
+    std::vector<std::string> names;
+    for (const LearnerSummary& learner : store->learners()) names.push_back(learner.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"小纸", "小考", "豆 豆"}));
+}
 
 TEST_F(HistoryFolder, LevelTestsReadBackPerLearnerAndAnOlderFileGainsTheirTable) {
     {

@@ -1,13 +1,18 @@
 // The history's writer thread: the window hands a run over without waiting, whatever holds
-// the file; reads see every run handed over before them; at exit nothing queued is lost; and
-// a write that fails says its true cause and leaves the file able to take the next run.
+// the file; reads see every run handed over before them, also while another trainer holds the
+// file; at exit nothing queued is lost, and what is journaled is stored once, however often
+// storing it is cut short; and a write that fails says its true cause and leaves the file able
+// to take the next run.
 
 #include "history/history_writer.h"
 
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <csignal>
 #include <future>
+#include <random>
 #include <thread>
 
 #include "history/history_fixture.h"
@@ -17,13 +22,14 @@
 
 namespace {
 
-constexpr auto kReadWait = std::chrono::milliseconds(kHistoryBusyMilliseconds);
-
-// The history at `file` behind a writer, failing the test when it cannot be opened.
+// The history at `file` behind a writer that reads on connections of its own, failing the test
+// when it cannot be opened.
 std::unique_ptr<HistoryWriter> writerOn(const std::string& file) {
     HistoryOpening opening = openHistoryFile(file);
     EXPECT_TRUE(opening.store) << opening.message;
-    return std::make_unique<HistoryWriter>(std::move(opening.store), kReadWait);
+    return std::make_unique<HistoryWriter>(std::move(opening.store), nullptr,
+                                           queuedRecordsJournal(file),
+                                           [file] { return openHistoryReader(file); });
 }
 
 // A run told apart from the others by the seconds it used.
@@ -33,9 +39,24 @@ StoredRun numberedRun(int number) {
     return run;
 }
 
+// A level test of 十级 by `learner` with three questions, the second answered wrong.
+StoredLevelTest levelTestOf(const std::string& learner) {
+    StoredLevelTest test{learner, "2026-12-08", "10:30:00", 0, 10, {2}, false, {}};
+    test.questions = {{0, 1, "12+7", "19", "19", true},
+                      {0, 2, "35-8", "26", "27", false},
+                      {0, 3, "4+4", "8", "8", true}};
+    return test;
+}
+
+// The entries of a book that come from a level test.
+std::size_t levelEntries(const std::vector<WrongQuestion>& book) {
+    return static_cast<std::size_t>(std::count_if(
+        book.begin(), book.end(), [](const WrongQuestion& entry) { return entry.level >= 0; }));
+}
+
 TEST_F(HistoryFolder, RunsHandedOverWhileAnotherTrainerHoldsTheFileAreStoredOnceItLetsGo) {
     std::atomic<bool> failed{false};
-    HistoryWriter writer(openStore(), kReadWait, [&failed] { failed = true; });
+    HistoryWriter writer(openStore(), [&failed] { failed = true; });
     sqlite3* other = nullptr;
     ASSERT_EQ(sqlite3_open(path.c_str(), &other), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
@@ -56,7 +77,7 @@ TEST_F(HistoryFolder, RunsHandedOverWhileAnotherTrainerHoldsTheFileAreStoredOnce
 }
 
 TEST_F(HistoryFolder, RecordsAnotherTrainerHoldsOutPastExitAreJournaledAndStoredAtTheNextStart) {
-    HistoryWriter writer(openStore(), kReadWait, {}, queuedRecordsJournal(path));
+    HistoryWriter writer(openStore(), {}, queuedRecordsJournal(path));
     int toChild[2];
     int fromChild[2];
     ASSERT_EQ(pipe(toChild), 0);
@@ -79,18 +100,19 @@ TEST_F(HistoryFolder, RecordsAnotherTrainerHoldsOutPastExitAreJournaledAndStored
     ASSERT_EQ(signal, 'h');
     for (int run = 0; run < 3; ++run) writer.storeRun(numberedRun(run));
     writer.storeDrill({});
+    writer.storeLevelTest(levelTestOf("豆 豆"));
     writer.waitUntilWrittenOrHeld();  // returns while the file is held
     const std::string told = writer.finishWrites();
-    EXPECT_NE(told.find("4条记录没能存入"), std::string::npos) << told;
+    EXPECT_NE(told.find("5条记录没能存入"), std::string::npos) << told;
     EXPECT_NE(told.find("“history.sqlite3.queued”"), std::string::npos) << told;
     EXPECT_EQ(answerOf("SELECT count(*) FROM runs"), 0);
     ASSERT_EQ(write(toChild[1], "g", 1), 1);
     int status = 0;
     waitpid(other, &status, 0);
 
-    HistoryOpening next = openHistoryFile(path);
+    HistoryOpening next = openHistoryWithQueuedRecords(path);
     ASSERT_TRUE(next.store) << next.message;
-    EXPECT_NE(next.message.find("4条记录暂存在“history.sqlite3.queued”中，现已存入"),
+    EXPECT_NE(next.message.find("5条记录暂存在“history.sqlite3.queued”中，现已存入"),
               std::string::npos)
         << next.message;
     const std::vector<StoredRun> runs = next.store->allRuns();
@@ -98,8 +120,116 @@ TEST_F(HistoryFolder, RecordsAnotherTrainerHoldsOutPastExitAreJournaledAndStored
     for (int run = 0; run < 3; ++run) EXPECT_EQ(runs[run].secondsUsed, run) << "in order";
     EXPECT_EQ(next.store->questionsOf(runs[2].id).size(), 10u);
     EXPECT_EQ(next.store->allDrills().size(), 1u);
+    // The level test comes with its questions, and the one answered wrong reaches the book.
+    const std::vector<StoredLevelTest> tests = next.store->levelTests("豆 豆");
+    ASSERT_EQ(tests.size(), 1u);
+    EXPECT_EQ(next.store->levelQuestionsOf(tests[0].id), levelTestOf("豆 豆").questions);
+    EXPECT_EQ(levelEntries(next.store->wrongQuestionsOf("豆 豆")), 1u);
     EXPECT_FALSE(std::filesystem::exists(path + ".queued"));
-    EXPECT_EQ(openHistoryFile(path).message, "") << "stored once";
+    EXPECT_EQ(openHistoryWithQueuedRecords(path).message, "") << "stored once";
+}
+
+TEST_F(HistoryFolder, AJournalStoredAgainAfterItsStoringWasCutShortStoresEachRecordOnce) {
+    // A class is joined, so each record stored also goes to the outbox, where it must be once too.
+    openStore();
+    sqlite3* database = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &database), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(database, "INSERT INTO class_link VALUES (1, 'line', '二班', 1)",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(database);
+    // The journal a trainer leaves when another one held the file as it closed.
+    constexpr int kRuns = 40;
+    constexpr int kDrills = 10;
+    constexpr int kTests = 5;
+    {
+        const std::unique_ptr<HistoryStore> journal = queuedRecordsJournal(path).open();
+        ASSERT_TRUE(journal);
+        for (int run = 0; run < kRuns; ++run) {
+            ASSERT_EQ(storeWrite(*journal, withRecordId(numberedRun(run))), StoreOutcome::Stored);
+        }
+        for (int drill = 0; drill < kDrills; ++drill) {
+            ASSERT_EQ(storeWrite(*journal, withRecordId(StoredDrill{})), StoreOutcome::Stored);
+        }
+        for (int test = 0; test < kTests; ++test) {
+            ASSERT_EQ(storeWrite(*journal, withRecordId(levelTestOf("豆 豆"))),
+                      StoreOutcome::Stored);
+        }
+    }
+    // Each start is killed at its own moment while it stores the journal; the last one ends.
+    std::mt19937 random(20261208);
+    for (int cut = 0; cut < 8; ++cut) {
+        const pid_t start = fork();
+        ASSERT_GE(start, 0);
+        if (start == 0) {
+            openHistoryWithQueuedRecords(path);
+            _exit(0);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(
+            std::uniform_int_distribution<int>(10, 60)(random) * (cut + 1)));
+        kill(start, SIGKILL);
+        int status = 0;
+        waitpid(start, &status, 0);
+    }
+    const HistoryOpening last = openHistoryWithQueuedRecords(path);
+    ASSERT_TRUE(last.store) << last.message;
+    EXPECT_FALSE(std::filesystem::exists(path + ".queued"));
+    EXPECT_EQ(answerOf("SELECT count(DISTINCT uuid) FROM runs"), kRuns);
+    EXPECT_EQ(answerOf("SELECT count(*) FROM runs"), kRuns);
+    EXPECT_EQ(answerOf("SELECT count(*) FROM questions"), kRuns * 10);
+    EXPECT_EQ(answerOf("SELECT count(*) FROM drills"), kDrills);
+    EXPECT_EQ(answerOf("SELECT count(*) FROM level_tests"), kTests);
+    EXPECT_EQ(answerOf("SELECT count(*) FROM level_questions"), kTests * 3);
+    EXPECT_EQ(answerOf("SELECT count(*) FROM outbox"), kRuns + kDrills + kTests);
+    EXPECT_EQ(answerOf("SELECT count(DISTINCT record_uuid) FROM outbox"), kRuns + kDrills + kTests);
+    // Every run kept the id it was made with, on the computer and in the outbox alike.
+    EXPECT_EQ(answerOf("SELECT count(*) FROM runs JOIN outbox ON record_uuid = runs.uuid"), kRuns);
+}
+
+TEST_F(HistoryFolder, ReadsWhileAnotherTrainerHoldsTheFileSeeWhatIsStoredAndWhatIsQueued) {
+    auto writer = writerOn(path);
+    writer->storeRun(sampleRun("小明", "2026-12-07", 3));
+    writer->setSetting("小明", "zoom", "125");
+    writer->waitUntilWritten();
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    writer->storeRun(numberedRun(1));
+    writer->setSetting("小明", "zoom", "150");
+    writer->storeLevelTest(levelTestOf("豆 豆"));
+    // 小明's only wrong question, 10 + 5, redone right.
+    writer->takeOutOfBook("小明", sampleRun("小明", "2026-12-07", 3).questions[0]);
+    writer->waitUntilWrittenOrHeld();
+    ASSERT_EQ(answerOf("SELECT count(*) FROM runs"), 1) << "the file was not held";
+
+    // Read once while the file is held, and again once all is stored: the same answers.
+    for (const bool held : {true, false}) {
+        SCOPED_TRACE(held ? "held" : "stored");
+        const std::vector<LearnerSummary> learners = writer->learners();
+        ASSERT_EQ(learners.size(), 2u);
+        EXPECT_EQ(learners[0].name, "豆 豆");
+        EXPECT_EQ(learners[0].lastDate, "2026-12-08");
+        EXPECT_EQ(learners[1].name, "小明");
+        const std::vector<StoredRun> runs = writer->runsOf("豆 豆");
+        ASSERT_EQ(runs.size(), 1u);
+        EXPECT_EQ(runs[0].secondsUsed, 1);
+        EXPECT_EQ(runs[0].firstTryRight, 6);
+        EXPECT_EQ(writer->runsOf("小明").size(), 1u);
+        EXPECT_EQ(writer->setting("小明", "zoom"), "150");
+        EXPECT_EQ(writer->levelTests("豆 豆").size(), 1u);
+        EXPECT_EQ(writer->levelTests("").size(), 1u);
+        const std::vector<WrongQuestion> book = writer->wrongQuestionsOf("豆 豆");
+        EXPECT_EQ(book.size(), 5u) << "four of the run and one of the level test";
+        EXPECT_EQ(levelEntries(book), 1u);
+        EXPECT_TRUE(writer->wrongQuestionsOf("小明").empty());
+        EXPECT_EQ(writer->allRuns().size(), 2u);
+        if (held) {
+            ASSERT_EQ(sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+            sqlite3_close(other);
+            writer->waitUntilWritten();
+        }
+    }
+    EXPECT_EQ(answerOf("SELECT count(*) FROM runs"), 2);
 }
 
 TEST_F(HistoryFolder, AWriterOpeningTheFileOnItsOwnThreadQueuesWhatIsHandedOverMeanwhile) {
@@ -108,13 +238,14 @@ TEST_F(HistoryFolder, AWriterOpeningTheFileOnItsOwnThreadQueuesWhatIsHandedOverM
     HistoryWriter writer(
         [&] {
             checksMayEnd.get_future().wait();
-            return openHistoryFile(path).store;
+            return OpenedHistory{openHistoryFile(path).store, {}};
         },
-        [&opened] { opened = true; }, kReadWait);
-    // The caller goes on while the file is being checked: a run is queued, a read finds
-    // nothing kept yet.
+        [&opened] { opened = true; });
+    // The caller goes on while the file is being checked: a run is queued, and a read finds it
+    // among what is queued.
     EXPECT_EQ(writer.storeRun(numberedRun(7)), StoreOutcome::Queued);
-    EXPECT_TRUE(writer.learners().empty());
+    ASSERT_EQ(writer.learners().size(), 1u);
+    EXPECT_EQ(writer.learners()[0].name, "豆 豆");
     EXPECT_FALSE(opened);
     checksMayEnd.set_value();
     writer.waitUntilWritten();

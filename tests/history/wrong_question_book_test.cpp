@@ -144,13 +144,15 @@ TEST_F(HistoryFolder, ALevelTestsWrongQuestionsJoinTheBookNewestFirstUntilRedone
     EXPECT_EQ(store->wrongQuestionsOf("b").size(), 2u) << "another learner's book is untouched";
 }
 
-TEST(LearnerNames, ANameOfBlanksIsKeptAsTheDefaultLearner) {
+TEST(LearnerNames, ANameThatShowsNothingIsKeptAsTheDefaultLearner) {
     TrainingState state;
     state.defaultLearnerName = "豆 豆";
-    for (const char* blank : {"", " ", "   ", "\t", "\u3000", " \u3000\t "}) {
+    for (const char* blank : {"", " ", "   ", "\t", "\u3000", " \u3000\t ", "\u200B", "\uFEFF",
+                              "\u2060", "\u200B\uFEFF\u2060", " \u200B\u3000", "\u00A0\u200D"}) {
         EXPECT_EQ(keptLearnerName(state, blank), "豆 豆") << "[" << blank << "]";
     }
-    for (const char* name : {"小明", " 小明 ", "豆豆", "\u3000a", "0"}) {
+    for (const char* name :
+         {"小明", " 小明 ", "豆豆", "\u3000a", "0", "\u200B小明\uFEFF", "\xFF", "\xE2\x80"}) {
         EXPECT_EQ(keptLearnerName(state, name), name);
     }
 }

@@ -131,27 +131,11 @@ std::optional<std::uint32_t> nextCharacter(std::string_view text, std::size_t& i
     return point;
 }
 
-// True for the characters Unicode calls white space: blanks, tabs, line breaks and the
-// wide, narrow and ideographic spaces.
-bool isWhiteSpace(std::uint32_t point) {
-    return (point >= 0x09 && point <= 0x0D) || point == 0x20 || point == 0x85 || point == 0xA0 ||
-           point == 0x1680 || (point >= 0x2000 && point <= 0x200A) || point == 0x2028 ||
-           point == 0x2029 || point == 0x202F || point == 0x205F || point == 0x3000;
-}
-
 }  // namespace
 
 bool isValidUtf8(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
         if (!nextCharacter(text, i)) return false;
-    }
-    return true;
-}
-
-bool isWhiteSpaceOnly(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const auto point = nextCharacter(text, i);
-        if (!point || !isWhiteSpace(*point)) return false;
     }
     return true;
 }

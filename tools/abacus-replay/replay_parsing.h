@@ -50,9 +50,6 @@ std::optional<LocalDateTime> parseMoment(std::string_view date, std::string_view
 // forms, no surrogates and nothing above U+10FFFF.
 bool isValidUtf8(std::string_view text);
 
-// True when `text` is made only of white space, Unicode's spaces included (or is empty).
-bool isWhiteSpaceOnly(std::string_view text);
-
 // A word quoted for an error message: at most its first 60 characters (never half of one),
 // followed by ... when cut.
 std::string quotedWord(std::string_view word);

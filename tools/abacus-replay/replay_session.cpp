@@ -9,6 +9,7 @@
 #include "history/class_server/teacher_reading.h"
 #include "history/history_menu.h"
 #include "history/history_writer.h"
+#include "history/learner_names.h"
 #include "history/run_journal.h"
 #include "history/sqlite/history_file.h"
 #include "history/sqlite/queued_records.h"
@@ -240,13 +241,14 @@ std::optional<std::vector<std::string>> ReplaySession::runCommand(const std::str
     } else if (command == "history") {
         const std::string_view path = words.rest();
         if (path.empty()) return badArguments();
-        if (isWhiteSpaceOnly(path)) return refuse("a history file name of blanks only");
-        HistoryOpening opening = openHistoryFile(std::string(path));
+        if (hasNoVisibleCharacter(path)) return refuse("a history file name of blanks only");
+        const std::string file(path);
+        HistoryOpening opening = openHistoryWithQueuedRecords(file);
         if (!opening.message.empty()) services_.dialogs.inform(opening.message);
         if (opening.store) {
             auto writer = std::make_unique<HistoryWriter>(
-                std::move(opening.store), std::chrono::milliseconds(kHistoryBusyMilliseconds),
-                nullptr, queuedRecordsJournal(std::string(path)));
+                std::move(opening.store), nullptr, queuedRecordsJournal(file),
+                [file] { return openHistoryReader(file); });
             writer_ = writer.get();
             historyPath_ = std::string(path);
             services_.history.open(std::move(writer));

@@ -9,6 +9,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "history/learner_names.h"
+
 namespace {
 
 constexpr char kNoLearners[] = "还没有保存的学习记录。请在下面输入学习者的名字。";
@@ -67,16 +69,17 @@ LearnerChooser::LearnerChooser(const std::vector<LearnerSummary>& learners,
     resize(420, list_ != nullptr ? 400 : 200);
 }
 
-// "选择" can be pressed while a name is typed or a learner of the list is highlighted.
+// "选择" can be pressed while a name that shows something is typed or a learner of the list is
+// highlighted.
 void LearnerChooser::enableChoice() {
-    choose_->setEnabled(!newName_->text().trimmed().isEmpty() ||
+    choose_->setEnabled(!hasNoVisibleCharacter(newName_->text().toStdString()) ||
                         (list_ != nullptr && list_->currentItem() != nullptr));
 }
 
 // Hands on the typed name, or else the highlighted learner's full name, and closes.
 void LearnerChooser::chooseCurrent() {
     std::string name = newName_->text().trimmed().toStdString();
-    if (name.empty()) {
+    if (hasNoVisibleCharacter(name)) {
         if (list_ == nullptr) return;
         const int row = list_->indexOfTopLevelItem(list_->currentItem());
         if (row < 0) return;

@@ -58,8 +58,35 @@ void QtMenuWindows::setTeacherLinePath(const std::string& path) { teacherLinePat
 
 void QtMenuWindows::open(MenuWindow which, const std::string& learner,
                          const std::vector<std::string>& lines) {
-    QTimer::singleShot(0, &context_,
-                       [this, which, learner, lines] { show(which, learner, lines); });
+    if (which == MenuWindow::History || which == MenuWindow::Calendar ||
+        which == MenuWindow::Learners) {
+        readThenShow(which, learner);
+        return;
+    }
+    QTimer::singleShot(0, &context_, [this, which, lines] { show(which, lines); });
+}
+
+void QtMenuWindows::waitForReads() { reads_.waitForDone(); }
+
+void QtMenuWindows::readThenShow(MenuWindow which, const std::string& learner) {
+    const unsigned asked = ++asked_[which];
+    reads_.start([this, which, learner, asked] {
+        ReadRecords records;
+        if (which == MenuWindow::Learners) {
+            records.learners = store_.learners();
+        } else {
+            records.runs = store_.runsOf(learner);
+            records.levelTests = store_.levelTests(learner);
+            records.drills = store_.allDrills();
+            if (which == MenuWindow::History) records.book = store_.wrongQuestionsOf(learner);
+        }
+        QMetaObject::invokeMethod(
+            &context_,
+            [this, which, learner, asked, records = std::move(records)] {
+                if (asked == asked_[which]) showRead(which, learner, records);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 QWidget* QtMenuWindows::shown(MenuWindow which) const {
@@ -81,21 +108,20 @@ QWidget* QtMenuWindows::shown(MenuWindow which) const {
     return nullptr;
 }
 
-// Builds the window asked for from what the history holds now.
-void QtMenuWindows::show(MenuWindow which, const std::string& learner,
-                         const std::vector<std::string>& lines) {
+// Builds the history, calendar or learners window from what was read for it.
+void QtMenuWindows::showRead(MenuWindow which, const std::string& learner,
+                             const ReadRecords& records) {
     if (view_ == nullptr) return;
     QWidget& main = view_->mainWindow();
     const QFont zoomed = zoomedFont(font_);
     switch (which) {
         case MenuWindow::History: {
             auto* window = new HistoryWindow(
-                learner, store_.runsOf(learner),
-                [this, learner] { return store_.wrongQuestionsOf(learner); },
+                learner, records.runs, [book = records.book] { return book; },
                 [view = view_] {
                     view->send(Event{EventKind::RedoWrongQuestions, {}, -1, {}});
                 },
-                store_.levelTests(learner), store_.allDrills(), zoomed, &main);
+                records.levelTests, records.drills, zoomed, &main);
             addClassStatus(*window, historyPath_);
             if (!teacherLinePath_.empty() && keptTeacherLine(teacherLinePath_)) {
                 window->addPage(new ClassPage(
@@ -115,19 +141,34 @@ void QtMenuWindows::show(MenuWindow which, const std::string& learner,
         case MenuWindow::Calendar:
             replaceWindow(
                 calendar_,
-                new CalendarWindow(learner, store_.runsOf(learner), store_.allDrills(),
-                                   store_.levelTests(learner), QDate::currentDate(), zoomed, &main),
+                new CalendarWindow(learner, records.runs, records.drills, records.levelTests,
+                                   QDate::currentDate(), zoomed, &main),
                 font_);
             break;
         case MenuWindow::Learners:
             replaceWindow(learners_,
                           new LearnerChooser(
-                              store_.learners(),
+                              records.learners,
                               [view = view_](const std::string& name) {
                                   view->send(Event{EventKind::Pick, {}, -1, name});
                               },
                               zoomed, &main),
                           font_);
+            break;
+        default:
+            break;
+    }
+}
+
+// Builds the window asked for once the handler that asked has finished.
+void QtMenuWindows::show(MenuWindow which, const std::vector<std::string>& lines) {
+    if (view_ == nullptr) return;
+    QWidget& main = view_->mainWindow();
+    const QFont zoomed = zoomedFont(font_);
+    switch (which) {
+        case MenuWindow::History:
+        case MenuWindow::Calendar:
+        case MenuWindow::Learners:
             break;
         case MenuWindow::SaveRecordList:
             saveRecordListAs(main, lines);

@@ -1,11 +1,14 @@
 #pragma once
 // The menu keys' windows on the desktop: the history, the calendar and the learners list,
-// each opened once the handler that asked has finished, and the record list saved as text.
+// each shown once what it shows has been read off the window's thread, however long the
+// history; and the record list saved as text, once the handler that asked has finished.
 
 #include <QFont>
 #include <QObject>
 #include <QPointer>
+#include <QThreadPool>
 #include <QWidget>
+#include <map>
 #include <string>
 
 #include "history/class_server/teacher_records.h"
@@ -28,9 +31,27 @@ class QtMenuWindows : public MenuWindows {
               const std::vector<std::string>& lines) override;
     // The window of that kind while it is open, else nullptr.
     QWidget* shown(MenuWindow which) const;
+    // Waits until the reads of the windows asked for so far are done; the windows show once
+    // the window's thread runs its events again.
+    void waitForReads();
 
   private:
-    void show(MenuWindow which, const std::string& learner, const std::vector<std::string>& lines);
+    // What the history, calendar or learners window shows, as read from the history.
+    struct ReadRecords {
+        std::vector<StoredRun> runs;
+        std::vector<StoredLevelTest> levelTests;
+        std::vector<StoredDrill> drills;
+        std::vector<LearnerSummary> learners;
+        std::vector<WrongQuestion> book;
+    };
+
+    // Reads what the window `which` shows off the window's thread, then shows it, unless the
+    // window of that kind has been asked for again meanwhile.
+    void readThenShow(MenuWindow which, const std::string& learner);
+    // Shows the history, calendar or learners window with what was read for it.
+    void showRead(MenuWindow which, const std::string& learner, const ReadRecords& records);
+    // Shows the other windows once the handler that asked has finished.
+    void show(MenuWindow which, const std::vector<std::string>& lines);
     // Shows a learner of `className` read from the class server, read only.
     void showClassLearner(const std::string& className, const std::string& learner,
                           const LearnerRecords& records);
@@ -39,6 +60,8 @@ class QtMenuWindows : public MenuWindows {
     TrainerView* view_ = nullptr;
     QFont font_;
     QObject context_;
+    QThreadPool reads_;
+    std::map<MenuWindow, unsigned> asked_;  // how often each window was asked for
     QPointer<QWidget> history_;
     QPointer<QWidget> calendar_;
     QPointer<QWidget> learners_;

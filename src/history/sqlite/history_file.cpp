@@ -14,7 +14,6 @@
 #include "history/sqlite/history_folder.h"
 #include "history/sqlite/history_schema.h"
 #include "history/sqlite/kept_copies.h"
-#include "history/sqlite/queued_records.h"
 #include "history/sqlite/sqlite_history_store.h"
 #include "history/sqlite/write_ahead_log.h"
 
@@ -25,6 +24,9 @@ constexpr char kNotKeptThisTime[] = "\n这次的学习记录无法保存，训�
 constexpr mode_t kOwnerOnly = 0600;
 constexpr char kNewFileText[] = "\n新的学习记录将保存在一个新文件中。";
 constexpr auto kBusyRetryPause = std::chrono::milliseconds(20);
+// A reader of the write-ahead log never waits for a writer; this only covers another trainer
+// opening or checkpointing the log at that moment.
+constexpr int kReaderBusyMilliseconds = 20;
 // The file, its write-ahead log and its shared memory, with the names messages give them.
 struct Companion {
     const char* suffix;
@@ -38,6 +40,22 @@ enum class Check { Usable, Locked, Damaged, TooNew, Failed };
 // The message for a file at `path` that cannot be used, for the reason `reason`.
 std::string notKept(const std::string& reason, const std::string& path) {
     return reason + "“" + path + "”" + kNotKeptThisTime;
+}
+
+// The message for a file at `path` that cannot be used, for the reason `reason`, with its cause.
+std::string notKept(const std::string& reason, const std::string& path, const std::string& cause) {
+    return reason + "“" + path + "”：" + cause + "。" + kNotKeptThisTime;
+}
+
+// The folder of the file at `path`.
+std::string folderOf(const std::string& path) {
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    return folder.empty() ? "." : folder;
+}
+
+// The cause of a folder that could not be made, entered or written in.
+std::string folderCause(const FolderTrouble& trouble) {
+    return "无法使用文件夹“" + trouble.at + "”（" + causeOf(trouble.error) + "）";
 }
 
 // Closes a connection that is not handed to a store.
@@ -161,7 +179,12 @@ std::string refusedAt(const std::string& path, const std::string& givenPath) {
             return notKept(std::string(companion.name) + reason, givenPath + companion.suffix);
         }
     }
-    if (!createIfMissing(path)) return notKept("无法创建学习记录文件", givenPath);
+    if (!createIfMissing(path)) {
+        const int error = errno;
+        const FolderTrouble folder = unusableFolder(folderOf(givenPath));
+        return notKept("无法创建学习记录文件", givenPath,
+                       folder.at.empty() ? causeOf(error) : folderCause(folder));
+    }
     for (const Companion& companion : kFileAndCompanions) {
         if (kindAt(path + companion.suffix) == FileKind::Missing) continue;
         const std::string reason = refusal(accessTo(path + companion.suffix), companion.name);
@@ -258,12 +281,18 @@ std::string historyFileIn(const std::string& dataFolder) {
 
 HistoryOpening openHistoryFile(const std::string& givenPath) {
     const std::string folder = std::filesystem::path(givenPath).parent_path().string();
-    if (!folder.empty() && !createPrivateFolder(folder)) {
-        return {nullptr, notKept("无法创建学习记录文件", givenPath)};
+    if (const FolderTrouble trouble =
+            folder.empty() ? FolderTrouble{} : createPrivateFolder(folder);
+        !trouble.at.empty()) {
+        return {nullptr, notKept("无法创建学习记录文件", givenPath, folderCause(trouble))};
     }
     const std::string path = withResolvedFolders(givenPath);
     if (std::string refused = refusedAt(path, givenPath); !refused.empty()) {
         return {nullptr, std::move(refused)};
+    }
+    // The log and shared memory are made beside the file.
+    if (const FolderTrouble trouble = unusableFolder(folderOf(givenPath)); !trouble.at.empty()) {
+        return {nullptr, notKept("无法打开学习记录文件", givenPath, folderCause(trouble))};
     }
     const std::string logText = keepLogThatLosesCommits(path);
     const auto told = [&logText](const std::string& text) {
@@ -273,11 +302,8 @@ HistoryOpening openHistoryFile(const std::string& givenPath) {
     const Check check =
         headerFieldsSound(path) ? openWaitingForOthers(path, connection) : Check::Damaged;
     switch (check) {
-        case Check::Usable: {
-            auto store = std::make_unique<SqliteHistoryStore>(connection.release());
-            const std::string queued = storeQueuedRecords(path, *store);
-            return {std::move(store), told(queued)};
-        }
+        case Check::Usable:
+            return {std::make_unique<SqliteHistoryStore>(connection.release()), logText};
         case Check::Locked:
             return {nullptr, told(notKept("另一个童趣星正在使用学习记录文件", givenPath))};
         case Check::TooNew:
@@ -296,4 +322,15 @@ HistoryOpening openHistoryFile(const std::string& givenPath) {
     }
     return {std::make_unique<SqliteHistoryStore>(connection.release()),
             told(keptText + kNewFileText)};
+}
+
+std::unique_ptr<HistoryStore> openHistoryReader(const std::string& givenPath) {
+    sqlite3* database = nullptr;
+    const int code = sqlite3_open_v2(withResolvedFolders(givenPath).c_str(), &database,
+                                     SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW, nullptr);
+    Connection connection(database);
+    if (code != SQLITE_OK) return nullptr;
+    sqlite3_busy_timeout(database, kReaderBusyMilliseconds);
+    execute(database, "PRAGMA query_only=1");
+    return std::make_unique<SqliteHistoryStore>(connection.release());
 }

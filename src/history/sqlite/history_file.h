@@ -17,10 +17,14 @@ struct HistoryOpening {
 inline constexpr int kHistoryBusyMilliseconds = 2000;
 
 // The newest schema this program writes.
-inline constexpr int kHistorySchemaVersion = 8;
+inline constexpr int kHistorySchemaVersion = 9;
 
 // Opens (creating it if need be) the history at `path`.
 HistoryOpening openHistoryFile(const std::string& path);
+
+// Another connection to the history at `path`, once it has been opened, that only reads: in
+// write-ahead logging it never waits for a trainer writing the file. nullptr when it cannot.
+std::unique_ptr<HistoryStore> openHistoryReader(const std::string& path);
 
 // The history file in the user's data folder `dataFolder`.
 std::string historyFileIn(const std::string& dataFolder);

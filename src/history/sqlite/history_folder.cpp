@@ -1,10 +1,12 @@
 #include "history/sqlite/history_folder.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 namespace {
@@ -12,12 +14,6 @@ namespace {
 constexpr char kApplicationFolder[] = "abacus-trainer";
 constexpr char kDefaultDataHome[] = ".local/share";
 constexpr mode_t kOwnerOnlyFolder = 0700;
-
-// True when `folder` is a folder, following links.
-bool isFolder(const std::string& folder) {
-    struct stat status {};
-    return ::stat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
-}
 
 }  // namespace
 
@@ -28,13 +24,47 @@ std::string historyDataFolder(const char* xdgDataHome, const std::string& home) 
     return (base / kApplicationFolder).string();
 }
 
-bool createPrivateFolder(const std::string& folder) {
+FolderTrouble createPrivateFolder(const std::string& folder) {
     std::filesystem::path partial;
     for (const auto& part : std::filesystem::path(folder)) {
         partial /= part;
-        if (::mkdir(partial.c_str(), kOwnerOnlyFolder) != 0 && errno != EEXIST) return false;
+        if (::mkdir(partial.c_str(), kOwnerOnlyFolder) != 0 && errno != EEXIST) {
+            return {partial.string(), errno};
+        }
     }
-    return isFolder(folder);
+    struct stat status {};
+    if (::stat(folder.c_str(), &status) != 0) return {folder, errno};
+    if (!S_ISDIR(status.st_mode)) return {folder, ENOTDIR};
+    return {};
+}
+
+FolderTrouble unusableFolder(const std::string& folder) {
+    // A read-only disk is told by the file's own checks, which name the file.
+    if (::access(folder.c_str(), X_OK | W_OK) != 0 && errno != EROFS) return {folder, errno};
+    return {};
+}
+
+std::string causeOf(int error) {
+    switch (error) {
+        case EACCES:
+        case EPERM:
+            return "没有权限";
+        case EROFS:
+            return "磁盘是只读的";
+        case ENOSPC:
+        case EDQUOT:
+            return "磁盘已满";
+        case ENOTDIR:
+            return "路径中有一项不是文件夹";
+        case ENOENT:
+            return "路径中有一项不存在";
+        case ENAMETOOLONG:
+            return "路径太长";
+        case ELOOP:
+            return "路径中的链接太多";
+        default:
+            return std::strerror(error);
+    }
 }
 
 std::string withResolvedFolders(const std::string& path) {

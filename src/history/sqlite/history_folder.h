@@ -12,8 +12,22 @@ enum class FileKind { Missing, Plain, Link, Dangling, Pipe, Folder, Device, Sock
 // path, else `home`/.local/share/abacus-trainer (a relative or empty value is ignored).
 std::string historyDataFolder(const char* xdgDataHome, const std::string& home);
 
-// Creates each missing folder of `folder` with mode 0700; true when it is a folder afterwards.
-bool createPrivateFolder(const std::string& folder);
+// Where a folder could not be made or used, and the system's error number; `at` is empty when
+// all is well.
+struct FolderTrouble {
+    std::string at;
+    int error = 0;
+};
+
+// Creates each missing folder of `folder` with mode 0700; trouble when one cannot be made or
+// `folder` is not a folder afterwards.
+FolderTrouble createPrivateFolder(const std::string& folder);
+
+// Trouble when this user may not enter `folder` or write in it.
+FolderTrouble unusableFolder(const std::string& folder);
+
+// The person's words for the system's error number `error`.
+std::string causeOf(int error);
 
 // `path` with the links among its folders resolved; the last name is kept as it is.
 std::string withResolvedFolders(const std::string& path);

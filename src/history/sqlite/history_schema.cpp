@@ -220,9 +220,15 @@ WHEN NEW.out_of_book = 1 AND OLD.out_of_book = 0 BEGIN
 END;
 )";
 
+// Version 9: papers looked up by learner like the other records, so the learners and their
+// newest records are found through the indexes alone, however long the history.
+constexpr char kVersion9[] = R"(
+CREATE INDEX papers_by_learner ON papers (learner, date, time);
+)";
+
 // The step from version i to version i + 1 is kSteps[i].
-constexpr const char* kSteps[] = {kVersion1, kVersion2, kVersion3, kVersion4,
-                                  kVersion5, kVersion6, kVersion7, kVersion8};
+constexpr const char* kSteps[] = {kVersion1, kVersion2, kVersion3, kVersion4, kVersion5,
+                                  kVersion6, kVersion7, kVersion8, kVersion9};
 constexpr int kStepCount = static_cast<int>(sizeof kSteps / sizeof kSteps[0]);
 
 // The result for a failed statement's code.

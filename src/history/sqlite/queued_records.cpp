@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-#include "history/sqlite/history_file.h"
 #include "history/sqlite/history_folder.h"
 
 namespace {
@@ -39,13 +38,15 @@ std::string storeQueuedRecords(const std::string& historyPath, HistoryStore& his
     int stored = 0;
     std::vector<StoredRun> runs = queued.allRuns();
     for (StoredRun& run : runs) run.questions = queued.questionsOf(run.id);
+    std::vector<StoredLevelTest> tests = queued.levelTests({});
+    for (StoredLevelTest& test : tests) test.questions = queued.levelQuestionsOf(test.id);
     const bool all =
         storeEach(runs, stored, [&](const StoredRun& run) { return history.storeRun(run); }) &&
         storeEach(queued.allPapers(), stored,
                   [&](const StoredPaper& paper) { return history.storePaper(paper); }) &&
         storeEach(queued.allDrills(), stored,
                   [&](const StoredDrill& drill) { return history.storeDrill(drill); }) &&
-        storeEach(queued.levelTests({}), stored,
+        storeEach(tests, stored,
                   [&](const StoredLevelTest& test) { return history.storeLevelTest(test); });
     journal.store.reset();
     if (!all) {
@@ -55,4 +56,14 @@ std::string storeQueuedRecords(const std::string& historyPath, HistoryStore& his
     std::filesystem::remove(path, error);
     return "上次关闭时有" + std::to_string(stored) + "条记录暂存在“" + name +
            "”中，现已存入学习记录。";
+}
+
+HistoryOpening openHistoryWithQueuedRecords(const std::string& path) {
+    HistoryOpening opening = openHistoryFile(path);
+    if (!opening.store) return opening;
+    const std::string queued = storeQueuedRecords(path, *opening.store);
+    if (!queued.empty()) {
+        opening.message = opening.message.empty() ? queued : opening.message + "\n" + queued;
+    }
+    return opening;
 }

@@ -1,6 +1,8 @@
 #include "history/sqlite/sqlite_history_store.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <map>
 
 #include "history/practice_attempts.h"
 
@@ -8,12 +10,24 @@ namespace {
 
 constexpr char kRunColumns[] =
     "learner, start_date, start_time, mode, digits, question_count, seconds_per_question, exam, "
-    "layout, fill_in, answered, right_count, wrong_count, score, seconds_used";
+    "layout, fill_in, answered, right_count, wrong_count, score, seconds_used, uuid";
 constexpr char kPaperColumns[] =
-    "learner, number, date, time, mode, digits, question_count, exam, layout, fill_in";
+    "learner, number, date, time, mode, digits, question_count, exam, layout, fill_in, uuid";
+
+// The tables of a learner's records, each with its date and time columns and an index on the
+// learner, date and time.
+struct RecordTable {
+    const char* table;
+    const char* date;
+    const char* time;
+};
+constexpr RecordTable kRecordTables[] = {{"runs", "start_date", "start_time"},
+                                         {"drills", "date", "time"},
+                                         {"level_tests", "date", "time"},
+                                         {"papers", "date", "time"}};
 
 // The column of runsOf's count of questions right at the first try.
-constexpr int kFirstTryColumn = 16;
+constexpr int kFirstTryColumn = 17;
 
 // A run's own fields from a row of its id and kRunColumns.
 StoredRun runFromRow(const SqliteStatement& row) {
@@ -34,6 +48,7 @@ StoredRun runFromRow(const SqliteStatement& row) {
     run.wrong = static_cast<int>(row.number(13));
     run.score = static_cast<int>(row.number(14));
     run.secondsUsed = static_cast<int>(row.number(15));
+    run.uuid = row.text(16);
     return run;
 }
 
@@ -79,13 +94,13 @@ SqliteHistoryStore::SqliteHistoryStore(sqlite3* database)
       commit_(database, "COMMIT"),
       rollback_(database, "ROLLBACK"),
       insertRun_(database, std::string("INSERT INTO runs (") + kRunColumns +
-                               ") VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
+                               ") VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
       insertQuestion_(database,
                       "INSERT INTO questions (run_id, number, first_term, operator, second_term, "
                       "result_term, blank_position, typed_answer, right_answer, right, attempts) "
                       "VALUES (?,?,?,?,?,?,?,?,?,?,?)"),
       insertPaper_(database, std::string("INSERT INTO papers (") + kPaperColumns +
-                                 ") VALUES (?,?,?,?,?,?,?,?,?,?)") {}
+                                 ") VALUES (?,?,?,?,?,?,?,?,?,?,?)") {}
 
 // close_v2 lets the member statements be finalized after it; the file closes with the last.
 SqliteHistoryStore::~SqliteHistoryStore() { sqlite3_close_v2(database_); }
@@ -121,8 +136,16 @@ bool SqliteHistoryStore::insertQuestions(long long runId, const StoredRun& run) 
     return true;
 }
 
+bool SqliteHistoryStore::holds(const char* table, const std::string& uuid) {
+    if (uuid.empty()) return false;
+    SqliteStatement query(database_, std::string("SELECT 1 FROM ") + table + " WHERE uuid = ?");
+    query.bind(1, uuid);
+    return query.step() == SQLITE_ROW;
+}
+
 StoreOutcome SqliteHistoryStore::storeRun(const StoredRun& run) {
     return inTransaction([&] {
+        if (holds("runs", run.uuid)) return true;
         insertRun_.reset()
             .bind(1, run.learner)
             .bind(2, run.startDate)
@@ -138,13 +161,15 @@ StoreOutcome SqliteHistoryStore::storeRun(const StoredRun& run) {
             .bind(12, static_cast<long long>(run.right))
             .bind(13, static_cast<long long>(run.wrong))
             .bind(14, static_cast<long long>(run.score))
-            .bind(15, static_cast<long long>(run.secondsUsed));
+            .bind(15, static_cast<long long>(run.secondsUsed))
+            .bind(16, run.uuid);
         return insertRun_.run() && insertQuestions(sqlite3_last_insert_rowid(database_), run);
     });
 }
 
 StoreOutcome SqliteHistoryStore::storePaper(const StoredPaper& paper) {
     return inTransaction([&] {
+        if (holds("papers", paper.uuid)) return true;
         insertPaper_.reset()
             .bind(1, paper.learner)
             .bind(2, static_cast<long long>(paper.number))
@@ -155,7 +180,8 @@ StoreOutcome SqliteHistoryStore::storePaper(const StoredPaper& paper) {
             .bind(7, static_cast<long long>(paper.questionCount))
             .bind(8, static_cast<long long>(paper.exam))
             .bind(9, paper.layout)
-            .bind(10, static_cast<long long>(paper.fillIn));
+            .bind(10, static_cast<long long>(paper.fillIn))
+            .bind(11, paper.uuid);
         return insertPaper_.run();
     });
 }
@@ -267,23 +293,37 @@ std::vector<StoredPaper> SqliteHistoryStore::allPapers() {
         paper.exam = query.number(7) != 0;
         paper.layout = query.text(8);
         paper.fillIn = query.number(9) != 0;
+        paper.uuid = query.text(10);
         papers.push_back(std::move(paper));
     }
     return papers;
 }
 
 std::vector<LearnerSummary> SqliteHistoryStore::learners() {
-    SqliteStatement query(database_,
-                          "SELECT learner, MAX(moment) AS last FROM ("
-                          "SELECT learner, start_date || ' ' || start_time AS moment FROM runs "
-                          "UNION ALL SELECT learner, date || ' ' || time FROM drills "
-                          "UNION ALL SELECT learner, date || ' ' || time FROM level_tests "
-                          "UNION ALL SELECT learner, date || ' ' || time FROM papers) "
-                          "GROUP BY learner ORDER BY last DESC, learner");
-    std::vector<LearnerSummary> learners;
-    while (query.step() == SQLITE_ROW) {
-        learners.push_back({query.text(0), query.text(1).substr(0, 10)});
+    // Each table's learners one by one along its learner index, each with its newest moment
+    // read from the same index, so the time grows with the learners, not the records.
+    std::map<std::string, std::string> newest;
+    for (const auto& [table, date, time] : kRecordTables) {
+        const std::string from = std::string(" FROM ") + table;
+        SqliteStatement query(
+            database_, "WITH RECURSIVE names(name) AS (SELECT MIN(learner)" + from +
+                           " UNION ALL SELECT (SELECT MIN(learner)" + from +
+                           " WHERE learner > name) FROM names WHERE name IS NOT NULL) "
+                           "SELECT name, (SELECT " +
+                           date + " || ' ' || " + time + from + " WHERE learner = name ORDER BY " +
+                           date + " DESC, " + time +
+                           " DESC LIMIT 1) FROM names WHERE name IS NOT NULL");
+        while (query.step() == SQLITE_ROW) {
+            std::string& moment = newest[query.text(0)];
+            moment = std::max(moment, query.text(1));
+        }
     }
+    std::vector<std::pair<std::string, std::string>> byMoment(newest.begin(), newest.end());
+    std::stable_sort(byMoment.begin(), byMoment.end(), [](const auto& left, const auto& right) {
+        return left.second > right.second;
+    });
+    std::vector<LearnerSummary> learners;
+    for (const auto& [name, moment] : byMoment) learners.push_back({name, moment.substr(0, 10)});
     return learners;
 }
 
@@ -311,15 +351,16 @@ namespace {
 
 constexpr char kDrillColumns[] =
     "learner, date, time, kind, digits, terms, seconds_per_number, mix, view, chain, answer, "
-    "right, stopped, seconds_used, rhyme_group, wrong_clicks";
+    "right, stopped, seconds_used, rhyme_group, wrong_clicks, uuid";
 
 }  // namespace
 
 StoreOutcome SqliteHistoryStore::storeDrill(const StoredDrill& drill) {
     SqliteStatement insert(database_,
                            std::string("INSERT INTO drills (") + kDrillColumns +
-                               ") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+                               ") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     return inTransaction([&] {
+        if (holds("drills", drill.uuid)) return true;
         insert.bind(1, drill.learner)
             .bind(2, drill.date)
             .bind(3, drill.time)
@@ -335,7 +376,8 @@ StoreOutcome SqliteHistoryStore::storeDrill(const StoredDrill& drill) {
             .bind(13, static_cast<long long>(drill.stopped))
             .bind(14, static_cast<long long>(drill.secondsUsed))
             .bind(15, drill.rhymeGroup)
-            .bind(16, static_cast<long long>(drill.wrongClicks));
+            .bind(16, static_cast<long long>(drill.wrongClicks))
+            .bind(17, drill.uuid);
         return insert.run();
     });
 }
@@ -362,6 +404,7 @@ std::vector<StoredDrill> SqliteHistoryStore::allDrills() {
         drill.secondsUsed = static_cast<int>(query.number(13));
         drill.rhymeGroup = query.text(14);
         drill.wrongClicks = static_cast<int>(query.number(15));
+        drill.uuid = query.text(16);
         drills.push_back(std::move(drill));
     }
     return drills;
@@ -370,7 +413,8 @@ std::vector<StoredDrill> SqliteHistoryStore::allDrills() {
 namespace {
 
 constexpr char kLevelTestColumns[] =
-    "learner, date, time, level, minutes_per_item, addition_right, multiplication_right, passed";
+    "learner, date, time, level, minutes_per_item, addition_right, multiplication_right, passed, "
+    "uuid";
 
 }  // namespace
 
@@ -394,15 +438,17 @@ bool SqliteHistoryStore::insertLevelQuestions(long long testId, const StoredLeve
 
 StoreOutcome SqliteHistoryStore::storeLevelTest(const StoredLevelTest& test) {
     SqliteStatement insert(database_, std::string("INSERT INTO level_tests (") + kLevelTestColumns +
-                                          ") VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
+                                          ") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
     return inTransaction([&] {
+        if (holds("level_tests", test.uuid)) return true;
         insert.bind(1, test.learner)
             .bind(2, test.date)
             .bind(3, test.time)
             .bind(4, static_cast<long long>(test.level))
             .bind(5, static_cast<long long>(test.minutesPerItem))
             .bind(6, static_cast<long long>(test.rightPerItem.empty() ? 0 : test.rightPerItem[0]))
-            .bind(8, static_cast<long long>(test.passed));
+            .bind(8, static_cast<long long>(test.passed))
+            .bind(9, test.uuid);
         if (test.rightPerItem.size() > 1) {
             insert.bind(7, static_cast<long long>(test.rightPerItem[1]));
         }
@@ -412,7 +458,7 @@ StoreOutcome SqliteHistoryStore::storeLevelTest(const StoredLevelTest& test) {
 
 std::vector<StoredLevelTest> SqliteHistoryStore::levelTests(const std::string& learner) {
     SqliteStatement query(database_, std::string("SELECT ") + kLevelTestColumns +
-                                         " FROM level_tests WHERE ? = '' OR learner = ? "
+                                         ", id FROM level_tests WHERE ? = '' OR learner = ? "
                                          "ORDER BY id");
     query.bind(1, learner).bind(2, learner);
     std::vector<StoredLevelTest> tests;
@@ -426,7 +472,22 @@ std::vector<StoredLevelTest> SqliteHistoryStore::levelTests(const std::string& l
         test.rightPerItem.push_back(static_cast<int>(query.number(5)));
         if (!query.isNull(6)) test.rightPerItem.push_back(static_cast<int>(query.number(6)));
         test.passed = query.number(7) != 0;
+        test.uuid = query.text(8);
+        test.id = query.number(9);
         tests.push_back(std::move(test));
     }
     return tests;
+}
+
+std::vector<StoredLevelQuestion> SqliteHistoryStore::levelQuestionsOf(long long testId) {
+    SqliteStatement query(database_,
+                          "SELECT item, number, question, typed_answer, right_answer, right "
+                          "FROM level_questions WHERE test_id = ? ORDER BY item, number");
+    query.bind(1, testId);
+    std::vector<StoredLevelQuestion> questions;
+    while (query.step() == SQLITE_ROW) {
+        questions.push_back({static_cast<int>(query.number(0)), static_cast<int>(query.number(1)),
+                             query.text(2), query.text(3), query.text(4), query.number(5) != 0});
+    }
+    return questions;
 }

@@ -23,6 +23,7 @@ class SqliteHistoryStore : public HistoryStore {
     std::vector<StoredDrill> allDrills() override;
     StoreOutcome storeLevelTest(const StoredLevelTest& test) override;
     std::vector<StoredLevelTest> levelTests(const std::string& learner) override;
+    std::vector<StoredLevelQuestion> levelQuestionsOf(long long testId) override;
     std::vector<StoredRun> runsOf(const std::string& learner) override;
     std::vector<WrongQuestion> wrongQuestionsOf(const std::string& learner) override;
     StoreOutcome takeOutOfBook(const std::string& learner, const StoredQuestion& question) override;
@@ -38,6 +39,8 @@ class SqliteHistoryStore : public HistoryStore {
     // Runs `write` inside one immediate transaction, committed only when it succeeds.
     template <typename Write>
     StoreOutcome inTransaction(Write write);
+    // True when `table` already holds the record of `uuid`, which is then not stored again.
+    bool holds(const char* table, const std::string& uuid);
     bool insertQuestions(long long runId, const StoredRun& run);
     // Every question of a level test, under the test numbered `testId`.
     bool insertLevelQuestions(long long testId, const StoredLevelTest& test);
