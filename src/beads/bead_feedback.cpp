@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr int kHoldMilliseconds = 1000;
-
 // The bead element of rod `rod`: kUpperBead or lower bead 1..4.
 Element& beadElement(DrillForm& room, int rod, int bead) {
     const auto place = static_cast<std::size_t>(rod);
@@ -45,14 +43,15 @@ void clearBeadMarks(DrillForm& room) {
     }
 }
 
-void holdFinishedBoard(DrillForm& room) {
+void holdFinishedBoard(DrillForm& room, bool more) {
     room.BeadCheck.visible = true;
-    room.BeadTimer.startTimer(kHoldMilliseconds);
+    room.BeadNext.visible = more;
+    if (more) room.moveFocus(room.BeadNext);
 }
 
-bool finishedBoardHeld(const DrillForm& room) { return room.BeadTimer.enabled; }
+bool finishedBoardHeld(const DrillForm& room) { return room.BeadCheck.visible; }
 
 void releaseFinishedBoard(DrillForm& room) {
     room.BeadCheck.visible = false;
-    room.BeadTimer.enabled = false;
+    room.BeadNext.visible = false;
 }

@@ -85,6 +85,7 @@ void startQuestion(WindowContext& window) {
     beads.questionStart = window.services.clock.now();
     releaseFinishedBoard(room);
     clearBeadMarks(room);
+    room.Label3.setCaption("");
     room.Label6.setCaption(questionCaption(question));
     showBoard(room, boardShowing(startingValue(question)));
     const std::vector<BoardStep> steps = boardSteps(question);
@@ -99,8 +100,8 @@ void endSet(WindowContext& window) {
     window.drill.moveFocus(window.drill.Command1);
 }
 
-// The board shows the answer: the question's line and the board held with its "√", then the
-// next question once the hold is over, or the set's end.
+// The board shows the answer: the question's line and the board held with its "√" until the
+// child asks for the next question, or the set's end.
 void finishQuestion(WindowContext& window) {
     DrillState& drill = window.drillState;
     BeadDrillState& beads = drill.beads;
@@ -111,7 +112,7 @@ void finishQuestion(WindowContext& window) {
                         "次 √");
     beads.wrongInSet += beads.wrongClicks;
     storeQuestion(window, false);
-    holdFinishedBoard(room);
+    holdFinishedBoard(room, drill.chainNumber < drill.chainsInSet);
     if (drill.chainNumber < drill.chainsInSet) return;
     writeSetSummary(window, "错" + std::to_string(beads.wrongInSet) + "次");
     endSet(window);
@@ -178,7 +179,6 @@ void beadDrill_Command1_Click(WindowContext& window) {
     drill.beads.group = room.Combo6.listIndex < 0 ? kMixedAddSubtract : room.Combo6.listIndex;
     drill.beads.wrongInSet = 0;
     room.Command1.setCaption(kStop);
-    room.Label3.setCaption("");
     startQuestion(window);
 }
 
@@ -195,9 +195,8 @@ void stopBeadSet(WindowContext& window) {
     endSet(window);
 }
 
-void drill_BeadTimer_Timer(WindowContext& window) {
-    releaseFinishedBoard(window.drill);
-    if (beadSetRunning(window)) startQuestion(window);
+void drill_BeadNext_Click(WindowContext& window) {
+    if (beadSetRunning(window) && finishedBoardHeld(window.drill)) startQuestion(window);
 }
 
 void beadClicked(WindowContext& window, const Element& element) {
@@ -212,6 +211,7 @@ void moveBeads(WindowContext& window, int rod, const BeadBoard& after) {
     DrillForm& room = window.drill;
     chooseRod(window, rod);
     if (!window.drillState.setRunning) {
+        releaseFinishedBoard(room);
         showBoard(room, after);
         return;
     }

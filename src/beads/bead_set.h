@@ -8,9 +8,8 @@
 // "开  始" starts a set of bead questions; "停  止" stops the question in progress.
 void beadDrill_Command1_Click(WindowContext& window);
 
-// Ends the second a finished board is held: the "√" goes and the next question of a running
-// set comes.
-void drill_BeadTimer_Timer(WindowContext& window);
+// "下一题" (or Return) on a finished board: the "√" goes and the next question of the set comes.
+void drill_BeadNext_Click(WindowContext& window);
 
 // Stops the question in progress at once, writing and storing it as stopped; a set waiting
 // with a finished board just ends.

@@ -22,7 +22,6 @@ constexpr char kAskAnswer[] = "？";
 constexpr char kRightVerdict[] = "对了！";
 constexpr char kAnswerButton[] = "确定";
 constexpr char kFlashMinus[] = "−";
-constexpr char kNextButton[] = "下一题";
 constexpr char kRightMark[] = "√";
 constexpr char kWrongMark[] = "×";
 constexpr Rgb kRightColour{0, 150, 0};

@@ -1,12 +1,29 @@
 #include "flash/flash_board.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <vector>
 
 #include "engine/text_number.h"
 
 namespace {
+
+// The room kept free between the flash box's edge and the board, in twips.
+constexpr int kBoxMargin = 60;
+
+// The board, cut down to `rods` rods, centred both ways in the flash box and as large as it
+// fits there (never larger than the bead drill's).
+BoardPlacing boardInFlashBox(const DrillForm& room, int rods) {
+    const Element& box = room.Label1;
+    const double scale =
+        std::min(1.0, static_cast<double>(box.height - 2 * kBoxMargin) / kRoomBoardHeight);
+    const double unused = scale * (kRoomRods - rods) * kRoomRodSpacing;
+    const double width = scale * kRoomBoardWidth - unused;
+    const double left = box.left + (box.width - width) / 2 - unused;
+    const double top = box.top + (box.height - scale * kRoomBoardHeight) / 2;
+    return {static_cast<int>(std::lround(left)), static_cast<int>(std::lround(top)), scale};
+}
 
 // Distance between two rods in twips.
 int rodSpacing(const DrillForm& room) { return room.Rod[0].x1 - room.Rod[1].x1; }
@@ -34,8 +51,8 @@ std::vector<Element*> rodElements(DrillForm& room, int place) {
 void showTermOnBoard(WindowContext& window, std::int32_t term, int digits) {
     DrillForm& room = window.drill;
     const int rods = std::clamp(digits + 1, 1, kRoomRods);
-    const int spacing = rodSpacing(room);
-    stretchBoardTo(room, room.Rod[static_cast<std::size_t>(rods - 1)].x1 - spacing / 2);
+    room.placeBoard(boardInFlashBox(room, rods));
+    stretchBoardTo(room, room.Rod[static_cast<std::size_t>(rods - 1)].x1 - rodSpacing(room) / 2);
     room.Board.visible = true;
     room.Beam.visible = true;
     std::int32_t rest = term < 0 ? -term : term;
@@ -52,6 +69,8 @@ void showTermOnBoard(WindowContext& window, std::int32_t term, int digits) {
     }
     room.Board.setCaption(plainNumber(term < 0 ? -term : term));
     room.Label7.left = room.Board.left - room.Label7.width;
+    room.Label7.top = room.Board.top;
+    room.Label7.height = room.Board.height;
     room.Label7.visible = term < 0;
 }
 
@@ -62,5 +81,5 @@ void hideFlashBoard(DrillForm& room) {
     for (int place = 0; place < kRoomRods; ++place) {
         for (Element* element : rodElements(room, place)) element->visible = false;
     }
-    stretchBoardTo(room, room.Rod[kRoomRods - 1].x1 - rodSpacing(room) / 2);
+    room.placeBoard(DrillForm::designedBoard());
 }

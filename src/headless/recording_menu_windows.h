@@ -20,6 +20,8 @@ class RecordingMenuWindows : public MenuWindows {
               const std::vector<std::string>& lines) override {
         opened.push_back({which, learner, lines.size()});
     }
+    void followLearner(const std::string& learner) override { followed.push_back(learner); }
 
     std::vector<OpenedMenuWindow> opened;
+    std::vector<std::string> followed;  // the learners the open windows were asked to follow
 };

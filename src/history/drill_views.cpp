@@ -1,6 +1,7 @@
 #include "history/drill_views.h"
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <tuple>
 
@@ -84,31 +85,69 @@ std::vector<DrillTableRow> drillTableRows(const std::vector<StoredDrill>& drills
     return rows;
 }
 
-std::vector<ScoreLine> longestChainLines(const std::vector<StoredDrill>& drills,
-                                         const std::string& learner) {
-    // (flash first, slower first, speed text) -> day -> longest chain answered right
-    using LineKey = std::tuple<bool, double, std::string, std::string>;
-    std::map<LineKey, std::map<int, int>> longest;
+namespace {
+
+// A line of the chains' plots: flash first, slower first, then the speed's text and the kind.
+using LineKey = std::tuple<bool, double, std::string, std::string>;
+
+// The learner's chains answered (stopped ones left out) by line and day, oldest day first.
+std::map<LineKey, std::map<int, std::vector<const StoredDrill*>>> answeredChainsByDay(
+    const std::vector<StoredDrill>& drills, const std::string& learner) {
+    std::map<LineKey, std::map<int, std::vector<const StoredDrill*>>> chains;
     for (const StoredDrill& drill : drills) {
         if (drill.learner != learner || !drill.rhymeGroup.empty() || drill.kind == kBeadKind ||
-            !drill.right || drill.stopped || drill.secondsPerNumber.empty()) {
+            drill.stopped || drill.secondsPerNumber.empty()) {
             continue;
         }
         const int day = dayNumber(drill.date);
         if (day == 0) continue;
         const LineKey key{drill.kind != kFlashKind, -secondsOf(drill.secondsPerNumber),
                           drill.secondsPerNumber, drill.kind};
-        int& terms = longest[key][day];
-        terms = std::max(terms, drill.terms);
+        chains[key][day].push_back(&drill);
     }
+    return chains;
+}
+
+// A line per kind and speed with each day's figure of its chains, days without one left out.
+std::vector<ScoreLine> chainLines(
+    const std::vector<StoredDrill>& drills, const std::string& learner,
+    const std::function<std::optional<double>(const std::vector<const StoredDrill*>&)>& figure) {
     std::vector<ScoreLine> lines;
-    for (const auto& [key, days] : longest) {
+    for (const auto& [key, days] : answeredChainsByDay(drills, learner)) {
         ScoreLine line;
         const std::string& kind = std::get<3>(key);
         line.mode = (kind == kFlashKind ? "" : kind + " ") + std::get<2>(key) + "秒/笔";
-        for (const auto& [day, terms] : days)
-            line.points.push_back({day, static_cast<double>(terms)});
-        lines.push_back(line);
+        for (const auto& [day, chains] : days) {
+            if (const std::optional<double> value = figure(chains)) {
+                line.points.push_back({day, *value});
+            }
+        }
+        if (!line.points.empty()) lines.push_back(line);
     }
     return lines;
+}
+
+}  // namespace
+
+std::vector<ScoreLine> longestChainLines(const std::vector<StoredDrill>& drills,
+                                         const std::string& learner) {
+    return chainLines(drills, learner,
+                      [](const std::vector<const StoredDrill*>& chains) -> std::optional<double> {
+                          int longest = 0;
+                          for (const StoredDrill* chain : chains) {
+                              if (chain->right) longest = std::max(longest, chain->terms);
+                          }
+                          if (longest == 0) return std::nullopt;
+                          return longest;
+                      });
+}
+
+std::vector<ScoreLine> chainShareLines(const std::vector<StoredDrill>& drills,
+                                       const std::string& learner) {
+    return chainLines(drills, learner, [](const std::vector<const StoredDrill*>& chains) {
+        const auto right = std::count_if(chains.begin(), chains.end(),
+                                         [](const StoredDrill* chain) { return chain->right; });
+        return std::optional<double>(100.0 * static_cast<double>(right) /
+                                     static_cast<double>(chains.size()));
+    });
 }

@@ -29,3 +29,7 @@ std::vector<DrillTableRow> drillTableRows(const std::vector<StoredDrill>& drills
 // 闪电心算 first: each day's longest chain, in terms, among those answered right.
 std::vector<ScoreLine> longestChainLines(const std::vector<StoredDrill>& drills,
                                          const std::string& learner);
+// The same lines with each day's share of the chains answered right, in per cent of those
+// answered that day (stopped chains left out), as the runs' plot draws scores.
+std::vector<ScoreLine> chainShareLines(const std::vector<StoredDrill>& drills,
+                                       const std::string& learner);

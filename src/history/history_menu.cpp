@@ -22,8 +22,7 @@ const char* const kRecordListItems[] = {"复制全部",      "打印…",      "
 void openMenuWindow(WindowContext& window, MenuWindow which) {
     static const std::vector<std::string> kNoLines;
     const bool saving = which == MenuWindow::SaveRecordList;
-    window.services.menuWindows.open(which,
-                                     keptLearnerName(window.state, window.form.Text1.caption()),
+    window.services.menuWindows.open(which, nameBoxLearner(window),
                                      saving ? window.form.List1.items : kNoLines);
 }
 

@@ -188,9 +188,9 @@ MonthFigures monthFigures(const std::vector<StoredRun>& runs,
         }
     }
     for (const StoredLevelTest& test : levelTests) {
-        if (test.learner == learner) {
-            count(test.date, &DayFigures::levelTests, &MonthFigures::levelTests);
-        }
+        if (test.learner != learner || dayIn(figures, test.date, year, month) == nullptr) continue;
+        count(test.date, &DayFigures::levelTests, &MonthFigures::levelTests);
+        figures.levelQuestions += static_cast<int>(test.rightPerItem.size()) * kQuestionsPerItem;
     }
     return figures;
 }
@@ -286,4 +286,26 @@ std::vector<LevelTestRow> levelTestRows(const std::vector<StoredLevelTest>& test
         rows.push_back(std::move(row));
     }
     return rows;
+}
+
+RecordPage newestRecordPage(const std::vector<StoredRun>& runs,
+                            const std::vector<StoredLevelTest>& levelTests,
+                            const std::vector<StoredDrill>& drills, const std::string& learner) {
+    RecordPage page = RecordPage::Runs;
+    std::string newest;
+    const auto consider = [&](const std::string& date, const std::string& time, RecordPage on) {
+        const std::string moment = date + " " + time;
+        if (moment > newest) {
+            newest = moment;
+            page = on;
+        }
+    };
+    for (const StoredRun& run : runs) consider(run.startDate, run.startTime, RecordPage::Runs);
+    for (const StoredLevelTest& test : levelTests) {
+        consider(test.date, test.time, RecordPage::LevelTests);
+    }
+    for (const StoredDrill& drill : drills) {
+        if (drill.learner == learner) consider(drill.date, drill.time, RecordPage::Drills);
+    }
+    return page;
 }

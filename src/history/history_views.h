@@ -59,7 +59,13 @@ struct MonthFigures {
     int chains = 0;
     int beadQuestions = 0;
     int levelTests = 0;
+    int levelQuestions = 0;  // the questions of the level tests' items
     int practisedDays = 0;
+    // Everything practised in the month: runs, chains, bead questions and level tests.
+    int records() const { return runs + chains + beadQuestions + levelTests; }
+    // Every question asked in the month: the runs', the chains, the bead questions and the
+    // level tests'.
+    int allQuestions() const { return questions + chains + beadQuestions + levelQuestions; }
 };
 
 std::vector<HistoryTableRow> historyTableRows(const std::vector<StoredRun>& runs);
@@ -101,6 +107,13 @@ inline constexpr const char* kLevelTestHeaders[] = {"日期", "等级", "加减�
 
 // The level tests, one row each, newest first; the tests are given in the order stored.
 std::vector<LevelTestRow> levelTestRows(const std::vector<StoredLevelTest>& tests);
+// The history window's pages of a learner's own records.
+enum class RecordPage { Runs, LevelTests, Drills };
+// The page that holds the learner's newest record of any kind (its date and time); the runs'
+// page when there is none. `runs` and `levelTests` are the learner's, `drills` everyone's.
+RecordPage newestRecordPage(const std::vector<StoredRun>& runs,
+                            const std::vector<StoredLevelTest>& levelTests,
+                            const std::vector<StoredDrill>& drills, const std::string& learner);
 // The question with its blank shown empty, as it was asked: "35+(  )=47".
 std::string askedQuestion(const StoredQuestion& question);
 // The days since 1970-01-01 of a date "2026-12-08"; 0 for a text that is no date.

@@ -48,6 +48,10 @@ std::string keptLearnerName(const TrainingState& state, const std::string& typed
     return hasNoVisibleCharacter(typedName) ? state.defaultLearnerName : typedName;
 }
 
+std::string nameBoxLearner(const WindowContext& window) {
+    return keptLearnerName(window.state, window.form.Text1.caption());
+}
+
 void restoreLastLearner(WindowContext& window) {
     Element& box = window.form.Text1;
     if (!box.enabled || box.caption() != window.state.defaultLearnerName) return;

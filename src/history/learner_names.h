@@ -13,6 +13,10 @@ bool hasNoVisibleCharacter(std::string_view name);
 // nothing visible was typed.
 std::string keptLearnerName(const TrainingState& state, const std::string& typedName);
 
+// The learner the name box names now, as the history keeps them: every window that shows or
+// stores a learner's records follows this one.
+std::string nameBoxLearner(const WindowContext& window);
+
 // Puts the learner of the last stored run into the name box, unless a name other than the
 // default has been typed there or the box is locked.
 void restoreLastLearner(WindowContext& window);

@@ -40,7 +40,7 @@ std::string numberText(std::size_t index) { return "(" + std::to_string(index + 
 
 // The centred title of the paper or of its answer sheet.
 std::string titleLine(const LevelPaper& paper, const char* kind) {
-    return "              " + std::string(kTitle) + levelRow(paper.level).caption + kind;
+    return kSheetCentredMark + std::string(kTitle) + levelRow(paper.level).caption + kind;
 }
 
 // Strips the blanks at the end of a line.

@@ -9,6 +9,8 @@
 
 // The line that ends a printed page: the answer sheet starts on a page of its own.
 inline constexpr char kSheetPageBreak[] = "\f";
+// The mark that starts a line printed centred across the page, a title.
+inline constexpr char kSheetCentredMark = '\t';
 
 // The lines of `paper` with `minutesPerItem` minutes for each item. An empty line separates
 // groups of lines a printed page should not split; kSheetPageBreak starts the answer sheet.

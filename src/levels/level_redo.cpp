@@ -3,6 +3,7 @@
 #include <set>
 
 #include "drill/room_lines.h"
+#include "levels/level_question_box.h"
 #include "levels/level_review.h"
 #include "levels/level_table.h"
 #include "levels/level_test.h"
@@ -13,6 +14,7 @@ constexpr char kRedoTitle[] = "重做错题";
 constexpr char kNothingToRedo[] = "错题本里没有等级考试的错题。";
 constexpr char kDigitsOnlyHint[] = "请只填数字，例如 380";
 constexpr char kUnanswered[] = "未答";
+constexpr char kAnswerButton[] = "确定";
 
 // The book's level questions, newest first, each once, at most one item's worth.
 std::vector<WrongQuestion> levelQuestionsToRedo(WindowContext& window) {
@@ -40,6 +42,9 @@ void askRedoQuestion(WindowContext& window) {
         room.List2.addItem(line);
     }
     room.List2.showLinesFrom(0);
+    showAskedLevelQuestion(window, room.List2.items);
+    room.Text1.enabled = true;
+    room.Command2.setCaption(kAnswerButton);
     room.Label17.setCaption(std::string(kRedoTitle) + " 第" + std::to_string(redo.question + 1) +
                             "题 / 共" + std::to_string(redo.questions.size()) + "题");
     room.Text1.setCaption("");
@@ -50,6 +55,7 @@ void askRedoQuestion(WindowContext& window) {
 void endRedo(WindowContext& window) {
     LevelRedoState& redo = window.drillState.levelRedo;
     redo.running = false;
+    redo.paused = false;
     const std::string summary =
         "共" + std::to_string(redo.question) + "题 对" + std::to_string(redo.right) + "题";
     writeLine(window.drill, summary);
@@ -86,6 +92,11 @@ void levelRedoAnswer(WindowContext& window) {
     LevelRedoState& redo = window.drillState.levelRedo;
     DrillForm& room = window.drill;
     if (!redo.running) return;
+    if (redo.paused) {
+        redo.paused = false;
+        askRedoQuestion(window);
+        return;
+    }
     const std::optional<std::string> answer = answerDigits(room.Text1.caption());
     if (!answer) {
         room.Label9.setCaption(kDigitsOnlyHint);
@@ -105,11 +116,18 @@ void levelRedoAnswer(WindowContext& window) {
         asked.rightAnswer = redo.answers[index];
         window.services.history.takeOutOfBook(window.drillState.learner, asked);
     }
+    const std::vector<std::string> judged =
+        judgedLevelQuestionLines(redo.questions[index], *answer, redo.answers[index]);
     if (++redo.question < static_cast<int>(redo.questions.size())) {
-        askRedoQuestion(window);
-        return;
+        // The answer stands with its mark until the child asks for the next question.
+        redo.paused = true;
+        room.Text1.enabled = false;
+        room.Command2.setCaption(kNextButton);
+        room.moveFocus(room.Command2);
+    } else {
+        endRedo(window);
     }
-    endRedo(window);
+    showJudgedLevelQuestion(window, judged, right);
 }
 
 void stopLevelRedo(WindowContext& window) {

@@ -104,6 +104,20 @@ std::vector<std::string> levelReviewLines(const std::vector<StoredLevelQuestion>
     return lines;
 }
 
+std::vector<std::string> judgedLevelQuestionLines(const std::string& written,
+                                                  const std::string& typed,
+                                                  const std::string& rightAnswer) {
+    std::vector<std::string> lines = askedLevelQuestionLines(written);
+    if (lines.empty()) return lines;
+    if (written.find(kTimes) != std::string::npos) {
+        lines.back() += " " + rightAnswer;
+    } else {
+        lines.push_back("=" + rightAnswer);
+    }
+    lines.push_back(typed.empty() ? kUnanswered : "答" + typed);
+    return lines;
+}
+
 std::vector<std::string> askedLevelQuestionLines(const std::string& written) {
     const auto times = written.find(kTimes);
     if (times != std::string::npos) {

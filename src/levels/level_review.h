@@ -31,3 +31,10 @@ std::vector<std::string> levelReviewLines(const std::vector<StoredLevelQuestion>
 // line with room for a sign, or the multiplication "12 × 3 ="; empty for a text that is
 // neither.
 std::vector<std::string> askedLevelQuestionLines(const std::string& written);
+
+// A written question shown whole after its answer: its lines as asked with the total under
+// them ("=270", or the multiplication "12 × 3 = 36" on its line), then the answer typed
+// ("答25", or "未答" for none); empty for a text that is neither question.
+std::vector<std::string> judgedLevelQuestionLines(const std::string& written,
+                                                  const std::string& typed,
+                                                  const std::string& rightAnswer);

@@ -1,6 +1,7 @@
 #pragma once
-// The level test's review played on the beads: a wrong multiplication chosen in the room's
-// list is demonstrated on the main window's board with "演示这道题".
+// The level test's review: a line chosen in the room's list shows its question whole in the
+// flash box, and a wrong multiplication is demonstrated on the main window's board with
+// "演示这道题".
 
 #include <cstddef>
 #include <string>
@@ -8,15 +9,18 @@
 #include "levels/level_paper.h"
 #include "model/window_context.h"
 
-// Keeps the review line at `lineIndex` of the room's list as naming `question`.
-void keepReviewedProduct(WindowContext& window, std::size_t lineIndex, const std::string& line,
-                         const ProductQuestion& question);
+// Keeps the review line at `lineIndex` of the room's list as naming `question`, with its
+// factors when it is the multiplication `product` of the paper.
+void keepReviewedQuestion(WindowContext& window, std::size_t lineIndex, const std::string& line,
+                          const StoredLevelQuestion& question, const ProductQuestion* product);
 
 // Offers "演示这道题" while the chosen line of the room's list names a multiplication of a level
 // test's review and no test or redo is being answered.
 void offerReviewDemonstration(WindowContext& window);
 
-// A line of the room's list chosen: "演示这道题" is offered when it may play that line.
+// A line of the room's list chosen: a review line shows its question whole in the flash box
+// with the answer typed and the right one, and "演示这道题" is offered when it may play that
+// line.
 void drill_List1_Click(WindowContext& window);
 
 // A double click on a line of the room's list: plays it as "演示这道题" would, when offered.

@@ -10,6 +10,7 @@
 #include "levels/level_paper.h"
 #include "levels/level_paper_sheet.h"
 #include "levels/level_path.h"
+#include "levels/level_question_box.h"
 #include "levels/level_question_text.h"
 #include "levels/level_redo.h"
 #include "levels/level_review.h"
@@ -21,6 +22,7 @@ namespace {
 constexpr char kLevelTitle[] = "练习室 · 等级考试";
 constexpr char kStart[] = "开  始";
 constexpr char kStop[] = "停  止";
+constexpr char kAnswerButton[] = "确定";
 constexpr char kPassedStar[] = "★";
 constexpr char kOpenStar[] = "☆";
 constexpr char kAdditionItem[] = "加减算";
@@ -41,16 +43,16 @@ constexpr Rgb kOpenColour{96, 96, 96};
 
 // The flash drills' elements, which mean nothing on the level test.
 std::vector<Element*> flashOnlyElements(DrillForm& room) {
-    return {&room.Label10, &room.Combo2,   &room.Label11, &room.Combo3,   &room.Label12,
-            &room.Combo4,  &room.Label13,  &room.Combo5,  &room.Command4, &room.Command5,
-            &room.Label1,  &room.Command3, &room.Label2};
+    return {&room.Label10,  &room.Combo2,   &room.Label11,  &room.Combo3,
+            &room.Label12,  &room.Combo4,   &room.Label13,  &room.Combo5,
+            &room.Command4, &room.Command5, &room.Command3, &room.Label2};
 }
 
 // The level test's own elements.
 std::vector<Element*> levelElements(DrillForm& room) {
     std::vector<Element*> elements{&room.Label14, &room.Combo7,   &room.Label15,  &room.Combo8,
                                    &room.Label16, &room.Command6, &room.Command7, &room.Label4,
-                                   &room.Label17, &room.List2,    &room.Command9};
+                                   &room.Label17, &room.Command9};
     for (Element& step : room.Label5) elements.push_back(&step);
     return elements;
 }
@@ -124,6 +126,7 @@ void askQuestion(WindowContext& window) {
         room.List2.addItem(productLine(paper.multiplicationItem[number]));
     }
     room.List2.showLinesFrom(0);
+    showAskedLevelQuestion(window, room.List2.items);
     room.Label17.setCaption(std::string(test.item == 0 ? kAdditionItem : kMultiplicationItem) +
                             " 第" + std::to_string(test.question + 1) + "题 / 共" +
                             std::to_string(kQuestionsPerItem) + "题");
@@ -171,10 +174,9 @@ void writeReviewLines(WindowContext& window) {
     const std::vector<std::string> lines = levelReviewLines(wrong);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         writeLine(room, lines[i]);
-        if (wrong[i].item != 1) continue;
         const auto number = static_cast<std::size_t>(wrong[i].number - 1);
-        keepReviewedProduct(window, room.List1.items.size() - 1, lines[i],
-                            paper.multiplicationItem[number]);
+        keepReviewedQuestion(window, room.List1.items.size() - 1, lines[i], wrong[i],
+                             wrong[i].item == 1 ? &paper.multiplicationItem[number] : nullptr);
     }
 }
 
@@ -207,7 +209,10 @@ void showLevelTestRoom(WindowContext& window, bool on) {
     DrillForm& room = window.drill;
     for (Element* element : flashOnlyElements(room)) element->visible = !on;
     for (Element* element : levelElements(room)) element->visible = on;
+    room.List2.visible = false;
+    room.placeForLevelTest(on);
     if (!on) return;
+    clearLevelQuestionBox(room);
     room.drill.setCaption(kLevelTitle);
     room.Label4.setCaption("");
     room.Label17.setCaption("");
@@ -317,6 +322,8 @@ void endLevelAnswering(WindowContext& window) {
     room.Command6.enabled = true;
     room.Command1.setCaption(kStart);
     room.List2.clearItems();
+    room.Command2.setCaption(kAnswerButton);
+    clearLevelQuestionBox(room);
     room.Text1.setCaption("");
     room.moveFocus(room.Command1);
     offerLevelRedo(window);

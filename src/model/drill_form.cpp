@@ -20,6 +20,15 @@ const FontSpec kAnswerFont{"宋体", 24, true};
 const FontSpec kFlashFont{"DejaVu Sans", 96, true};
 const FontSpec kMarkFont{"DejaVu Sans", 72, true};
 
+// The level test's rows: its question in a flash box taller than the flash drills', the answer
+// box with the clock and the question's number beside it, the redo and demonstration buttons
+// beside the hint, and the list at the bottom.
+constexpr int kLevelBoxTop = 1320;
+constexpr int kLevelAnswerTop = 4560;
+constexpr int kLevelButtonsTop = 5400;
+constexpr int kLevelHintTop = 5460;
+constexpr int kLevelListTop = 5940;
+
 // A caption on the room's cream background.
 void roomLabel(Element& label, const char* name, int left, int top, int width, int height,
                const char* caption) {
@@ -73,7 +82,7 @@ DrillForm::DrillForm() {
     roomButton(Command8, "Command8", 3000, 720, 1320, 495, "两百");
     Command8.visible = false;
 
-    place(Label1, "Label1", ElementKind::Label, kWindow, 120, 1440, 9360, 2160);
+    place(Label1, "Label1", ElementKind::Label, kWindow, 120, 1440, 9360, kFlashBoxHeight);
     Label1.font = kFlashFont;
     Label1.backColor = kWhite;
     Label1.foreColor = kNightBlue;
@@ -104,6 +113,7 @@ DrillForm::DrillForm() {
     Text1.enabled = false;
     roomButton(Command2, "Command2", 3120, 3840, 1200, 735, "确定");
     Command2.enabled = false;
+    Command2.defaultButton = true;
     roomButton(Command3, "Command3", 4440, 3840, 1680, 735, "再看一遍");
     Command3.enabled = false;
     roomLabel(Label2, "Label2", 6240, 3840, 3240, 735, "");
@@ -129,7 +139,7 @@ DrillForm::DrillForm() {
     }
     designBeadDrill();
     for (Element* element : beadDrillElements()) elements_.push_back(element);
-    for (Element* element : {&BeadCheck, &BeadTimer}) elements_.push_back(element);
+    for (Element* element : {&BeadCheck, &BeadNext}) elements_.push_back(element);
     for (Element* element :
          {&Label14, &Combo7, &Label15, &Combo8, &Label16, &Command6, &Command7, &Command9}) {
         elements_.push_back(element);
@@ -147,9 +157,9 @@ void DrillForm::addLevelTestElements() {
     roomLabel(Label16, "Label16", 4200, 180, 3360, 300, "本练习只用整数");
     Label16.foreColor = kNightBlue;
     roomButton(Command6, "Command6", 5520, 720, 1920, 495, "打印试卷…");
-    roomButton(Command7, "Command7", 3360, 3120, 1560, 495, "重做错题");
+    roomButton(Command7, "Command7", 1800, kLevelButtonsTop, 1560, 495, "重做错题");
     Command7.enabled = false;
-    roomButton(Command9, "Command9", 1680, 3120, 1560, 495, "演示这道题");
+    roomButton(Command9, "Command9", 120, kLevelButtonsTop, 1560, 495, "演示这道题");
     Command9.enabled = false;
     for (int i = 0; i < 10; ++i) {
         Element& step = Label5[static_cast<std::size_t>(i)];
@@ -158,15 +168,16 @@ void DrillForm::addLevelTestElements() {
         step.font = {"宋体", 20, true};
         step.alignment = Alignment::Centre;
     }
-    roomLabel(Label4, "Label4", 120, 1440, 4800, 900, "");
-    Label4.font = {"宋体", 36, true};
+    roomLabel(Label4, "Label4", 4440, kLevelAnswerTop, 1680, 735, "");
+    Label4.font = {"宋体", 28, true};
     Label4.backColor = kWhite;
     Label4.foreColor = kNightBlue;
     Label4.alignment = Alignment::Centre;
-    roomLabel(Label17, "Label17", 120, 2520, 4800, 480, "");
-    Label17.font = {"楷体_GB2312", 16, true};
+    roomLabel(Label17, "Label17", 6240, kLevelAnswerTop, 3240, 735, "");
+    Label17.font = {"楷体_GB2312", 14, true};
     Label17.foreColor = kNightBlue;
     Label17.alignment = Alignment::Centre;
+    Label17.multiLine = true;
     place(List2, "List2", ElementKind::ListBox, kWindow, 5040, 1260, 4440, 3300);
     List2.font = {"宋体", 14, true};
     List2.backColor = kWhite;
@@ -181,6 +192,31 @@ void DrillForm::addLevelTestElements() {
 }
 
 FontSpec DrillForm::flashFont() { return kFlashFont; }
+
+void DrillForm::placeForLevelTest(bool on) {
+    struct Placing {
+        Element* element;
+        int designTop;
+        int designHeight;
+        int levelTop;
+        int levelHeight;
+    };
+    for (const Placing& placing :
+         {Placing{&Label1, 1440, kFlashBoxHeight, kLevelBoxTop, kLevelBoxHeight},
+          Placing{&Label8, 1440, kFlashBoxHeight, kLevelBoxTop, kLevelBoxHeight},
+          Placing{&Text1, 3840, 735, kLevelAnswerTop, 735},
+          Placing{&Command2, 3840, 735, kLevelAnswerTop, 735},
+          Placing{&Label9, 4620, 300, kLevelHintTop, 300},
+          Placing{&List1, 5040, 2040, kLevelListTop, 7080 - kLevelListTop}}) {
+        placing.element->top = on ? placing.levelTop : placing.designTop;
+        placing.element->height = on ? placing.levelHeight : placing.designHeight;
+    }
+    Label9.left = on ? 3480 : 120;
+    Label9.width = on ? 6000 : 9360;
+    Label1.alignment = on ? Alignment::ColumnRight : Alignment::Centre;
+    Label1.multiLine = on;
+    Label1.setFont(kFlashFont);
+}
 
 Element* DrillForm::find(const std::string& name) const {
     for (Element* element : elements_) {

@@ -12,6 +12,24 @@
 
 // The rods of the bead drill's board.
 inline constexpr int kRoomRods = 7;
+// The board at full size in twips: its width and height, and the distance between two rods.
+inline constexpr int kRoomBoardWidth = 7680;
+inline constexpr int kRoomBoardHeight = 2580;
+inline constexpr int kRoomRodSpacing = 1080;
+
+// Where the bead board stands: its top left corner in twips and its size against full size.
+struct BoardPlacing {
+    int left = 0;
+    int top = 0;
+    double scale = 1;
+};
+
+// The flash box's height in twips, and the level test's for a question of several rows.
+inline constexpr int kFlashBoxHeight = 2160;
+inline constexpr int kLevelBoxHeight = 3120;
+
+// The room's default button after an answer or a finished board, with the key that presses it.
+inline constexpr char kNextButton[] = "下一题 ↵";
 
 struct DrillForm : KeyboardFocus {
     DrillForm();
@@ -42,21 +60,30 @@ struct DrillForm : KeyboardFocus {
     std::array<Element, kRoomRods> Rod;
     std::array<Element, kRoomRods> Upper;
     std::array<std::array<Element, kRoomRods>, 4> Lower;  // Lower[0] is Lower1, nearest the beam
-    // The large "√" beside a finished board and the timer of the second it stays.
-    Element BeadCheck, BeadTimer;
+    // The large "√" beside a finished board, which stays until "下一题" (or Return) is pressed.
+    Element BeadCheck, BeadNext;
 
     // The font a number flashes in.
     static FontSpec flashFont();
+    // Places the flash box, the answer box with "确定", the hint, the list and the mark for the
+    // level test, whose question stands in a taller flash box, when `on`; as designed when not.
+    void placeForLevelTest(bool on);
     // Moves bead `bead` (0 the upper bead, 1..4 the lower ones) of rod `place` to the beam or
     // away from it: its caption "1" or "0" and its place on the board.
     void placeBead(int place, int bead, bool atBeam);
     // Puts the focus frame round rod `place`.
     void frameRod(int place);
+    // Places the board with its beam, rods, beads (each where it stands) and focus frame at
+    // `placing`: the bead drill's own board, or a smaller one a number flashes on.
+    void placeBoard(const BoardPlacing& placing);
+    // The bead drill's full-size board, as designed.
+    static BoardPlacing designedBoard();
     // The elements of the bead drill, the board's parts in the order they are drawn.
     std::vector<Element*> beadDrillElements();
     // The level test: level and minutes per item, the note on whole numbers, printing a paper,
     // redoing the questions of level tests answered wrong, the path of the ten levels, the time
-    // left, the item and question, the question itself, and the second timer; "演示这道题" plays a
+    // left, the item and question, the question's lines as text (never on view: the flash box
+    // shows the question), and the second timer; "演示这道题" plays a
     // multiplication of the review chosen in the room's list on the main window's board.
     Element Label14, Combo7, Label15, Combo8, Label16, Command6, Command7, Command9;
     std::array<Element, 10> Label5;  // Label5(0) 十级 .. Label5(9) 一级
@@ -77,4 +104,6 @@ struct DrillForm : KeyboardFocus {
     void addLevelTestElements();
 
     std::vector<Element*> elements_;
+    BoardPlacing board_;
+    int framedRod_ = 0;
 };

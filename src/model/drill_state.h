@@ -51,13 +51,19 @@ struct LevelRedoState {
     std::vector<std::string> answers;    // the right answer of each
     int question = 0;                    // the question on show, from 0
     int right = 0;
+    bool paused = false;  // an answered question shows with its mark until "下一题"
 };
 
-// A multiplication of a level test's review that "演示这道题" plays: the room's line that names
-// it, where that line stands in the room's list, and its two factors.
-struct ReviewedProduct {
+// A question of a level test's review: the room's line that names it, where that line stands
+// in the room's list, the question as written with the answer typed and the right one, and for
+// a multiplication, which "演示这道题" plays, its two factors.
+struct ReviewedQuestion {
     std::size_t lineIndex = 0;
     std::string line;
+    std::string written;
+    std::string typedAnswer;
+    std::string rightAnswer;
+    bool product = false;
     std::int32_t first = 0;
     std::int32_t second = 0;
 };
@@ -66,8 +72,8 @@ struct DrillState {
     DrillKind kind = DrillKind::Flash;
     std::string learner;  // whose settings the room shows and whose chains it stores
 
-    // The multiplications of the level tests' reviews written into the room's list.
-    std::vector<ReviewedProduct> reviewedProducts;
+    // The questions of the level tests' reviews written into the room's list.
+    std::vector<ReviewedQuestion> reviewedQuestions;
 
     bool setRunning = false;
     int chainsInSet = 0;

@@ -27,7 +27,9 @@ enum class ElementKind {
     Bead,  // one movable bead of the practice room's board
 };
 
-enum class Alignment { Left, Right, Centre };
+// ColumnRight: the lines right-aligned to one another, as sums are set on paper, and the block
+// they make centred in the element.
+enum class Alignment { Left, Right, Centre, ColumnRight };
 
 struct Rgb {
     std::uint8_t red = 0;
@@ -76,6 +78,7 @@ class Element {
     std::optional<Rgb> foreColor;   // set where the design gives a text colour
     std::optional<Rgb> fillColor;   // filled shapes
     bool useSystemColours = false;  // standard button, window-colour or system-text look
+    bool defaultButton = false;     // buttons: the one Return presses, drawn to say so
     Alignment alignment = Alignment::Left;
     bool autoSize = false;
     bool multiLine = false;

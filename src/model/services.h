@@ -114,6 +114,9 @@ class MenuWindows {
     // learner's figures; `lines` are the record list's lines, for saving, or a level paper's.
     virtual void open(MenuWindow which, const std::string& learner,
                       const std::vector<std::string>& lines) = 0;
+    // The name box now names `learner`: the open windows that show a learner's records (the
+    // history and the calendar) show that learner's instead.
+    virtual void followLearner(const std::string& learner) = 0;
 };
 
 struct Services {

@@ -3,24 +3,16 @@
 #include <sstream>
 #include <vector>
 
+#include "history/learner_names.h"
 #include "room/room_drills.h"
 
 namespace {
 
-constexpr char kDefaultLearner[] = "豆 豆";
 constexpr char kSettingsKey[] = "practiceRoom";
 constexpr int kDefaultDigits = 0;  // 1 digit
 constexpr int kDefaultTerms = 2;   // 5 terms
 constexpr int kDefaultSpeed = 6;   // 1.0 s
 constexpr int kDefaultChains = 1;  // 5 chains
-
-// The name box's text without its outer blanks, or the default name when that leaves nothing.
-std::string learnerOf(const WindowContext& window) {
-    const std::string& text = window.form.Text1.caption();
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return kDefaultLearner;
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 // The room's lists in the order their kept indexes are written.
 std::vector<Element*> keptLists(DrillForm& room) {
@@ -58,19 +50,15 @@ void restoreRoomSettings(WindowContext& window) {
     if (view == kAsBeads) room.Command5.setCaption(kAsBeads);
 }
 
-}  // namespace
-
-void openPracticeRoom(WindowContext& window, DrillKind kind) {
+// Stops what is in progress (stored for the learner who did it), then shows `kind` afresh for
+// the name box's learner: that learner's settings, an empty list and nothing of the one before.
+void showRoomFor(WindowContext& window, DrillKind kind) {
     DrillForm& room = window.drill;
     DrillState& drill = window.drillState;
-    const std::string learner = learnerOf(window);
-    if (room.drill.visible && drill.kind == kind && drill.learner == learner) {
-        ++room.raiseRequests;
-        return;
-    }
     stopDrill(window);
     drill.kind = kind;
-    drill.learner = learner;
+    drill.learner = nameBoxLearner(window);
+    drill.reviewedQuestions.clear();
     restoreRoomSettings(window);
     // Every drill's own elements go first, then the chosen drill's come back.
     for (const RoomDrill* each : roomDrills()) each->show(window, false);
@@ -82,9 +70,24 @@ void openPracticeRoom(WindowContext& window, DrillKind kind) {
     room.Text1.setCaption("");
     room.Command5.enabled = true;
     chosenDrill(window).show(window, true);
-    room.drill.visible = true;
-    ++room.raiseRequests;
     room.moveFocus(room.Command1);
+}
+
+}  // namespace
+
+void openPracticeRoom(WindowContext& window, DrillKind kind) {
+    DrillForm& room = window.drill;
+    const DrillState& drill = window.drillState;
+    if (!room.drill.visible || drill.kind != kind || drill.learner != nameBoxLearner(window)) {
+        showRoomFor(window, kind);
+        room.drill.visible = true;
+    }
+    ++room.raiseRequests;
+}
+
+void followNameBoxLearner(WindowContext& window) {
+    if (!window.drill.drill.visible || window.drillState.learner == nameBoxLearner(window)) return;
+    showRoomFor(window, window.drillState.kind);
 }
 
 void closePracticeRoom(WindowContext& window) {

@@ -110,17 +110,18 @@ const std::map<std::string, Handler>& drillHandlers() {
         {"drill.Combo5", drillSettingChanged},    {"drill.Timer1", drill_Timer1_Timer},
         {"drill.Combo6", beadGroupChosen},        {"drill.Combo7", levelSettingChanged},
         {"drill.Combo8", levelSettingChanged},    {"drill.Timer2", drill_Timer2_Timer},
-        {"drill.Command6", drill_Command6_Click}, {"drill.BeadTimer", drill_BeadTimer_Timer},
+        {"drill.Command6", drill_Command6_Click}, {"drill.BeadNext", drill_BeadNext_Click},
         {"drill.Command7", drill_Command7_Click}, {"drill.Command8", drill_Command8_Click},
         {"drill.List1", drill_List1_Click},       {"drill.Command9", drill_Command9_Click},
     };
     return handlers;
 }
 
-// The practice room's keyboard: Enter presses "确定" (Escape closes the room).
+// The practice room's keyboard: Enter presses "确定", or "下一题" on a finished bead board
+// (Escape closes the room).
 const Element* elementPressedInRoom(const WindowContext& window, const std::string& key) {
-    if (key == "Return" || key == "KP_Enter") return &window.drill.Command2;
-    return nullptr;
+    if (key != "Return" && key != "KP_Enter") return nullptr;
+    return window.drill.BeadNext.visible ? &window.drill.BeadNext : &window.drill.Command2;
 }
 
 // Keyboards of the windows, by window name; each says which element a key presses.
@@ -215,6 +216,12 @@ void pressKey(WindowContext& window, const Event& event) {
     }
 }
 
+// The name box names another learner: the practice room and the history's open windows follow.
+void followNameBox(WindowContext& window) {
+    followNameBoxLearner(window);
+    window.services.menuWindows.followLearner(nameBoxLearner(window));
+}
+
 }  // namespace
 
 Element* findElement(const WindowContext& window, const std::string& name) {
@@ -245,8 +252,10 @@ bool isReachable(const WindowContext& window, const Element& element) {
     return true;
 }
 
-void dispatch(WindowContext& window, const Event& event) {
-    if (window.closed) return;
+namespace {
+
+// Runs the handler behind an event.
+void handleEvent(WindowContext& window, const Event& event) {
     if (event.kind == EventKind::Load) {
         Form_Load(window);
         return;
@@ -332,4 +341,13 @@ void dispatch(WindowContext& window, const Event& event) {
         default:
             break;
     }
+}
+
+}  // namespace
+
+void dispatch(WindowContext& window, const Event& event) {
+    if (window.closed) return;
+    const std::string learner = nameBoxLearner(window);
+    handleEvent(window, event);
+    if (!window.closed && nameBoxLearner(window) != learner) followNameBox(window);
 }

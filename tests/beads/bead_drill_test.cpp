@@ -153,16 +153,24 @@ TEST_F(BeadDrill, RandomChildrenFinishEverySetAndNoWrongClickEverShows) {
                     EXPECT_EQ(step + 1, steps.size());
                     wrongInSet += wrong;
                     ASSERT_GE(room.List1.items.size(), doneLines);
-                    // The finished board is held with its "√" for a second, nothing marked.
+                    // The finished board is held with its "√" and its last rhyme, nothing
+                    // marked, until the child asks for the next question with Return.
                     EXPECT_EQ(board(), steps.back().target);
                     EXPECT_TRUE(room.BeadCheck.visible);
-                    EXPECT_TRUE(room.BeadTimer.enabled);
-                    EXPECT_EQ(room.BeadTimer.interval, 1000);
+                    EXPECT_EQ(room.BeadNext.visible, number < kQuestionsPerSet);
                     EXPECT_TRUE(markedBeads().empty());
                     EXPECT_EQ(room.Label6.caption(), questionCaption(asked));
-                    trainer.tick("drill.BeadTimer");
-                    EXPECT_FALSE(room.BeadCheck.visible);
-                    EXPECT_FALSE(room.BeadTimer.enabled);
+                    EXPECT_EQ(room.Label3.caption(), steps.back().rhyme + " √");
+                    if (number < kQuestionsPerSet) {
+                        trainer.click(beadName(0, kUpperBead));
+                        EXPECT_EQ(board(), steps.back().target) << "a held board takes no click";
+                    }
+                    dispatch(trainer.window, Event{EventKind::Key, "drill", -1, "Return"});
+                    EXPECT_EQ(room.BeadCheck.visible, number == kQuestionsPerSet);
+                    EXPECT_FALSE(room.BeadNext.visible);
+                    if (number < kQuestionsPerSet) {
+                        EXPECT_EQ(room.Label3.caption(), "") << "no rhyme of the question before";
+                    }
                     EXPECT_EQ(room.List1.items[doneLines - 1],
                               "第" + std::to_string(number) + "题 " + questionText(asked) + "=" +
                                   answerText(asked) + " 错" + std::to_string(wrong) + "次 √");

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QScrollArea>
 #include <QTest>
+#include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
 #include <string>
@@ -170,6 +171,31 @@ TEST_F(BeadBoardView, AWrongClickLeavesTheBeadsAndShowsTheHintUntilTheSetIsDone)
         }
     }
     EXPECT_GT(green, 60) << "the large check mark beside the finished board";
+    EXPECT_FALSE(roomWidget(trainer, "drill.BeadNext").isVisible())
+        << "the set of one has ended: no next question to ask for";
+
+    // The mark's ink stands wholly inside its label, and so inside the room, at every zoom.
+    for (const int zoom : {100, 200}) {
+        trainer.window.state.zoomPercent = zoom;
+        roomShot(trainer, zoom == 100 ? "check-100" : "check-200");
+        const QImage mark = check.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int left = mark.width();
+        int right = -1;
+        for (int y = 0; y < mark.height(); ++y) {
+            for (int x = 0; x < mark.width(); ++x) {
+                const QRgb pixel = mark.pixel(x, y);
+                if (qGreen(pixel) > 100 && qRed(pixel) < 80 && qBlue(pixel) < 80) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+            }
+        }
+        ASSERT_GE(right, 0) << zoom;
+        EXPECT_GT(left, 0) << zoom << "%: the mark is not cut on the left";
+        EXPECT_LT(right, mark.width() - 1) << zoom << "%: the mark is not cut on the right";
+        const QRect inRoom(check.mapTo(&designArea(trainer), QPoint(0, 0)), check.size());
+        EXPECT_LE(inRoom.right(), designArea(trainer).width() - 1);
+    }
 }
 
 }  // namespace

@@ -123,6 +123,8 @@ TEST_F(ClassStatus, TheMenuOpensTheJoiningDialogWhichAsksForTheLineFirst) {
     ASSERT_NE(dialog, nullptr);
     auto* join = dialog->findChild<QPushButton*>();
     ASSERT_EQ(join->text(), "加入");
+    EXPECT_EQ(dialog->findChild<QLineEdit*>()->echoMode(), QLineEdit::Password)
+        << "the line holds the class's password";
     join->click();
     QApplication::processEvents();
     bool asked = false;

@@ -16,6 +16,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "appearance/colour_scheme.h"
 #include "qt_trainer.h"
 
 namespace {
@@ -167,21 +168,62 @@ TEST_F(FlashRoomView, ATakenAwayTermsMinusIsAsBoldAndWideAsADigit) {
     EXPECT_GE(minusWidth, 0.5 * digitWidth);
 }
 
-TEST_F(FlashRoomView, BeadsFlashOnTheFullSizeBoardWithOneRodMoreThanTheDigits) {
+TEST_F(FlashRoomView, BeadsFlashOnABoardCentredInTheBoxWithOneRodMoreThanTheDigits) {
     send(EventKind::Click, "drill.Command5");
-    flashFirstNumber(3);
-    shot("drill.Board", QStringLiteral("beads"));
-    EXPECT_TRUE(roomWidget("drill.Board").isVisible());
-    for (int rod = 0; rod < kRoomRods; ++rod) {
-        const std::string upper = "drill.Upper(" + std::to_string(rod) + ")";
-        EXPECT_EQ(roomWidget(upper).isVisible(), rod <= 3) << upper;
+    for (const int zoom : {100, 200}) {
+        setZoom(zoom);
+        flashFirstNumber(3);
+        shot("drill.Board", QStringLiteral("beads-%1").arg(zoom));
+        const QRect box = roomWidget("drill.Label1").geometry();
+        const QRect board = roomWidget("drill.Board").geometry();
+        EXPECT_TRUE(box.contains(board)) << zoom << "%: the board stays inside the flash box";
+        EXPECT_LE(std::abs(board.center().x() - box.center().x()), zoom / 50);
+        EXPECT_LE(std::abs(board.center().y() - box.center().y()), zoom / 50);
+        for (int rod = 0; rod < kRoomRods; ++rod) {
+            const std::string upper = "drill.Upper(" + std::to_string(rod) + ")";
+            EXPECT_EQ(roomWidget(upper).isVisible(), rod <= 3) << upper;
+            if (rod <= 3) {
+                EXPECT_TRUE(board.contains(roomWidget(upper).geometry())) << upper;
+            }
+        }
+        const int term = trainer.window.drillState.terms.front();
+        EXPECT_EQ(room.Board.caption(), std::to_string(term));
+        EXPECT_EQ(room.Upper[0].caption(), term % 10 >= 5 ? "1" : "0");
+        flashToQuestion();
+        EXPECT_FALSE(roomWidget("drill.Board").isVisible());
+        send(EventKind::Click, "drill.Command1");
     }
-    EXPECT_EQ(roomWidget("drill.Upper(0)").size(), QSize(60, 22));
-    const int term = trainer.window.drillState.terms.front();
-    EXPECT_EQ(room.Board.caption(), std::to_string(term));
-    EXPECT_EQ(room.Upper[0].caption(), term % 10 >= 5 ? "1" : "0");
-    flashToQuestion();
-    EXPECT_FALSE(roomWidget("drill.Board").isVisible());
+    // The bead drill's own board comes back at full size.
+    send(EventKind::Menu, "Form1_main", -1, "拨珠练习…");
+    trainer.view->sync();
+    EXPECT_EQ(roomWidget("drill.Upper(0)").size(), QSize(120, 44)) << "full size at 200 %";
+}
+
+TEST_F(FlashRoomView, TheQuestionMarkIsCentredAndTheAnswerStaysReadableAfterIt) {
+    for (const bool clear : {false, true}) {
+        trainer.window.state.colourScheme = clear ? kClearColours : kDesignColours;
+        flashFirstNumber(1);
+        flashToQuestion();
+        const QImage asked = shot("drill.Label1", QStringLiteral("question-mark"));
+        const Ink mark = inkOf(asked, kNightBlue);
+        ASSERT_GE(mark.left, 0);
+        EXPECT_LE(std::abs((mark.left + mark.right) / 2.0 - asked.width() / 2.0), 3)
+            << "the full-width question mark's ink, not its cell, is centred";
+        send(EventKind::Type, "drill.Text1", -1, "12");
+        send(EventKind::Key, "drill", -1, "Return");
+        trainer.view->sync();
+        const QWidget& answer = roomWidget("drill.Text1");
+        ASSERT_FALSE(answer.isEnabled());
+        const QColor text = answer.palette().color(QPalette::Disabled, QPalette::Text);
+        const QColor ground = answer.palette().color(QPalette::Disabled, QPalette::Base);
+        const auto rgb = [](const QColor& colour) {
+            return Rgb{static_cast<std::uint8_t>(colour.red()),
+                       static_cast<std::uint8_t>(colour.green()),
+                       static_cast<std::uint8_t>(colour.blue())};
+        };
+        EXPECT_GE(contrastRatio(rgb(text), rgb(ground)), 4.5) << (clear ? "clear" : "design");
+        send(EventKind::Click, "drill.Command1");
+    }
 }
 
 TEST_F(FlashRoomView, ThePauseAfterAnAnswerShowsAGreenTickOrARedCrossBesideTheChain) {
@@ -203,7 +245,11 @@ TEST_F(FlashRoomView, ThePauseAfterAnAnswerShowsAGreenTickOrARedCrossBesideTheCh
         const QImage chain = shot("drill.Label1", QStringLiteral("pause-chain"));
         const Ink chainInk = inkOf(chain, kNightBlue);
         EXPECT_LT(chainInk.right, chain.width() - roomWidget("drill.Label8").width());
-        EXPECT_EQ(dynamic_cast<QAbstractButton&>(roomWidget("drill.Command2")).text(), "下一题");
+        QWidget& next = roomWidget("drill.Command2");
+        EXPECT_EQ(dynamic_cast<QAbstractButton&>(next).text(), "下一题 ↵");
+        const QImage button = next.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRgb highlight = next.palette().color(QPalette::Highlight).rgb();
+        EXPECT_EQ(inkOf(button, highlight).left, 0) << "the default button's frame";
         send(EventKind::Key, "drill", -1, "Return");
         EXPECT_EQ(room.Label1.caption(), "预备");
     }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QCalendarWidget>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -19,6 +20,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <algorithm>
+#include <cstdlib>
 
 #include "desktop/windows/calendar_window.h"
 #include "desktop/windows/qt_menu_windows.h"
@@ -119,6 +121,59 @@ TEST_F(HistoryWindows, TheHistoryListsTheLearnersRunsNewestFirstAndTheWrongQuest
     EXPECT_TRUE(texts.contains("还没有保存的答题记录。")) << texts.join('|').toStdString();
 }
 
+TEST_F(HistoryWindows, TheHistoryOpensOnTheNewestRecordsPageAndFollowsAChosenLearner) {
+    // 小龙 has only drilled: his history opens on the practice room's page, with both plots.
+    for (const bool right : {true, false, false, false, false}) {
+        StoredDrill chain;
+        chain.learner = "小龙";
+        chain.date = "2026-12-09";
+        chain.time = "10:00:00";
+        chain.kind = "闪电心算";
+        chain.terms = 5;
+        chain.secondsPerNumber = "1.0";
+        chain.chain = "1+2+3+4+5";
+        chain.answer = right ? "15" : "14";
+        chain.right = right;
+        trainer.history.storeDrill(chain);
+    }
+    QWidget* history = opened(MenuWindow::History, "小龙");
+    ASSERT_NE(history, nullptr);
+    if (const char* folder = std::getenv("ABACUS_KEEP_SCREENSHOTS")) {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(history));
+        history->grab().save(QDir(folder).filePath("history-drills-only.png"));
+    }
+    const auto* pages = history->findChild<QTabWidget*>();
+    EXPECT_EQ(pages->tabText(pages->currentIndex()), "练习室");
+    const QList<QWidget*> parts = pages->currentWidget()->findChildren<QWidget*>();
+    EXPECT_EQ(
+        std::count_if(parts.begin(), parts.end(),
+                      [](QWidget* part) { return dynamic_cast<ScorePlot*>(part) != nullptr; }),
+        2)
+        << "each day's share of chains right, and the longest chain right";
+    QWidget* calendar = opened(MenuWindow::Calendar, "小龙");
+    ASSERT_NE(calendar, nullptr);
+    history->move(30, 40);
+    const QRect where = history->geometry();
+
+    // 小明 is chosen elsewhere: both windows are built afresh for him where they stood.
+    windows.followLearner("小明");
+    windows.waitForReads();
+    QApplication::processEvents();
+    QWidget* followed = windows.shown(MenuWindow::History);
+    ASSERT_NE(followed, nullptr);
+    EXPECT_EQ(followed->windowTitle(), "学习记录 — 小明");
+    EXPECT_EQ(followed->geometry(), where);
+    const auto* hisPages = followed->findChild<QTabWidget*>();
+    EXPECT_EQ(hisPages->tabText(hisPages->currentIndex()), "答题记录") << "his newest is a run";
+    ASSERT_NE(windows.shown(MenuWindow::Calendar), nullptr);
+    EXPECT_EQ(windows.shown(MenuWindow::Calendar)->windowTitle(), "练习日历 — 小明");
+    // The same learner again leaves the windows as they are.
+    windows.followLearner("小明");
+    windows.waitForReads();
+    QApplication::processEvents();
+    EXPECT_EQ(windows.shown(MenuWindow::History), followed);
+}
+
 TEST_F(HistoryWindows, TheCalendarShowsTheMonthsTotalsAndTheRunsOfAClickedDay) {
     StoredDrill bead;
     bead.learner = kLearner;
@@ -136,7 +191,8 @@ TEST_F(HistoryWindows, TheCalendarShowsTheMonthsTotalsAndTheRunsOfAClickedDay) {
     QStringList texts;
     for (const QLabel* label : window.findChildren<QLabel*>()) texts << label->text();
     EXPECT_TRUE(
-        texts.contains("2026年12月：练习3天，共3次，18道题；练习室心算1串，拨珠1题；等级考试1次"))
+        texts.contains("2026年12月：练习3天，共6次，30道题（答题3次18题；练习室心算1串，拨珠1题；"
+                       "等级考试1次）"))
         << texts.join('|').toStdString();
     const auto* dayRuns = window.findChild<QListWidget*>();
     ASSERT_EQ(dayRuns->count(), 4) << "two runs, then the level test and the chain";
@@ -149,7 +205,8 @@ TEST_F(HistoryWindows, TheCalendarShowsTheMonthsTotalsAndTheRunsOfAClickedDay) {
     texts.clear();
     for (const QLabel* label : window.findChildren<QLabel*>()) texts << label->text();
     EXPECT_TRUE(
-        texts.contains("2026年11月：练习0天，共0次，0道题；练习室心算0串，拨珠0题；等级考试0次"));
+        texts.contains("2026年11月：练习0天，共0次，0道题（答题0次0题；练习室心算0串，拨珠0题；"
+                       "等级考试0次）"));
 }
 
 TEST_F(HistoryWindows, ChangingMonthListsTheSameDayOfTheNewMonthNeverTheOldOne) {

@@ -1,13 +1,19 @@
 // The level test on screen: the path of stars with their dates, the flash drills' elements out
-// of the way, the longest question of the top level shown whole, at 100 and 150 per cent, and
-// a wrong multiplication of the review clicked and demonstrated on the main window's board.
+// of the way, the question in the flash box in the flash face (the top level's longest whole,
+// a multiplication's digits most of the box's height) at 100 and 200 per cent, a review line
+// shown whole with its mark, and a wrong multiplication of the review clicked and demonstrated
+// on the main window's board. Screenshots are kept as level-<what>.png in the folder
+// ABACUS_KEEP_SCREENSHOTS names, if any.
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QImage>
 #include <QListView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <cstdlib>
 
 #include "history/sqlite/history_file.h"
 #include "qt_trainer.h"
@@ -36,14 +42,36 @@ struct LevelRoomView : ::testing::Test {
         return *found;
     }
 
-    // True when every line of the question list is on view without scrolling.
-    bool wholeQuestionOnView() {
-        auto& list = dynamic_cast<QListView&>(roomWidget("drill.List2"));
-        const int rows = list.model()->rowCount();
-        if (rows == 0) return false;
-        const QRect last = list.visualRect(list.model()->index(rows - 1, 0));
-        return list.visualRect(list.model()->index(0, 0)).top() >= 0 &&
-               last.bottom() <= list.viewport()->height();
+    // The flash box as it paints itself, the whole room kept when screenshots are asked for.
+    QImage box(const QString& what) {
+        trainer.view->sync();
+        QWidget& room = *trainer.view->practiceRoom();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&room));
+        room.repaint();
+        if (const char* folder = std::getenv("ABACUS_KEEP_SCREENSHOTS")) {
+            room.grab().save(QDir(folder).filePath(QStringLiteral("level-%1.png").arg(what)));
+        }
+        return roomWidget("drill.Label1").grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+
+    // The rows of `image` that hold the question's dark blue ink, as runs of rows: each run one
+    // line of the question.
+    static std::vector<std::pair<int, int>> inkRows(const QImage& image) {
+        std::vector<std::pair<int, int>> runs;
+        for (int y = 0; y < image.height(); ++y) {
+            bool ink = false;
+            for (int x = 0; x < image.width() && !ink; ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                ink = qBlue(pixel) > 80 && qRed(pixel) < 90 && qGreen(pixel) < 90;
+            }
+            if (!ink) continue;
+            if (!runs.empty() && runs.back().second == y - 1) {
+                runs.back().second = y;
+            } else {
+                runs.emplace_back(y, y);
+            }
+        }
+        return runs;
     }
 
     QTemporaryDir folder;
@@ -64,17 +92,61 @@ TEST_F(LevelRoomView, ThePathShowsPassedLevelsAndTheTopLevelsQuestionFitsAtEvery
     send(EventKind::Choose, "drill.Combo7", 9, {});
     send(EventKind::Click, "drill.Command1", -1, {});
     ASSERT_EQ(trainer.window.drill.List2.items.size(), 10u);
-    EXPECT_TRUE(wholeQuestionOnView());
-    send(EventKind::Menu, "Form1_main", -1, "放大");
-    send(EventKind::Menu, "Form1_main", -1, "放大");
-    ASSERT_EQ(trainer.window.state.zoomPercent, 150);
-    EXPECT_TRUE(wholeQuestionOnView());
+    for (const int zoom : {100, 200}) {
+        trainer.window.state.zoomPercent = zoom;
+        const QImage question = box(QStringLiteral("top-level-%1").arg(zoom));
+        const auto rows = inkRows(question);
+        EXPECT_EQ(rows.size(), 10u) << zoom << "%: every row on view, one under another";
+        ASSERT_FALSE(rows.empty());
+        EXPECT_GT(rows.front().first, 0) << "nothing cut at the top";
+        EXPECT_LT(rows.back().second, question.height() - 1) << "nothing cut at the bottom";
+        EXPECT_GE(rows.front().second - rows.front().first, question.height() / 25)
+            << "rows larger than a list's";
+    }
+    trainer.window.state.zoomPercent = 100;
 
     send(EventKind::Menu, "Form1_main", -1, "闪电心算…");
     EXPECT_TRUE(roomWidget("drill.Combo2").isVisible());
     EXPECT_FALSE(roomWidget("drill.Label5(0)").isVisible());
     EXPECT_FALSE(trainer.window.drillState.levelTest.running) << "another drill ends the test";
     EXPECT_FALSE(trainer.window.drill.Timer2.enabled);
+}
+
+TEST_F(LevelRoomView, AMultiplicationFillsTheBoxAndAReviewLineShowsItsQuestionWhole) {
+    send(EventKind::Menu, "Form1_main", -1, "等级考试…");
+    send(EventKind::Choose, "drill.Combo7", 4, {});
+    send(EventKind::Click, "drill.Command1", -1, {});
+    const QImage sum = box(QStringLiteral("question-100"));
+    EXPECT_GE(inkRows(sum).size(), 7u) << "六级's sums have seven rows";
+    // The addition item runs out; the multiplications come one at a time, one row each.
+    while (trainer.window.drillState.levelTest.item == 0) {
+        dispatch(trainer.window, Event{EventKind::Tick, "drill.Timer2", -1, {}});
+    }
+    for (const int zoom : {100, 200}) {
+        trainer.window.state.zoomPercent = zoom;
+        const QImage product = box(QStringLiteral("product-%1").arg(zoom));
+        const auto rows = inkRows(product);
+        ASSERT_EQ(rows.size(), 1u);
+        EXPECT_GE(rows.front().second - rows.front().first + 1, product.height() * 3 / 5)
+            << zoom << "%: one row takes at least 60 % of the box";
+        EXPECT_FALSE(roomWidget("drill.Label8").isVisible()) << "no verdict during the test";
+    }
+    while (trainer.window.drillState.levelTest.running) {
+        dispatch(trainer.window, Event{EventKind::Tick, "drill.Timer2", -1, {}});
+    }
+    const auto& items = trainer.window.drill.List1.items;
+    const auto review = std::find_if(items.begin(), items.end(), [](const std::string& line) {
+        return line.starts_with("加减算 第1题");
+    });
+    ASSERT_NE(review, items.end());
+    for (const int zoom : {100, 200}) {
+        trainer.window.state.zoomPercent = zoom;
+        send(EventKind::Click, "drill.List1", static_cast<int>(review - items.begin()), {});
+        const QImage whole = box(QStringLiteral("review-%1").arg(zoom));
+        EXPECT_EQ(inkRows(whole).size(), 7u + 2u) << "its rows, the total and 未答";
+        EXPECT_TRUE(roomWidget("drill.Label8").isVisible());
+        EXPECT_EQ(trainer.window.drill.Label8.caption(), "×");
+    }
 }
 
 TEST_F(LevelRoomView, AClickedMultiplicationOfTheReviewPlaysOnTheMainWindowsBoard) {

@@ -186,11 +186,21 @@ TEST(SheetPrinter, APrintedSeventhLevelPaperHasItsAnswersOnTheNextPage) {
         R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">)re");
     double lowest = 0;
     int words = 0;
+    // The title is the top line: its words, from the leftmost to the rightmost, are centred.
+    double titleTop = height, titleLeft = width, titleRight = 0;
     const QString firstPage = html.left(html.indexOf("</page>"));
     for (auto match = word.globalMatch(firstPage); match.hasNext(); ++words) {
         const auto box = match.next();
         const double left = box.captured(1).toDouble(), top = box.captured(2).toDouble();
         const double right = box.captured(3).toDouble(), bottom = box.captured(4).toDouble();
+        if (top < titleTop - 1) {
+            titleTop = top;
+            titleLeft = left;
+            titleRight = right;
+        } else if (top < titleTop + 1) {
+            titleLeft = std::min(titleLeft, left);
+            titleRight = std::max(titleRight, right);
+        }
         EXPECT_GE(left, margin);
         EXPECT_GE(top, margin);
         EXPECT_LE(right, width - margin);
@@ -200,6 +210,9 @@ TEST(SheetPrinter, APrintedSeventhLevelPaperHasItsAnswersOnTheNextPage) {
     }
     EXPECT_GT(words, 30);
     EXPECT_GT(lowest, height * 0.75) << "the questions fill the page";
+    EXPECT_NEAR((titleLeft + titleRight) / 2, width / 2, 3)
+        << "the title is centred: " << titleLeft << ".." << titleRight << " at " << titleTop << "\n"
+        << firstPage.left(1500).toStdString();
 }
 
 }  // namespace

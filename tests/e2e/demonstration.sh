@@ -27,7 +27,7 @@ colours_at() {
 # Five questions (Combo3, two items up from "20"), each answered with key 1 and "确定"; the
 # settings frame and the keypad frame sit at 120,4560 and 2280,4560.
 click_twips 720 5760 900 405
-xdotool key Up Up
+xdotool key Up Up Return
 click_twips 6960 4800 1455 375
 sleep 1
 for _ in 1 2 3 4 5; do

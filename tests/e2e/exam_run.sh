@@ -40,9 +40,9 @@ list_share() {
 }
 
 # Five questions: the question-count list Combo3 (600,1200 in Frame4) is two items up from
-# its preset "20"; the arrow keys pick items as a choice from the list does.
+# its preset "20": a click on it opens the list, where the arrow keys and Return pick an item.
 click_twips $((120 + 600)) $((4560 + 1200)) 900 405
-xdotool key Up Up
+xdotool key Up Up Return
 sleep 0.3
 
 click_run_button

@@ -35,9 +35,9 @@ press() {
 }
 
 # Five questions: the question-count list Combo3 (600,1200 in the settings frame at 120,4560)
-# is two items up from its preset "20".
+# is two items up from its preset "20"; a click on it opens the list.
 click_twips 1 $((120 + 600)) $((4560 + 1200)) 900 405
-press Up Up
+press Up Up Return
 # "出  题" sits at 4680,240 in the keypad frame at 2280,4560; the focus stays on it.
 click_twips 1 $((2280 + 4680)) $((4560 + 240)) 1455 375
 sleep 0.5

@@ -68,6 +68,38 @@ TEST(DrillViews, RowsAreTheLearnersNewestFirstAndThePlotKeepsEachDaysLongestRigh
     EXPECT_TRUE(longestChainLines(drills, "c").empty());
 }
 
+TEST(DrillViews, TheSharePlotDrawsEachDaysRightChainsAmongThoseAnswered) {
+    const std::vector<StoredDrill> drills = {
+        // One of five right: the longest right chain says 5, the share says 20 %.
+        drill("a", "2026-12-07", "闪电心算", "0.5", 5, true),
+        drill("a", "2026-12-07", "闪电心算", "0.5", 5, false),
+        drill("a", "2026-12-07", "闪电心算", "0.5", 5, false),
+        drill("a", "2026-12-07", "闪电心算", "0.5", 5, false),
+        drill("a", "2026-12-07", "闪电心算", "0.5", 5, false),
+        drill("a", "2026-12-07", "闪电心算", "0.5", 5, false, true),  // stopped: not counted
+        // A day of none right is on the share line at 0 and off the longest line.
+        drill("a", "2026-12-08", "闪电心算", "0.5", 5, false),
+        drill("a", "2026-12-09", "闪电心算", "0.5", 4, true),
+        drill("a", "2026-12-09", "闪电心算", "0.5", 4, true),
+        drill("b", "2026-12-09", "闪电心算", "0.5", 4, false),  // another learner
+    };
+    const std::vector<ScoreLine> shares = chainShareLines(drills, "a");
+    ASSERT_EQ(shares.size(), 1u);
+    EXPECT_EQ(shares[0].mode, "0.5秒/笔");
+    ASSERT_EQ(shares[0].points.size(), 3u);
+    EXPECT_EQ(shares[0].points[0].score, 20);
+    EXPECT_EQ(shares[0].points[1].day, dayNumber("2026-12-08"));
+    EXPECT_EQ(shares[0].points[1].score, 0);
+    EXPECT_EQ(shares[0].points[2].score, 100);
+
+    const std::vector<ScoreLine> longest = longestChainLines(drills, "a");
+    ASSERT_EQ(longest.size(), 1u);
+    ASSERT_EQ(longest[0].points.size(), 2u);
+    EXPECT_EQ(longest[0].points[0].score, 5);
+    EXPECT_EQ(longest[0].points[1].score, 4);
+    EXPECT_TRUE(chainShareLines(drills, "c").empty());
+}
+
 TEST(DrillViews, AChainsTotalIsReadOnlyFromTermsAndSigns) {
     EXPECT_EQ(chainTotal("2+4+7+9+7"), 29);
     EXPECT_EQ(chainTotal("325+67-12"), 380);

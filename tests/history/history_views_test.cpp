@@ -61,7 +61,19 @@ TEST(HistoryViews, AMonthCountsItsOwnDaysRunsAndAnsweredQuestions) {
     EXPECT_EQ(all.practisedDays, 3);
     EXPECT_EQ(all.chains, 2);
     EXPECT_EQ(all.levelTests, 1);
-    EXPECT_EQ(all.questions, december.questions) << "the room's work is not counted as questions";
+    EXPECT_EQ(all.questions, december.questions) << "the runs' own questions stay apart";
+    EXPECT_EQ(all.levelQuestions, 10) << "one item of ten; November's test stays out";
+    EXPECT_EQ(all.records(), 3 + 2 + 1 + 1) << "the month's total counts every kind";
+    EXPECT_EQ(all.allQuestions(), 33 + 2 + 1 + 10);
+
+    // The history window opens on the page of the learner's newest record.
+    EXPECT_EQ(newestRecordPage(runs, tests, drills, "a"), RecordPage::Runs) << "12-31 is newest";
+    const std::vector<StoredRun> oldRuns = {sampleRun("a", "2026-11-30", 7)};
+    EXPECT_EQ(newestRecordPage(oldRuns, tests, drills, "a"), RecordPage::Drills);
+    EXPECT_EQ(newestRecordPage({}, tests, {}, "a"), RecordPage::LevelTests);
+    EXPECT_EQ(newestRecordPage(oldRuns, tests, drills, "b"), RecordPage::LevelTests)
+        << "only the learner's own drills count";
+    EXPECT_EQ(newestRecordPage({}, {}, {}, "a"), RecordPage::Runs);
     const std::vector<std::string> tenth = roomWorkOnDayLines(drills, tests, "a", "2026-12-10");
     ASSERT_EQ(tenth.size(), 2u);
     EXPECT_EQ(tenth[0], "08:00:00  等级考试  十级  通过") << "earliest first";

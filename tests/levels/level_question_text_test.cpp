@@ -102,7 +102,14 @@ TEST(LevelReview, LinesSayTheItemTheNumberTheAnswerAndTheRightOne) {
     EXPECT_EQ(answerDigits("1234567890"), std::nullopt);
     for (const char* text : {"", "-5+3", "5+", "5++3", "12×", "×3", "abc", "1234567890+1"}) {
         EXPECT_TRUE(askedLevelQuestionLines(text).empty()) << text;
+        EXPECT_TRUE(judgedLevelQuestionLines(text, "5", "5").empty()) << text;
     }
+
+    // Shown whole after its answer: the rows as asked, the total, then what was typed.
+    EXPECT_EQ(judgedLevelQuestionLines("20+5-2", "25", "23"),
+              (std::vector<std::string>{" 20", "  5", " -2", "=23", "答25"}));
+    EXPECT_EQ(judgedLevelQuestionLines("12×3", "", "36"),
+              (std::vector<std::string>{"12 × 3 = 36", "未答"}));
 }
 
 TEST(LevelPass, EightOrMoreInEveryItemOfTheLevel) {

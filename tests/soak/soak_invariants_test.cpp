@@ -166,7 +166,7 @@ TEST_F(SoakRules, ThePauseAfterAChainsAnswerHoldsItsButtonItsMarkAndItsChain) {
     room.Label8.visible = true;
     room.Command2.setCaption("确定");
     EXPECT_TRUE(brokeWith(broken(), "the pause lacks it"));
-    room.Command2.setCaption("下一题");
+    room.Command2.setCaption(kNextButton);
     EXPECT_EQ(broken(), std::nullopt);
 
     trainer.click("drill.Command2");

@@ -60,6 +60,28 @@ TEST_F(Dispatch, NameBoxKeepsEmptyHugeAndEmojiNamesIntact) {
     }
 }
 
+TEST_F(Dispatch, EveryWayTheNameBoxNamesAnotherLearnerMakesTheOpenWindowsFollowOnce) {
+    std::vector<std::string>& followed = trainer.menuWindows.followed;
+    followed.clear();
+    trainer.type("Text1", "小明");
+    trainer.click("Text1");  // the box's click switches to the default name
+    dispatch(trainer.window, Event{EventKind::Pick, {}, -1, "小红"});
+    trainer.type("Text1", "小红");  // the same learner again: nothing to follow
+    trainer.type("Text1", "   ");   // blanks are kept as the default learner
+    trainer.tick("Timer3");
+    EXPECT_EQ(followed, (std::vector<std::string>{"小明", state.defaultLearnerName, "小红",
+                                                  state.defaultLearnerName}));
+
+    // The practice room follows too: it shows the new learner's own settings.
+    trainer.type("Text1", "小红");
+    dispatch(trainer.window, Event{EventKind::Menu, "Form1_main", -1, "闪电心算…"});
+    trainer.choose("drill.Combo2", 3);
+    EXPECT_EQ(trainer.window.drillState.learner, "小红");
+    trainer.type("Text1", "小明");
+    EXPECT_EQ(trainer.window.drillState.learner, "小明");
+    EXPECT_EQ(trainer.window.drill.Combo2.caption(), "1") << "his digits, not hers";
+}
+
 TEST_F(Dispatch, UnknownNamesAreIgnored) {
     trainer.click("NoSuchElement");
     trainer.click("Command1(10)");

@@ -8,15 +8,14 @@ namespace {
 
 // Elements that exist, and commands that are right as they stand.
 constexpr const char* kElements[] = {
-    "Command1(0)",    "Command1(7)",    "Command2",       "Command3",
-    "Command4",       "Command5",       "Command6",       "Command8",
-    "Label28",        "Label31",        "Label16",        "Picture16",
-    "Text1",          "Form1_main",     "List1",          "help.Label2",
-    "help",           "Timer2",         "drill",          "drill.Command1",
-    "drill.Timer1",   "drill.Text1",    "drill.List1",    "drill.Combo4",
-    "drill.Upper(4)", "drill.Label8",   "drill.Command2", "drill.Command3",
-    "Timer4",         "Label40",        "drill.Combo6",   "drill.BeadTimer",
-    "drill.Upper(3)", "drill.Command7", "drill.Command8", "drill.Command9"};
+    "Command1(0)",   "Command1(7)",    "Command2",       "Command3",       "Command4",
+    "Command5",      "Command6",       "Command8",       "Label28",        "Label31",
+    "Label16",       "Picture16",      "Text1",          "Form1_main",     "List1",
+    "help.Label2",   "help",           "Timer2",         "drill",          "drill.Command1",
+    "drill.Timer1",  "drill.Text1",    "drill.List1",    "drill.Combo4",   "drill.Upper(4)",
+    "drill.Label8",  "drill.Command2", "drill.Command3", "Timer4",         "Label40",
+    "drill.Combo6",  "drill.BeadNext", "drill.Upper(3)", "drill.Command7", "drill.Command8",
+    "drill.Command9"};
 constexpr const char* kGoodLines[] = {"tick Timer1",
                                       "menu Form1_main 闪电心算…",
                                       "menu Form1_main 放大",
@@ -61,7 +60,7 @@ constexpr const char* kGoodLines[] = {"tick Timer1",
                                       "click drill.Command1",
                                       "click drill.Lower2(3)",
                                       "key drill Page_Down",
-                                      "tick drill.BeadTimer",
+                                      "click drill.BeadNext",
                                       "teacher not a line",
                                       "print class",
                                       "print class-learner 豆 豆",

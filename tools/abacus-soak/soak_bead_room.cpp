@@ -100,7 +100,7 @@ SoakAction beadRoomAction(const WindowContext& window, SoakRandom& random) {
                                           static_cast<int>(random.below(kLowerBeads + 1))));
     }
     if (draw < 86) return SoakAction::roomKey(random.pick(kRoomKeys));
-    if (draw < 90) return SoakAction::tick("drill.BeadTimer", 1);
+    if (draw < 90) return SoakAction::click("drill.BeadNext");
     if (draw < 96) return SoakAction::click("drill.Command1");
     const std::string list = random.pick(kRoomLists);
     const Element* element = window.drill.find(list.substr(6));

@@ -88,15 +88,16 @@ std::optional<std::string> checkPracticeRoom(const WindowContext& window) {
         return "the flash timer runs outside a flashed chain";
     }
     const bool levelTest = drill.levelTest.running;
-    if (!levelTest && room.Text1.enabled != (drill.phase == ChainPhase::Answering)) {
+    if (!levelTest && !drill.levelRedo.running &&
+        room.Text1.enabled != (drill.phase == ChainPhase::Answering)) {
         return "the room's answer box is open while no answer is awaited, or shut while one is";
     }
     if (drill.setRunning && (drill.chainNumber < 1 || drill.chainNumber > drill.chainsInSet)) {
         return "chain " + std::to_string(drill.chainNumber) + " of a set of " +
                std::to_string(drill.chainsInSet);
     }
-    const bool paused = drill.phase == ChainPhase::Paused;
-    if (paused != (room.Command2.caption() == "下一题")) {
+    const bool paused = drill.phase == ChainPhase::Paused || drill.levelRedo.paused;
+    if (paused != (room.Command2.caption() == kNextButton)) {
         return "\"下一题\" shows outside the pause after an answer, or the pause lacks it";
     }
     if (paused && (!room.Label8.visible || room.Label1.caption().find('=') == std::string::npos)) {

@@ -29,6 +29,19 @@ void centreOnScreen(QWidget& window) {
     window.move(frame.topLeft());
 }
 
+// Moves a top-level window the least it takes to lie wholly inside the screen it is on.
+void keepOnScreen(QWidget& window) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QRect room = screen->availableGeometry();
+    QRect frame = window.frameGeometry();
+    frame.moveRight(std::min(frame.right(), room.right()));
+    frame.moveBottom(std::min(frame.bottom(), room.bottom()));
+    frame.moveLeft(std::max(frame.left(), room.left()));
+    frame.moveTop(std::max(frame.top(), room.top()));
+    if (frame.topLeft() != window.frameGeometry().topLeft()) window.move(frame.topLeft());
+}
+
 // Paints the parts of a top-level window that are waiting to be painted and puts them on
 // screen; only paint requests are handled, no input and no timer.
 void paintWaitingParts(QWidget& window) {
@@ -80,6 +93,9 @@ void TrainerView::sync() {
     }
     syncAboutBox();
     syncPracticeRoom();
+    // A new zoom resizes the open windows where they stand; each is moved back onto the screen.
+    if (zoomed && about_) keepOnScreen(*about_);
+    if (zoomed && room_) keepOnScreen(*room_);
 }
 
 void TrainerView::paintNow() {

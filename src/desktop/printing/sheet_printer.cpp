@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "levels/level_paper_sheet.h"
 #include "ui/record_list_pages.h"
 
 namespace {
@@ -158,7 +159,15 @@ bool printSheet(const std::vector<std::string>& lines, QPrinter& printer, const 
         for (const PlacedRow& row : pages[static_cast<std::size_t>(page)]) {
             // The text stands on the row's foot, leaving the room above it to write in.
             const double baseline = row.top + row.height - metrics.descent();
-            painter.drawText(QPointF(0, baseline), QString::fromStdString(row.text));
+            QString text = QString::fromStdString(row.text);
+            if (text.startsWith(QLatin1Char(kSheetCentredMark))) {
+                // A title is laid out across the page by the painter itself, on the same foot.
+                text.remove(0, 1);
+                painter.drawText(QRectF(0, row.top, area.width(), row.height),
+                                 Qt::AlignHCenter | Qt::AlignBottom, text);
+                continue;
+            }
+            painter.drawText(QPointF(0, baseline), text);
         }
         if (progress && !progress(page + 1, pageCount)) {
             printer.abort();

@@ -1,5 +1,6 @@
 #pragma once
-// A command button in the desktop's standard colours.
+// A command button in the desktop's standard colours; the window's default button, the one
+// Return presses, is drawn with a heavy frame in the highlight colour while it can be pressed.
 
 #include <QPushButton>
 
@@ -14,6 +15,9 @@ class ButtonView : public QPushButton, public ElementView {
 
     void sync(const Element& element) override;
     QWidget* widget() override { return this; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     WidgetBasics basics_;

@@ -23,6 +23,7 @@ qreal indentFor(Alignment alignment, qreal boxWidth, qreal lineWidth) {
         case Alignment::Centre:
             return (boxWidth - lineWidth) / 2;
         case Alignment::Left:
+        case Alignment::ColumnRight:
             break;
     }
     return 0;
@@ -36,6 +37,17 @@ qreal alignedWidth(const QString& lineText, const QFont& font, qreal naturalWidt
     while (end > 0 && lineText.at(end - 1).isSpace()) --end;
     if (end == lineText.size()) return naturalWidth;
     return QFontMetricsF(font).horizontalAdvance(lineText.left(end));
+}
+
+// Right-aligns the lines to the widest of them and centres the block they make in the box.
+void alignAsColumn(std::vector<CaptionLine>& lines, const QFont& font, qreal boxWidth) {
+    const QFontMetricsF metrics(font);
+    qreal widest = 0;
+    for (const CaptionLine& line : lines)
+        widest = std::max(widest, metrics.horizontalAdvance(line.text));
+    for (CaptionLine& line : lines) {
+        line.baseline.setX((boxWidth - widest) / 2 + widest - metrics.horizontalAdvance(line.text));
+    }
 }
 
 }  // namespace
@@ -63,7 +75,17 @@ std::vector<CaptionLine> layoutCaption(const QString& caption, const QFont& font
         }
         layout.endLayout();
     }
+    if (style.alignment == Alignment::ColumnRight) alignAsColumn(lines, font, width);
     return lines;
+}
+
+void centreInkHorizontally(std::vector<CaptionLine>& lines, const QFont& font, qreal width) {
+    const QFontMetricsF metrics(font);
+    for (CaptionLine& line : lines) {
+        const QRectF ink = metrics.tightBoundingRect(line.text);
+        if (ink.isEmpty()) continue;
+        line.baseline.setX((width - ink.width()) / 2 - ink.left());
+    }
 }
 
 void centreDigitsVertically(std::vector<CaptionLine>& lines, const QFont& font, qreal height) {

@@ -29,3 +29,7 @@ std::vector<CaptionLine> layoutCaption(const QString& caption, const QFont& font
 // Moves laid-out lines up or down so that their digits, from the first line's digit tops to
 // the last line's baseline, are centred in a box `height` pixels high.
 void centreDigitsVertically(std::vector<CaptionLine>& lines, const QFont& font, qreal height);
+
+// Moves each line left or right so that its ink, not its advance, is centred in a box `width`
+// pixels wide: a full-width "？" draws on the left of its cell.
+void centreInkHorizontally(std::vector<CaptionLine>& lines, const QFont& font, qreal width);

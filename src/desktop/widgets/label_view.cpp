@@ -73,6 +73,9 @@ void LabelView::paintEvent(QPaintEvent*) {
     painter.setFont(designFont);
     std::vector<CaptionLine> lines = layoutCaption(text_, designFont, width() / zoom, styleValue_);
     if (styleValue_.centredVertically) centreDigitsVertically(lines, designFont, height() / zoom);
+    if (styleValue_.centredVertically && styleValue_.alignment == Alignment::Centre) {
+        centreInkHorizontally(lines, designFont, width() / zoom);
+    }
     if (hollowValue_) {
         QPainterPath outline;
         for (const CaptionLine& line : lines) outline.addText(line.baseline, designFont, line.text);

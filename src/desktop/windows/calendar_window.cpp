@@ -163,9 +163,11 @@ void CalendarWindow::showTotals() {
                          .arg(calendar_->yearShown())
                          .arg(calendar_->monthShown())
                          .arg(month.practisedDays)
+                         .arg(month.records())
+                         .arg(month.allQuestions()) +
+                     QStringLiteral("（答题%1次%2题；练习室心算%3串，拨珠%4题；等级考试%5次）")
                          .arg(month.runs)
-                         .arg(month.questions) +
-                     QStringLiteral("；练习室心算%1串，拨珠%2题；等级考试%3次")
+                         .arg(month.questions)
                          .arg(month.chains)
                          .arg(month.beadQuestions)
                          .arg(month.levelTests));

@@ -34,6 +34,8 @@ ClassJoinDialog::ClassJoinDialog(std::string historyPath, const QFont& font, QWi
     explanation->setWordWrap(true);
     layout->addWidget(explanation);
     line_->setPlaceholderText(QStringLiteral("host=… port=… dbname=… user=… password=…"));
+    // The line holds the class's password: it is masked as the teacher's line is.
+    line_->setEchoMode(QLineEdit::Password);
     layout->addWidget(line_);
     status_->setWordWrap(true);
     layout->addWidget(status_);

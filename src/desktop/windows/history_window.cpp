@@ -30,6 +30,7 @@ constexpr char kRedoButton[] = "重做错题";
 constexpr char kDrillsTab[] = "练习室";
 constexpr char kNoDrills[] = "还没有练习室的记录。";
 constexpr PlotScale kChainScale{15, 3, "笔数", "最长"};
+constexpr PlotScale kShareScale{100, 20, "答对%", "答对"};
 
 // The table of runs, one row each, newest first, its columns as wide as their widest text.
 QTableView* runsTable(const std::vector<StoredRun>& runs, QWidget* parent) {
@@ -152,7 +153,8 @@ QTableWidget* drillsTable(const std::vector<DrillTableRow>& rows, QWidget* paren
     return table;
 }
 
-// The fourth page: the practice room's drills and the longest chains answered right.
+// The fourth page: the practice room's drills, each day's share of chains answered right and
+// the longest chains answered right.
 QWidget* drillsPage(const std::vector<StoredDrill>& drills, const std::string& learner,
                     QWidget* parent) {
     auto* page = new QWidget(parent);
@@ -164,6 +166,8 @@ QWidget* drillsPage(const std::vector<StoredDrill>& drills, const std::string& l
         return page;
     }
     layout->addWidget(drillsTable(rows, page), 1);
+    std::vector<ScoreLine> shares = chainShareLines(drills, learner);
+    if (!shares.empty()) layout->addWidget(new ScorePlot(std::move(shares), page, kShareScale), 1);
     std::vector<ScoreLine> chains = longestChainLines(drills, learner);
     if (!chains.empty()) layout->addWidget(new ScorePlot(std::move(chains), page, kChainScale), 1);
     return page;
@@ -195,8 +199,20 @@ HistoryWindow::HistoryWindow(const std::string& learner, const std::vector<Store
                 placeholder->deleteLater();
                 pages->setCurrentIndex(index);
             });
-    pages->addTab(levelTestsPage(levelTests, pages), QString::fromUtf8(kLevelTestsTab));
-    pages->addTab(drillsPage(drills, learner, pages), QString::fromUtf8(kDrillsTab));
+    const int levelTestsIndex =
+        pages->addTab(levelTestsPage(levelTests, pages), QString::fromUtf8(kLevelTestsTab));
+    const int drillsIndex =
+        pages->addTab(drillsPage(drills, learner, pages), QString::fromUtf8(kDrillsTab));
+    switch (newestRecordPage(runs, levelTests, drills, learner)) {
+        case RecordPage::Runs:
+            break;
+        case RecordPage::LevelTests:
+            pages->setCurrentIndex(levelTestsIndex);
+            break;
+        case RecordPage::Drills:
+            pages->setCurrentIndex(drillsIndex);
+            break;
+    }
     layout->addWidget(pages);
     resize(720, 560);
 }

@@ -38,6 +38,18 @@ void replaceWindow(QPointer<QWidget>& slot, QWidget* window, const QFont& font) 
     window->activateWindow();
 }
 
+// Shows a window in place of `slot`'s, at its place and size, leaving the focus where it is: the
+// window follows a learner chosen elsewhere.
+void replaceInPlace(QPointer<QWidget>& slot, QWidget* window, const QFont& font) {
+    const QRect geometry = slot->geometry();
+    slot->close();
+    dressInAppearance(*window, font);
+    window->setAttribute(Qt::WA_ShowWithoutActivating);
+    window->setGeometry(geometry);
+    slot = window;
+    window->show();
+}
+
 // The font of a printed level paper: large enough for a child to read and write beside.
 QFont paperFont() {
     QFont font(QStringLiteral("宋体"));
@@ -66,11 +78,20 @@ void QtMenuWindows::open(MenuWindow which, const std::string& learner,
     QTimer::singleShot(0, &context_, [this, which, lines] { show(which, lines); });
 }
 
+void QtMenuWindows::followLearner(const std::string& learner) {
+    if (history_ && historyLearner_ != learner) {
+        readThenShow(MenuWindow::History, learner, Placing::InPlace);
+    }
+    if (calendar_ && calendarLearner_ != learner) {
+        readThenShow(MenuWindow::Calendar, learner, Placing::InPlace);
+    }
+}
+
 void QtMenuWindows::waitForReads() { reads_.waitForDone(); }
 
-void QtMenuWindows::readThenShow(MenuWindow which, const std::string& learner) {
+void QtMenuWindows::readThenShow(MenuWindow which, const std::string& learner, Placing placing) {
     const unsigned asked = ++asked_[which];
-    reads_.start([this, which, learner, asked] {
+    reads_.start([this, which, learner, asked, placing] {
         ReadRecords records;
         if (which == MenuWindow::Learners) {
             records.learners = store_.learners();
@@ -82,8 +103,8 @@ void QtMenuWindows::readThenShow(MenuWindow which, const std::string& learner) {
         }
         QMetaObject::invokeMethod(
             &context_,
-            [this, which, learner, asked, records = std::move(records)] {
-                if (asked == asked_[which]) showRead(which, learner, records);
+            [this, which, learner, asked, placing, records = std::move(records)] {
+                if (asked == asked_[which]) showRead(which, learner, records, placing);
             },
             Qt::QueuedConnection);
     });
@@ -110,10 +131,17 @@ QWidget* QtMenuWindows::shown(MenuWindow which) const {
 
 // Builds the history, calendar or learners window from what was read for it.
 void QtMenuWindows::showRead(MenuWindow which, const std::string& learner,
-                             const ReadRecords& records) {
+                             const ReadRecords& records, Placing placing) {
     if (view_ == nullptr) return;
     QWidget& main = view_->mainWindow();
     const QFont zoomed = zoomedFont(font_);
+    const auto place = [this, placing](QPointer<QWidget>& slot, QWidget* window) {
+        if (placing == Placing::InPlace && slot) {
+            replaceInPlace(slot, window, font_);
+        } else {
+            replaceWindow(slot, window, font_);
+        }
+    };
     switch (which) {
         case MenuWindow::History: {
             auto* window = new HistoryWindow(
@@ -135,15 +163,15 @@ void QtMenuWindows::showRead(MenuWindow which, const std::string& learner,
                 // The class's table is nine columns wide.
                 window->resize(kClassWindowWidth, window->height());
             }
-            replaceWindow(history_, window, font_);
+            place(history_, window);
+            historyLearner_ = learner;
             break;
         }
         case MenuWindow::Calendar:
-            replaceWindow(
-                calendar_,
-                new CalendarWindow(learner, records.runs, records.drills, records.levelTests,
-                                   QDate::currentDate(), zoomed, &main),
-                font_);
+            place(calendar_,
+                  new CalendarWindow(learner, records.runs, records.drills, records.levelTests,
+                                     QDate::currentDate(), zoomed, &main));
+            calendarLearner_ = learner;
             break;
         case MenuWindow::Learners:
             replaceWindow(learners_,

@@ -29,6 +29,9 @@ class QtMenuWindows : public MenuWindows {
     void setTeacherLinePath(const std::string& path);
     void open(MenuWindow which, const std::string& learner,
               const std::vector<std::string>& lines) override;
+    // The open history and calendar windows of another learner are read and built afresh for
+    // `learner` where they stand, without taking the focus.
+    void followLearner(const std::string& learner) override;
     // The window of that kind while it is open, else nullptr.
     QWidget* shown(MenuWindow which) const;
     // Waits until the reads of the windows asked for so far are done; the windows show once
@@ -45,11 +48,16 @@ class QtMenuWindows : public MenuWindows {
         std::vector<WrongQuestion> book;
     };
 
+    // Whether a window read afresh comes to the front, or takes the place of the open one.
+    enum class Placing { ToFront, InPlace };
+
     // Reads what the window `which` shows off the window's thread, then shows it, unless the
     // window of that kind has been asked for again meanwhile.
-    void readThenShow(MenuWindow which, const std::string& learner);
+    void readThenShow(MenuWindow which, const std::string& learner,
+                      Placing placing = Placing::ToFront);
     // Shows the history, calendar or learners window with what was read for it.
-    void showRead(MenuWindow which, const std::string& learner, const ReadRecords& records);
+    void showRead(MenuWindow which, const std::string& learner, const ReadRecords& records,
+                  Placing placing);
     // Shows the other windows once the handler that asked has finished.
     void show(MenuWindow which, const std::vector<std::string>& lines);
     // Shows a learner of `className` read from the class server, read only.
@@ -68,6 +76,8 @@ class QtMenuWindows : public MenuWindows {
     QPointer<QWidget> joinClass_;
     QPointer<QWidget> teacherLogin_;
     QPointer<QWidget> classLearner_;
+    std::string historyLearner_;   // whose records the history window shows
+    std::string calendarLearner_;  // whose practice the calendar shows
     std::string historyPath_;
     std::string teacherLinePath_;
 };
