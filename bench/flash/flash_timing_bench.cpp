@@ -1,4 +1,5 @@
-// Flashes chains of fifteen numbers in the practice room at 0.2 s and at 1.0 s a number and
+// Flashes chains of fifteen numbers in the practice room at 0.1 s (at 100 % and 200 %), 0.2 s
+// and 1.0 s a number and
 // records when the flashed number's label is painted with each caption. For every number it
 // prints the error of its time on screen (from the paint that shows it to the paint that blanks
 // it) against its span, and of the whole chain (first number's paint to the "？" paint)
@@ -52,13 +53,15 @@ class PaintRecorder : public QObject {
     QElapsedTimer& clock_;
 };
 
-// Flashes one set of one chain at `speedIndex` and prints its figures.
-void measure(int speedIndex, int periodMilliseconds) {
+// Flashes one set of one chain at `speedIndex` with the windows at `zoom` per cent and prints
+// its figures.
+void measure(int speedIndex, int periodMilliseconds, int zoom) {
     UniformRandom random{3};
     RecordingServices services;
     QtTextMetrics metrics;
     WindowContext window(services.bind(random, metrics, "/nonexistent-folder"));
     dispatch(window, Event{EventKind::Load, {}, -1, {}});
+    window.state.zoomPercent = static_cast<std::int16_t>(zoom);
     auto view = std::make_unique<TrainerView>(window);
     view->show();
     view->send(Event{EventKind::Menu, "Form1_main", -1, "闪电心算…"});
@@ -82,8 +85,8 @@ void measure(int speedIndex, int periodMilliseconds) {
     qint64 asked = -1;
     for (std::size_t i = 0; i + 1 < recorder.paints.size(); ++i) {
         const Paint& paint = recorder.paints[i];
-        const bool number = !paint.caption.empty() && paint.caption != "预备" &&
-                            paint.caption != "？";
+        const bool number =
+            !paint.caption.empty() && paint.caption != "预备" && paint.caption != "？";
         if (!number) continue;
         if (firstShown < 0) firstShown = paint.milliseconds;
         errors.push_back(recorder.paints[i + 1].milliseconds - paint.milliseconds -
@@ -92,11 +95,10 @@ void measure(int speedIndex, int periodMilliseconds) {
     for (const Paint& paint : recorder.paints) {
         if (paint.caption == "？") asked = paint.milliseconds;
     }
-    const auto worst = std::max_element(errors.begin(), errors.end(), [](qint64 a, qint64 b) {
-        return std::abs(a) < std::abs(b);
-    });
-    std::printf("%.1f s a number: %zu numbers painted, worst shown-time error %lld ms, ",
-                periodMilliseconds / 1000.0, errors.size(),
+    const auto worst = std::max_element(
+        errors.begin(), errors.end(), [](qint64 a, qint64 b) { return std::abs(a) < std::abs(b); });
+    std::printf("%.2f s a number at %d %%: %zu numbers painted, worst shown-time error %lld ms, ",
+                periodMilliseconds / 1000.0, zoom, errors.size(),
                 worst != errors.end() ? static_cast<long long>(*worst) : 0LL);
     std::printf("chain total error %lld ms (goal: each within 16.7 ms)\n",
                 static_cast<long long>(asked - firstShown - kNumbers * periodMilliseconds));
@@ -111,7 +113,9 @@ void measure(int speedIndex, int periodMilliseconds) {
 
 int main(int argc, char** argv) {
     BenchApplication application(argc, argv);
-    measure(0, 200);
-    measure(6, 1000);
+    measure(0, 100, 100);
+    measure(0, 100, 200);
+    measure(2, 200, 100);
+    measure(8, 1000, 100);
     return 0;
 }

@@ -6,6 +6,7 @@
 
 #include "beads/bead_feedback.h"
 #include "beads/rhyme_groups.h"
+#include "demonstration/quotient_setting.h"
 #include "engine/text_number.h"
 
 namespace {
@@ -48,6 +49,7 @@ void showBeadDrill(WindowContext& window, bool on) {
     for (Element* element : flashOnlyElements(room)) element->visible = !on;
     for (Element* element : room.beadDrillElements()) element->visible = on;
     releaseFinishedBoard(room);
+    showQuotientSetting(window, on);
     if (!on) return;
     room.drill.setCaption(kBeadTitle);
     restoreGroup(window);

@@ -11,6 +11,7 @@
 #include "beads/board_steps.h"
 #include "beads/move_judgement.h"
 #include "beads/rhyme_groups.h"
+#include "demonstration/demonstration_settings.h"
 #include "drill/room_lines.h"
 #include "engine/text_number.h"
 #include "history/stored_moment.h"
@@ -35,6 +36,11 @@ int chosenNumber(const Element& list) { return static_cast<int>(integerValueOf(l
 // The question on the board.
 BeadQuestion questionOf(const BeadDrillState& beads) {
     return beadQuestion(beads.first, beads.subtract, beads.second, beads.products);
+}
+
+// How the set finds its quotient digits.
+QuotientTrial trialOf(const BeadDrillState& beads) {
+    return beads.directQuotient ? QuotientTrial::Direct : QuotientTrial::Estimate;
 }
 
 // Shows a rhyme in the hint line: red as a hint, blue with "√" once its step is done.
@@ -88,7 +94,7 @@ void startQuestion(WindowContext& window) {
     room.Label3.setCaption("");
     room.Label6.setCaption(questionCaption(question));
     showBoard(room, boardShowing(startingValue(question)));
-    const std::vector<BoardStep> steps = boardSteps(question);
+    const std::vector<BoardStep> steps = boardSteps(question, trialOf(beads));
     chooseRod(window, steps.empty() ? 0 : steps.front().place);
 }
 
@@ -122,7 +128,7 @@ void finishQuestion(WindowContext& window) {
 void judgeBoardMove(WindowContext& window, const BeadBoard& after) {
     BeadDrillState& beads = window.drillState.beads;
     DrillForm& room = window.drill;
-    const std::vector<BoardStep> steps = boardSteps(questionOf(beads));
+    const std::vector<BoardStep> steps = boardSteps(questionOf(beads), trialOf(beads));
     if (beads.step >= static_cast<int>(steps.size())) return;
     const BoardStep& step = steps[static_cast<std::size_t>(beads.step)];
     switch (judgeMove(shownBoard(room), after, step.target)) {
@@ -178,6 +184,7 @@ void beadDrill_Command1_Click(WindowContext& window) {
     drill.setStart = window.services.clock.now();
     drill.beads.group = room.Combo6.listIndex < 0 ? kMixedAddSubtract : room.Combo6.listIndex;
     drill.beads.wrongInSet = 0;
+    drill.beads.directQuotient = !learnerTriesQuotient(window, drill.learner);
     room.Command1.setCaption(kStop);
     startQuestion(window);
 }

@@ -9,13 +9,15 @@
 // One bead move: the place it changes (0 units, 1 tens ...), its rhyme and the row's value
 // once the beads have moved. In a multiplication or division each product is first said alone
 // with its line of the times table (a step that moves no bead, at the rod the product starts
-// on), and the moves that add or take it away carry that line in `tableRhyme`.
+// on), and the moves that add or take it away carry that line in `tableRhyme`. A step frames
+// the rod of `place` and, when `framedRods` is 2, the rod to its right as well.
 struct BeadStep {
     int place = 0;
     std::string rhyme;
     std::int32_t rowValue = 0;
     std::string tableRhyme = {};
     bool movesBeads = true;
+    int framedRods = 1;
     bool operator==(const BeadStep&) const = default;
 };
 

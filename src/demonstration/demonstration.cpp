@@ -1,13 +1,14 @@
 #include "demonstration/demonstration.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "demonstration/bead_rhymes.h"
+#include "demonstration/demonstration_settings.h"
 #include "demonstration/division_steps.h"
 #include "demonstration/multiplication_steps.h"
 #include "display/abacus_board.h"
@@ -27,7 +28,6 @@ constexpr char kDivide[] = "÷";
 constexpr char kEquals[] = "=";
 constexpr char kBlankResult[] = "  ";
 constexpr char kMissingDigitsPrompt[] = "请选择出题位数";
-constexpr char kPaceSetting[] = "demonstrationPace";
 constexpr char kPausedNote[] = "（暂停）";
 constexpr char kRhymeTooltip[] = "单击暂停或继续；暂停时按空格键或→走一步；右键选择快慢";
 constexpr char kEndNote[] = "演示结束：";
@@ -35,12 +35,6 @@ constexpr char kStepKey[] = "space";
 constexpr char kNextKey[] = "Right";
 constexpr int kMarkerMargin = 45;
 constexpr int kMarkerThickness = 3;
-struct Pace {
-    const char* word;
-    int milliseconds;
-};
-constexpr Pace kPaces[] = {{"慢", 2000}, {"中", 1000}, {"快", 500}};
-constexpr int kDefaultPace = 1000;
 constexpr std::int16_t kBeadClickClip = 112;
 constexpr std::int16_t kMissingSettingClip = 106;
 // The operators a new question may take, by the mode list's index ("+" .. "+-×÷").
@@ -67,24 +61,28 @@ const char* const kEndingElements[] = {"Command2", "Command4", "Command6", "Comm
 constexpr char kKeypadPrefix[] = "Command1(";
 constexpr char kRodPrefix[] = "Picture";
 
-// The bead steps of `first` `sign` `second` on a board row; empty for an operator the board
-// does not work, or a question too large for its rods.
-std::vector<BeadStep> stepsOf(const std::string& sign, std::int32_t first, std::int32_t second) {
+// The bead steps of `first` `sign` `second` on a board row, a division's quotient digits found
+// by `trial`; empty for an operator the board does not work, or a question too large for its
+// rods.
+std::vector<BeadStep> stepsOf(const std::string& sign, std::int32_t first, std::int32_t second,
+                              QuotientTrial trial) {
     if (sign == kPlus || sign == kMinus) return beadSteps(first, sign == kMinus, second);
     if (sign == kTimes) return multiplicationSteps(first, second, kRowPlaces);
-    if (sign == kDivide) return divisionSteps(first, second, kRowPlaces);
+    if (sign == kDivide) return divisionSteps(first, second, trial, kRowPlaces);
     return {};
 }
 
 // True when the board row can play `first` `sign` `second`.
 bool boardWorks(const std::string& sign, std::int32_t first, std::int32_t second) {
     if (sign == kPlus || sign == kMinus) return fitsBoardRow(first, sign == kMinus, second);
-    return !stepsOf(sign, first, second).empty();
+    return !stepsOf(sign, first, second, QuotientTrial::Direct).empty();
 }
 
 // The bead steps of the question being demonstrated.
 std::vector<BeadStep> demonstratedSteps(const TrainingState& state) {
-    return stepsOf(state.currentOperator, state.operandA, state.operandB);
+    return stepsOf(
+        state.currentOperator, state.operandA, state.operandB,
+        state.demonstrationTriesQuotient ? QuotientTrial::Estimate : QuotientTrial::Direct);
 }
 
 // What the working row shows before the first step: nothing for a multiplication, which is
@@ -159,7 +157,7 @@ void showDemonstratedQuestion(WindowContext& window) {
     form.Label40.top = kRhymeTop;
     form.Label40.tooltip = kRhymeTooltip;
     form.Label40.menuItems.clear();
-    for (const Pace& pace : kPaces) form.Label40.menuItems.emplace_back(pace.word);
+    form.Label40.menuItems = demonstrationPaceWords();
     form.Label40.visible = true;
 }
 
@@ -183,16 +181,20 @@ std::array<Element*, kRowPlaces> workingRods(MainForm& form) {
     return {&form.Picture9, &form.Picture8, &form.Picture7, &form.Picture6, &form.Picture5};
 }
 
-// Frames the rod of `place` on the working row for the length of its step.
-void markRod(WindowContext& window, int place) {
+// Frames the rod of `place` on the working row, and the `framed` − 1 rods right of it, for the
+// length of its step.
+void markRods(WindowContext& window, int place, int framed) {
     MainForm& form = window.form;
     const Element& row = form.Picture2;
-    const Element& rod = *workingRods(form)[static_cast<std::size_t>(kRowPlaces - 1 - place)];
+    const auto rods = workingRods(form);
+    const Element& left = *rods[static_cast<std::size_t>(kRowPlaces - 1 - place)];
+    const int lowest = std::max(0, place - framed + 1);
+    const Element& right = *rods[static_cast<std::size_t>(kRowPlaces - 1 - lowest)];
     Element& marker = form.demonstrationMarker;
-    marker.left = row.left + rod.left - kMarkerMargin;
-    marker.top = row.top + rod.top - kMarkerMargin;
-    marker.width = rod.width + 2 * kMarkerMargin;
-    marker.height = rod.height + 2 * kMarkerMargin;
+    marker.left = row.left + left.left - kMarkerMargin;
+    marker.top = row.top + left.top - kMarkerMargin;
+    marker.width = right.left + right.width - left.left + 2 * kMarkerMargin;
+    marker.height = left.height + 2 * kMarkerMargin;
     marker.foreColor = kMarkerColour;
     marker.thickness = kMarkerThickness;
     marker.visible = true;
@@ -211,7 +213,7 @@ void playNextStep(WindowContext& window) {
     const BeadStep& step = steps[shown];
     ++state.demonstrationStep;
     showOnBoardRow(window, kWorkingRow, step.rowValue);
-    markRod(window, step.place);
+    markRods(window, step.place, step.framedRods);
     window.form.Label40.setCaption(step.rhyme);
     if (step.movesBeads && soundCuesOn(window)) playClip(window, kBeadClickClip);
 }
@@ -223,16 +225,6 @@ bool demonstrationUnderWay(const WindowContext& window) {
            static_cast<std::size_t>(state.demonstrationStep) <= demonstratedSteps(state).size();
 }
 
-// The milliseconds a step takes at the pace the learner in the name box chose.
-int learnersPace(WindowContext& window) {
-    const std::optional<std::string> word =
-        window.services.history.setting(window.form.Text1.caption(), kPaceSetting);
-    for (const Pace& pace : kPaces) {
-        if (word && *word == pace.word) return pace.milliseconds;
-    }
-    return kDefaultPace;
-}
-
 // The rhyme without the note that the demonstration is paused.
 std::string withoutPausedNote(const std::string& caption) {
     const std::string note = kPausedNote;
@@ -242,11 +234,14 @@ std::string withoutPausedNote(const std::string& caption) {
     return caption;
 }
 
-// Plays the current question from its first step at the learner's pace.
+// Plays the current question from its first step at the pace and with the way of finding
+// quotient digits the learner in the name box chose.
 void playCurrentQuestion(WindowContext& window) {
+    const std::string& learner = window.form.Text1.caption();
+    window.state.demonstrationTriesQuotient = learnerTriesQuotient(window, learner);
     showDemonstratedQuestion(window);
     window.state.demonstrationStep = 0;
-    window.form.Timer4.startTimer(learnersPace(window));
+    window.form.Timer4.startTimer(learnersPaceMilliseconds(window, learner));
 }
 
 }  // namespace
@@ -299,13 +294,9 @@ bool stepPausedDemonstration(WindowContext& window, const std::string& key) {
 }
 
 bool chooseDemonstrationPace(WindowContext& window, const std::string& item) {
-    for (const Pace& pace : kPaces) {
-        if (item != pace.word) continue;
-        window.form.Timer4.interval = pace.milliseconds;
-        window.services.history.setSetting(window.form.Text1.caption(), kPaceSetting, pace.word);
-        return true;
-    }
-    return false;
+    if (!keepPace(window, window.form.Text1.caption(), item)) return false;
+    window.form.Timer4.interval = paceMilliseconds(item);
+    return true;
 }
 
 void stopDemonstration(WindowContext& window) {

@@ -2,10 +2,14 @@
 
 #include "demonstration/product_moves.h"
 
+int multiplicationRods(std::int32_t multiplicand, std::int32_t multiplier) {
+    return digitCount(multiplicand) + digitCount(multiplier);
+}
+
 std::vector<BeadStep> multiplicationSteps(std::int32_t multiplicand, std::int32_t multiplier,
                                           int rods) {
     if (multiplicand < 1 || multiplier < 1 || rods < 1 || rods > kWorkingRods ||
-        std::int64_t{multiplicand} * multiplier >= placeValue(rods)) {
+        multiplicationRods(multiplicand, multiplier) > rods) {
         return {};
     }
     std::vector<BeadStep> steps;
@@ -15,7 +19,9 @@ std::vector<BeadStep> multiplicationSteps(std::int32_t multiplicand, std::int32_
         if (first == 0) continue;
         for (int j = digitCount(multiplier) - 1; j >= 0; --j) {
             const int second = digitAt(multiplier, j);
-            if (second != 0) workProduct(steps, row, first, second, i + j, false, rods);
+            if (second != 0) {
+                workProduct(steps, row, first, second, i + j, false, rods, ProductRods::Two);
+            }
         }
     }
     return steps;

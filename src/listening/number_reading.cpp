@@ -107,6 +107,19 @@ std::string pinyinAt(const std::vector<Syllable>& syllables, std::size_t index) 
     return syllables[index + 1].pinyin == kTenThousand.pinyin ? "yi2" : "yi4";
 }
 
+// The tone of a tone-numbered syllable.
+int toneOf(std::string_view pinyin) { return pinyin.back() - '0'; }
+
+// The pinyin of the syllable at `index` as said: a third tone before another third tone takes
+// the second (五百 wu2 bai3, 五百五十 wu2 bai2 wu3 shi2).
+std::string spokenPinyinAt(const std::vector<Syllable>& syllables, std::size_t index) {
+    std::string pinyin = pinyinAt(syllables, index);
+    const bool beforeThird =
+        index + 1 < syllables.size() && toneOf(syllables[index + 1].pinyin) == 3;
+    if (toneOf(pinyin) == 3 && beforeThird) pinyin.back() = '2';
+    return pinyin;
+}
+
 // True for the numbers a reading covers.
 bool isReadable(std::int32_t number) { return number >= 0 && number <= kLargestReadNumber; }
 
@@ -125,7 +138,7 @@ std::string pinyinReading(std::int32_t number, LeadingTwo two) {
     std::string text;
     for (std::size_t index = 0; index < syllables.size(); ++index) {
         if (!text.empty()) text += ' ';
-        text += pinyinAt(syllables, index);
+        text += spokenPinyinAt(syllables, index);
     }
     return text;
 }

@@ -22,5 +22,7 @@ std::string chineseReading(std::int32_t number, LeadingTwo two = LeadingTwo::Lia
 // The same reading as tone-numbered pinyin syllables separated by blanks
 // ("yi1 qian1 si4 bai3 ling2 ba1"), with the tone change of 一 before a place word: yi2
 // before 万, whose tone is the fourth, yi4 before 十, 百 and 千 (一百 yi4 bai3, 一万 yi2 wan4);
-// 一 stays yi1 alone and at the end (十一 shi2 yi1). Empty outside 0 .. kLargestReadNumber.
+// 一 stays yi1 alone and at the end (十一 shi2 yi1); and a third tone before another third
+// tone within the number takes the second (五百 wu2 bai3, 两百 liang2 bai3, 九千九百 jiu3 qian1
+// jiu2 bai3). Empty outside 0 .. kLargestReadNumber.
 std::string pinyinReading(std::int32_t number, LeadingTwo two = LeadingTwo::Liang);

@@ -153,9 +153,12 @@ void DrillForm::placeBead(int place, int bead, bool atBeam) {
     }
 }
 
-void DrillForm::frameRod(int place) {
+void DrillForm::frameRod(int place) { frameRods(place, 1); }
+
+void DrillForm::frameRods(int place, int count) {
     framedRod_ = place;
-    RodFrame.left = rodCentre(board_, place) - RodFrame.width / 2;
+    RodFrame.width = scaled(board_, count * kRodSpacing - 30);
+    RodFrame.left = rodCentre(board_, place) - scaled(board_, kRodSpacing - 30) / 2;
 }
 
 BoardPlacing DrillForm::designedBoard() { return {kBoardLeft, kBoardTop, 1}; }

@@ -69,10 +69,11 @@ DrillForm::DrillForm() {
     roomLabel(Label10, "Label10", 120, 180, 600, 300, "位数");
     roomList(Combo2, "Combo2", 720, 135, {"1", "2", "3", "4"});
     roomLabel(Label11, "Label11", 1920, 180, 600, 300, "笔数");
-    roomList(Combo3, "Combo3", 2520, 135, {"3", "4", "5", "6", "7", "8", "10", "12", "15"});
+    roomList(Combo3, "Combo3", 2520, 135,
+             {"3", "4", "5", "6", "7", "8", "10", "12", "15", "20", "25", "30"});
     roomLabel(Label12, "Label12", 3720, 180, 1080, 300, "秒/笔");
     roomList(Combo4, "Combo4", 4800, 135,
-             {"0.2", "0.3", "0.4", "0.5", "0.6", "0.8", "1.0", "1.5", "2.0", "3.0"});
+             {"0.1", "0.15", "0.2", "0.3", "0.4", "0.5", "0.6", "0.8", "1.0", "1.5", "2.0", "3.0"});
     roomLabel(Label13, "Label13", 6000, 180, 600, 300, "题数");
     roomList(Combo5, "Combo5", 6600, 135, {"1", "5", "10"});
 
@@ -140,6 +141,10 @@ DrillForm::DrillForm() {
     designBeadDrill();
     for (Element* element : beadDrillElements()) elements_.push_back(element);
     for (Element* element : {&BeadCheck, &BeadNext}) elements_.push_back(element);
+    designDemonstration();
+    elements_.push_back(&Command10);
+    for (Element* element : demonstrationElements()) elements_.push_back(element);
+    elements_.push_back(&DemoTimer);
     for (Element* element :
          {&Label14, &Combo7, &Label15, &Combo8, &Label16, &Command6, &Command7, &Command9}) {
         elements_.push_back(element);

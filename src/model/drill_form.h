@@ -62,6 +62,13 @@ struct DrillForm : KeyboardFocus {
     std::array<std::array<Element, kRoomRods>, 4> Lower;  // Lower[0] is Lower1, nearest the beam
     // The large "√" beside a finished board, which stays until "下一题" (or Return) is pressed.
     Element BeadCheck, BeadNext;
+    // "试商" / "直接商": how quotient digits are found, on the bead drill and in 演示.
+    Element Command10;
+    // 演示: the typed question with its caption and example, the pace, the tables of the addition
+    // and subtraction rhymes and of 九九, and the timer of its steps; it plays on the bead
+    // drill's board with the question in Label6 and each rhyme in Label3.
+    Element DemoLabel, DemoQuestion, DemoHint, DemoPace, AddRhymes, SubtractRhymes, TimesRhymes;
+    Element DemoTimer;
 
     // The font a number flashes in.
     static FontSpec flashFont();
@@ -73,6 +80,10 @@ struct DrillForm : KeyboardFocus {
     void placeBead(int place, int bead, bool atBeam);
     // Puts the focus frame round rod `place`.
     void frameRod(int place);
+    // Puts the frame round rod `place` and the `count` − 1 rods right of it.
+    void frameRods(int place, int count);
+    // The elements of 演示 besides the board.
+    std::vector<Element*> demonstrationElements();
     // Places the board with its beam, rods, beads (each where it stands) and focus frame at
     // `placing`: the bead drill's own board, or a smaller one a number flashes on.
     void placeBoard(const BoardPlacing& placing);
@@ -100,6 +111,8 @@ struct DrillForm : KeyboardFocus {
   private:
     // Places the bead drill's elements, hidden.
     void designBeadDrill();
+    // Places the elements of 演示 and the quotient setting, hidden.
+    void designDemonstration();
     // Places the level test's elements, hidden until the room is on the level test.
     void addLevelTestElements();
 

@@ -8,7 +8,7 @@
 
 #include "model/services.h"
 
-enum class DrillKind { Flash, Listening, Beads, Levels };
+enum class DrillKind { Flash, Listening, Beads, Levels, Demonstration };
 
 // Where a chain stands: "预备", a number on show, the blank after it, waiting for the answer, or
 // answered and shown whole with its total until "下一题".
@@ -20,12 +20,22 @@ struct BeadDrillState {
     std::int32_t first = 0;
     bool subtract = false;
     std::int32_t second = 0;
-    bool products = false;  // first × second, or first ÷ second when subtract
-    int step = 0;           // the rhyme step being worked, from 0
-    int wrongClicks = 0;    // in the question in progress
-    int wrongInSet = 0;     // in the questions done in this set
-    int rod = 0;            // the rod the keys move, 0 the units
+    bool products = false;        // first × second, or first ÷ second when subtract
+    int step = 0;                 // the rhyme step being worked, from 0
+    int wrongClicks = 0;          // in the question in progress
+    int wrongInSet = 0;           // in the questions done in this set
+    int rod = 0;                  // the rod the keys move, 0 the units
+    bool directQuotient = false;  // the set finds quotient digits at once (直接商), not by 试商
     LocalDateTime questionStart;
+};
+
+// 演示 in the practice room: the question played (as typed, or the sum a rhyme of the tables is
+// shown on), how its quotient digits are found and how far it has gone.
+struct RoomDemonstrationState {
+    std::string question;  // "1634÷38", "3+3"; empty before the first
+    bool directQuotient = false;
+    int shown = 0;          // the steps shown so far
+    bool underWay = false;  // steps or the end still to show, playing or paused
 };
 
 // A level test in progress: its paper is drawn again from the level and the seed.
@@ -95,6 +105,7 @@ struct DrillState {
     std::string chainView;
 
     BeadDrillState beads;
+    RoomDemonstrationState demonstration;
     LevelTestState levelTest;
     LevelRedoState levelRedo;
 };

@@ -163,6 +163,8 @@ struct TrainingState {
     std::string lastRunOperator;
     QuestionHistorySlot lastRunQuestion;
     std::int16_t demonstrationStep = 0;
+    // 试商 ("1"): a quotient digit is estimated and put right on the board; "0": 直接商.
+    bool demonstrationTriesQuotient = true;
 
     // Appearance: "0" the design's colours, "1" the clear scheme; the window's zoom.
     std::string colourScheme = "0";

@@ -11,7 +11,11 @@ namespace {
 constexpr char kSettingsKey[] = "practiceRoom";
 constexpr int kDefaultDigits = 0;  // 1 digit
 constexpr int kDefaultTerms = 2;   // 5 terms
-constexpr int kDefaultSpeed = 6;   // 1.0 s
+constexpr int kDefaultSpeed = 8;   // 1.0 s
+// Settings kept before 0.1 and 0.15 s came first in the speed list lack this mark; their speed
+// index is moved on by the two.
+constexpr char kSpeedListMark[] = "0.1s";
+constexpr int kSpeedsAdded = 2;
 constexpr int kDefaultChains = 1;  // 5 chains
 
 // The room's lists in the order their kept indexes are written.
@@ -38,14 +42,18 @@ void restoreRoomSettings(WindowContext& window) {
     const auto kept = window.services.history.setting(window.drillState.learner, kSettingsKey);
     if (!kept) return;
     std::istringstream fields(*kept);
-    for (Element* list : keptLists(room)) {
+    std::vector<int> indexes;
+    for (std::size_t i = 0; i < keptLists(room).size(); ++i) {
         int index = -1;
         fields >> index;
-        showItem(*list, index);
+        indexes.push_back(index);
     }
     std::string mix;
     std::string view;
-    fields >> mix >> view;
+    std::string mark;
+    fields >> mix >> view >> mark;
+    if (mark != kSpeedListMark && indexes[2] >= 0) indexes[2] += kSpeedsAdded;
+    for (std::size_t i = 0; i < indexes.size(); ++i) showItem(*keptLists(room)[i], indexes[i]);
     if (mix == kMixed) room.Command4.setCaption(kMixed);
     if (view == kAsBeads) room.Command5.setCaption(kAsBeads);
 }
@@ -99,6 +107,6 @@ void keepRoomSettings(WindowContext& window) {
     DrillForm& room = window.drill;
     std::ostringstream fields;
     for (Element* list : keptLists(room)) fields << list->listIndex << ' ';
-    fields << room.Command4.caption() << ' ' << room.Command5.caption();
+    fields << room.Command4.caption() << ' ' << room.Command5.caption() << ' ' << kSpeedListMark;
     window.services.history.setSetting(window.drillState.learner, kSettingsKey, fields.str());
 }

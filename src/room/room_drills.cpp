@@ -1,13 +1,14 @@
 #include "room/room_drills.h"
 
 #include "beads/bead_drill.h"
+#include "demonstration/drill/demonstration_drill.h"
 #include "flash/flash_drill.h"
 #include "levels/level_drill.h"
 #include "listening/drill/listening_drill.h"
 
 const std::vector<const RoomDrill*>& roomDrills() {
-    static const std::vector<const RoomDrill*> drills = {&flashDrill(), &listeningDrill(),
-                                                         &beadDrill(), &levelTestDrill()};
+    static const std::vector<const RoomDrill*> drills = {
+        &flashDrill(), &listeningDrill(), &beadDrill(), &levelTestDrill(), &demonstrationDrill()};
     return drills;
 }
 

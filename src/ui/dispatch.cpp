@@ -8,6 +8,8 @@
 #include "beads/bead_drill.h"
 #include "beads/bead_set.h"
 #include "demonstration/demonstration.h"
+#include "demonstration/drill/demonstration_room.h"
+#include "demonstration/quotient_setting.h"
 #include "display/bead_styles.h"
 #include "display/display_mode.h"
 #include "display/rod_family.h"
@@ -103,16 +105,33 @@ const std::map<std::string, Handler>& tickHandlers() {
 // choices and timer ticks.
 const std::map<std::string, Handler>& drillHandlers() {
     static const std::map<std::string, Handler> handlers = {
-        {"drill.Command1", drill_Command1_Click}, {"drill.Command2", drill_Command2_Click},
-        {"drill.Command3", drill_Command3_Click}, {"drill.Command4", drill_Command4_Click},
-        {"drill.Command5", drill_Command5_Click}, {"drill.Combo2", drillSettingChanged},
-        {"drill.Combo3", drillSettingChanged},    {"drill.Combo4", drillSettingChanged},
-        {"drill.Combo5", drillSettingChanged},    {"drill.Timer1", drill_Timer1_Timer},
-        {"drill.Combo6", beadGroupChosen},        {"drill.Combo7", levelSettingChanged},
-        {"drill.Combo8", levelSettingChanged},    {"drill.Timer2", drill_Timer2_Timer},
-        {"drill.Command6", drill_Command6_Click}, {"drill.BeadNext", drill_BeadNext_Click},
-        {"drill.Command7", drill_Command7_Click}, {"drill.Command8", drill_Command8_Click},
-        {"drill.List1", drill_List1_Click},       {"drill.Command9", drill_Command9_Click},
+        {"drill.Command1", drill_Command1_Click},
+        {"drill.Command2", drill_Command2_Click},
+        {"drill.Command3", drill_Command3_Click},
+        {"drill.Command4", drill_Command4_Click},
+        {"drill.Command5", drill_Command5_Click},
+        {"drill.Combo2", drillSettingChanged},
+        {"drill.Combo3", drillSettingChanged},
+        {"drill.Combo4", drillSettingChanged},
+        {"drill.Combo5", drillSettingChanged},
+        {"drill.Timer1", drill_Timer1_Timer},
+        {"drill.Combo6", beadGroupChosen},
+        {"drill.Combo7", levelSettingChanged},
+        {"drill.Combo8", levelSettingChanged},
+        {"drill.Timer2", drill_Timer2_Timer},
+        {"drill.Command6", drill_Command6_Click},
+        {"drill.BeadNext", drill_BeadNext_Click},
+        {"drill.Command7", drill_Command7_Click},
+        {"drill.Command8", drill_Command8_Click},
+        {"drill.List1", drill_List1_Click},
+        {"drill.Command9", drill_Command9_Click},
+        {"drill.Command10", drill_Command10_Click},
+        {"drill.DemoTimer", drill_DemoTimer_Timer},
+        {"drill.Label3", drill_Label3_Click},
+        {"drill.DemoPace", drill_DemoPace_Click},
+        {"drill.AddRhymes", drill_AddRhymes_Click},
+        {"drill.SubtractRhymes", drill_SubtractRhymes_Click},
+        {"drill.TimesRhymes", drill_TimesRhymes_Click},
     };
     return handlers;
 }

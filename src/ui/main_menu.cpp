@@ -45,6 +45,8 @@ const std::vector<ItemAction>& itemActions() {
         {kPracticeMenu, "等级考试…", DuringRun::Disabled,
          [](WindowContext& window) { openPracticeRoom(window, DrillKind::Levels); }},
         {kPracticeMenu, "演示", DuringRun::Disabled, demonstrateFromMenu},
+        {kPracticeMenu, "演示与口诀…", DuringRun::Disabled,
+         [](WindowContext& window) { openPracticeRoom(window, DrillKind::Demonstration); }},
         {kRecordsMenu, "学习记录…", DuringRun::Allowed,
          [](WindowContext& window) { openMenuWindow(window, MenuWindow::History); }},
         {kRecordsMenu, "练习日历…", DuringRun::Allowed,

@@ -257,10 +257,19 @@ TEST_F(HistoryWindows, AChosenLearnerGoesIntoTheNameBoxAndTheMenusAskForTheWindo
     EXPECT_EQ(trainer.window.form.Text1.caption(), "小明");
     EXPECT_EQ(trainer.widget<QLineEdit>("Text1").text(), "小明");
 
-    // A name typed in the chooser is taken in place of the highlighted learner.
+    // A name that shows nothing is typed as if nothing were: the highlighted learner is taken.
     chooser = opened(MenuWindow::Learners, "小明");
     ASSERT_NE(chooser, nullptr);
     auto* typed = chooser->findChild<QLineEdit*>("newLearner");
+    ASSERT_NE(typed, nullptr);
+    typed->setText(QStringLiteral("\u200B\uFEFF\u2060"));
+    QTest::keyClick(typed, Qt::Key_Return);
+    EXPECT_EQ(trainer.window.form.Text1.caption(), "小珠");
+
+    // A name typed in the chooser is taken in place of the highlighted learner.
+    chooser = opened(MenuWindow::Learners, "小珠");
+    ASSERT_NE(chooser, nullptr);
+    typed = chooser->findChild<QLineEdit*>("newLearner");
     ASSERT_NE(typed, nullptr);
     typed->setText(QStringLiteral("  小刚 "));
     QTest::keyClick(typed, Qt::Key_Return);

@@ -72,7 +72,7 @@ TEST_F(ListeningRoom, ReadsEachChainAloudInSlotsThatNeverCutAReading) {
     EXPECT_FALSE(room.Command5.enabled) << "看数/看珠 means nothing when listening";
     EXPECT_EQ(room.Label9.caption(), "");
 
-    // Four digits at 0.2 s a number cannot be read even at the quickest clear rate: the room
+    // Four digits at 0.1 s a number cannot be read even at the quickest clear rate: the room
     // says so before the set and reads at the quickest pace that carries them.
     trainer.choose("drill.Combo2", 3);
     trainer.choose("drill.Combo4", 0);
@@ -99,7 +99,7 @@ TEST_F(ListeningRoom, ReadsEachChainAloudInSlotsThatNeverCutAReading) {
     trainer.click("Command5");
     ASSERT_EQ(state.soundMode, "");
     trainer.choose("drill.Combo2", 0);
-    trainer.choose("drill.Combo4", 9);
+    trainer.choose("drill.Combo4", 11);
     trainer.click("drill.Command4");
     trainer.click("drill.Command1");
     readWholeChain(3000);
@@ -121,8 +121,8 @@ TEST_F(ListeningRoom, ReadsEveryDrawnChainWhole) {
     for (int chain = 0; chain < 90; ++chain) {
         if (chain == 45) trainer.click("drill.Command8");
         trainer.choose("drill.Combo2", chain % 4);
-        trainer.choose("drill.Combo3", chain % 9);
-        trainer.choose("drill.Combo4", chain % 10);
+        trainer.choose("drill.Combo3", chain % 12);
+        trainer.choose("drill.Combo4", chain % 12);
         if (chain % 3 == 0) trainer.click("drill.Command4");
         trainer.click("drill.Command1");
         readWholeChain(periodMilliseconds(trainer.window));

@@ -54,7 +54,8 @@ std::string pinyinToChinese(std::string_view pinyin) {
         {"ling2", "零"},  {"yi1", "一"},  {"yi2", "一"},  {"yi4", "一"},  {"er4", "二"},
         {"liang3", "两"}, {"san1", "三"}, {"si4", "四"},  {"wu3", "五"},  {"liu4", "六"},
         {"qi1", "七"},    {"ba1", "八"},  {"jiu3", "九"}, {"shi2", "十"}, {"bai3", "百"},
-        {"qian1", "千"},  {"wan4", "万"}};
+        {"qian1", "千"},  {"wan4", "万"}, {"wu2", "五"},  {"jiu2", "九"}, {"liang2", "两"},
+        {"bai2", "百"}};
     std::string chinese;
     while (!pinyin.empty()) {
         const std::size_t end = std::min(pinyin.find(' '), pinyin.size());
@@ -99,10 +100,24 @@ void checkReading(std::int32_t number) {
     for (std::size_t at = 0; at < syllables.size(); ++at) {
         if (syllables[at].rfind("yi", 0) != 0) continue;
         const std::string next = at + 1 < syllables.size() ? syllables[at + 1] : "";
-        const char* tone = next == "wan4"                                        ? "yi2"
-                           : next == "shi2" || next == "bai3" || next == "qian1" ? "yi4"
-                                                                                 : "yi1";
+        const char* tone = next == "wan4"                                                 ? "yi2"
+                           : next == "shi2" || next.starts_with("bai") || next == "qian1" ? "yi4"
+                                                                                          : "yi1";
         ASSERT_EQ(syllables[at], tone) << reading();
+    }
+    // A third tone (五, 九, 两, 百) takes the second before a third tone and only there.
+    for (std::size_t at = 0; at < syllables.size(); ++at) {
+        const std::string& syllable = syllables[at];
+        const std::string base = syllable.substr(0, syllable.size() - 1);
+        const bool third = base == "wu" || base == "jiu" || base == "liang" || base == "bai";
+        if (!third) {
+            ASSERT_NE(syllable.back(), '3') << reading();
+            continue;
+        }
+        const std::string next = at + 1 < syllables.size() ? syllables[at + 1] : "";
+        const bool nextThird = next.starts_with("wu") || next.starts_with("jiu") ||
+                               next.starts_with("liang") || next.starts_with("bai");
+        ASSERT_EQ(syllable.back(), nextThird ? '2' : '3') << reading();
     }
     // Read with 二, the same number has no 两 and reads back the same.
     const std::string withEr = chineseReading(number, LeadingTwo::Er);
@@ -186,7 +201,13 @@ TEST(NumberReading, SpellsTheSameReadingInTonedPinyin) {
     EXPECT_EQ(chineseReading(20'002, LeadingTwo::Er), "二万零二");
     EXPECT_EQ(pinyinReading(0), "ling2");
     EXPECT_EQ(pinyinReading(12), "shi2 er4");
-    EXPECT_EQ(pinyinReading(222), "liang3 bai3 er4 shi2 er4");
+    EXPECT_EQ(pinyinReading(222), "liang2 bai3 er4 shi2 er4");
+    EXPECT_EQ(pinyinReading(500), "wu2 bai3");
+    EXPECT_EQ(pinyinReading(550), "wu2 bai2 wu3 shi2");
+    EXPECT_EQ(pinyinReading(9999), "jiu3 qian1 jiu2 bai2 jiu3 shi2 jiu3");
+    EXPECT_EQ(pinyinReading(5005), "wu3 qian1 ling2 wu3");
+    EXPECT_EQ(pinyinReading(1250, LeadingTwo::Er), "yi4 qian1 er4 bai2 wu3 shi2");
+    EXPECT_EQ(pinyinReading(59'000), "wu3 wan4 jiu3 qian1");
     EXPECT_EQ(pinyinReading(150000), "shi2 wu3 wan4");
     EXPECT_EQ(pinyinReading(100005), "shi2 wan4 ling2 wu3");
     EXPECT_EQ(pinyinReading(405000), "si4 shi2 wan4 wu3 qian1");

@@ -5,6 +5,7 @@
 #include <set>
 #include <utility>
 
+#include "demonstration/drill/demonstration_room.h"
 #include "history/class_server/teacher_reading.h"
 #include "history/history_menu.h"
 #include "history/history_writer.h"
@@ -24,6 +25,9 @@ namespace {
 
 // What print class and print class-learner show before a teacher has logged in.
 constexpr char kNoTeacher[] = "请先用“教师登录…”登录。";
+
+// The menu bar's item that opens the practice room on 演示.
+constexpr char kDemonstrationItem[] = "演示与口诀…";
 
 // The most timer ticks one line may ask for.
 constexpr long long kMostTicks = 1'000'000;
@@ -220,6 +224,16 @@ std::optional<std::vector<std::string>> ReplaySession::runCommand(const std::str
                               : rightClickMenuHolds(window_, *element, std::string(item));
         if (!held) return refuse("no menu item " + quotedWord(item) + " in " + quotedWord(name));
         dispatch(window_, Event{EventKind::Menu, name, -1, std::string(item)});
+    } else if (command == "demo") {
+        const std::string_view text = words.rest();
+        if (!isValidUtf8(text)) return badArguments();
+        dispatch(window_,
+                 Event{EventKind::Menu, window_.form.Form1_main.name, -1, kDemonstrationItem});
+        if (roomDemonstrationUnderWay(window_)) {
+            dispatch(window_, Event{EventKind::Click, "drill.Command1", -1, {}});
+        }
+        dispatch(window_, Event{EventKind::Type, "drill.DemoQuestion", -1, std::string(text)});
+        dispatch(window_, Event{EventKind::Click, "drill.Command1", -1, {}});
     } else if (command == "pick") {
         const std::string_view name = words.rest();
         if (!isValidUtf8(name)) return badArguments();

@@ -28,7 +28,8 @@ std::string beadName(int rod, int bead) {
 // A click on a bead that the step being worked moves; any bead when there is none.
 std::string beadTowardStep(const WindowContext& window, SoakRandom& random) {
     const BeadDrillState& beads = window.drillState.beads;
-    const std::vector<BoardStep> steps = boardSteps(questionOf(beads));
+    const std::vector<BoardStep> steps = boardSteps(
+        questionOf(beads), beads.directQuotient ? QuotientTrial::Direct : QuotientTrial::Estimate);
     const BeadBoard board = shownBoard(window.drill);
     std::vector<std::string> right;
     if (window.drillState.setRunning && beads.step < static_cast<int>(steps.size())) {
@@ -126,7 +127,11 @@ std::optional<std::string> checkBeadBoard(const WindowContext& window) {
     }
     const bool running = window.drillState.kind == DrillKind::Beads && window.drillState.setRunning;
     const BeadQuestion question = questionOf(window.drillState.beads);
-    const std::vector<BoardStep> steps = running ? boardSteps(question) : std::vector<BoardStep>{};
+    const std::vector<BoardStep> steps =
+        running
+            ? boardSteps(question, window.drillState.beads.directQuotient ? QuotientTrial::Direct
+                                                                          : QuotientTrial::Estimate)
+            : std::vector<BoardStep>{};
     if (const auto mark = strayMark(window, board, steps)) return mark;
     if (!running) return std::nullopt;
     BeadBoard from = boardShowing(startingValue(question));

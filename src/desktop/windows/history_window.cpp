@@ -29,7 +29,7 @@ constexpr char kNoLevelTests[] = "还没有等级考试的记录。";
 constexpr char kRedoButton[] = "重做错题";
 constexpr char kDrillsTab[] = "练习室";
 constexpr char kNoDrills[] = "还没有练习室的记录。";
-constexpr PlotScale kChainScale{15, 3, "笔数", "最长"};
+constexpr PlotScale kChainScale{30, 5, "笔数", "最长"};
 constexpr PlotScale kShareScale{100, 20, "答对%", "答对"};
 
 // The table of runs, one row each, newest first, its columns as wide as their widest text.
